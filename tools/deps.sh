@@ -1,0 +1,33 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Zefirak need.
+# Only packages that are missing are installed, so running it twice is cheap.
+# Usage: tools/deps.sh [build|test]   (default: build)
+set -eu
+
+BUILD_PKGS="cmake g++ make pkgconf qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core"
+TEST_PKGS="xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils lhasa jlha-utils bodr clang libclang-rt-14-dev binutils gzip"
+
+want="$BUILD_PKGS"
+if [ "${1:-build}" = test ]; then
+    want="$want $TEST_PKGS"
+fi
+
+missing=""
+for p in $want; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing
