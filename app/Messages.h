@@ -1,0 +1,35 @@
+// Every message box of the program goes through these three routines.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+enum NoticeKind : uint8_t {
+    nkInformation = 0,
+    nkError = 1,
+    nkWarning = 2,
+    nkFatal = 3,
+};
+
+// Message-box style flags and results, as the platform's message box uses them.
+namespace mb {
+constexpr int Ok = 0;
+constexpr int YesNo = 4;
+constexpr int IconStop = 16;
+constexpr int IconQuestion = 32;
+constexpr int IconExclamation = 48;
+constexpr int IconInformation = 64;
+constexpr int ResultYes = 6;
+constexpr int ResultNo = 7;
+} // namespace mb
+
+// Shows a box without an owner; the pressed button is not returned.
+void ShowMessageBox(const QString& text, const QString& caption, int flags);
+
+// Shows text with the caption and icon of kind. Kinds above nkFatal show
+// nothing. After an nkFatal box the process ends at once with exit code 0.
+void ShowNotice(const QString& text, NoticeKind kind);
+
+// Asks text + "?" with Yes and No; true only for Yes. Callers write the
+// question without its question mark.
+bool AskYesNo(const QString& text);

@@ -1,0 +1,69 @@
+#include "Startup.h"
+
+#include "Forms.h"
+#include "TForm1.h"
+#include "TForm5.h"
+#include "TZfk_SplashForm.h"
+#include "print/TForm2.h"
+#include "print/TForm3.h"
+#include "settings/TForm4.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The toolkit's own texts (standard buttons, file, colour and print dialogs)
+// in Polish, to match the program.
+void InstallPolishTranslations()
+{
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void StartZefirak()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zefirak"));
+    InstallPolishTranslations();
+
+    Zfk_SplashForm = new TZfk_SplashForm;
+    Zfk_SplashForm->show();
+
+    Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm1"));
+    Form1 = new TForm1;
+
+    Form4 = new TForm4(Form1);
+    Form5 = new TForm5(Form1);
+
+    Form1->Image1->setPixmap(Zfk_SplashForm->Banner());
+
+    Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm2"));
+    Form2 = new TForm2(Form1);
+
+    Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm3"));
+    Form3 = new TForm3(Form1);
+
+    Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...ustawianie parametrów programu"));
+    Form1->ReadReg();
+
+    Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...OK"));
+
+    delete Zfk_SplashForm;
+    Zfk_SplashForm = nullptr;
+}
+
+int RunEventLoop()
+{
+    Form1->show();
+    return QApplication::exec();
+}

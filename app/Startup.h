@@ -1,0 +1,10 @@
+// The program's start-up and its event loop.
+#pragma once
+
+// Start-up up to the event loop: splash, windows, tables, settings. Returns
+// with the splash gone and the main window created but not yet shown.
+void StartZefirak();
+
+// Shows the main window and runs the event loop; never returns normally,
+// because closing the main window ends the process.
+int RunEventLoop();

@@ -1,0 +1,7 @@
+#include "TForm5.h"
+
+TForm5::TForm5(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form5"));
+}

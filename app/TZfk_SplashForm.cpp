@@ -1,0 +1,103 @@
+#include "TZfk_SplashForm.h"
+
+#include "ExpandBuiltIn.h"
+#include "BuiltInBlocks.h"
+#include "Look.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QScreen>
+
+#include <vector>
+
+QPixmap LoadBanner()
+{
+    std::vector<uint8_t> bytes;
+    ExpandBuiltIn(BannerBlock(), bytes);
+    QImage image;
+    image.loadFromData(bytes.data(), int(bytes.size()), "BMP");
+    return QPixmap::fromImage(image);
+}
+
+TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Zfk_SplashForm"));
+    setFixedSize(353, 162);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(colors::WindowFace));
+    setPalette(pal);
+    setFont(SansFont(11));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(24, 8, 304, 65);
+
+    Label2 = new QLabel(QStringLiteral("Inicjalizacja programu..."), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(24, 80, 110, 13);
+    Label2->setFont(SansFont(11));
+    QPalette blue = Label2->palette();
+    blue.setColor(QPalette::WindowText, ToQColor(colors::Blue));
+    Label2->setPalette(blue);
+    // The status texts are longer than the label's designed width; let them
+    // run on instead of being cut off.
+    Label2->setMinimumWidth(110);
+    Label2->adjustSize();
+
+    Label1 = new QLabel(
+        QStringLiteral("Zefirak jest programem darmowym (freeware). Wolno go używać i "
+                       "rozpowszechniać bez opłat, w postaci niezmienionej."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(24, 96, 296, 30);
+    Label1->setWordWrap(true);
+    Label1->setFont(SerifFont(7));
+
+    Label3 = new QLabel(QStringLiteral("Wspieraj ideę oprogramowania FREEWARE.\n"
+                                       "Dowiedz się więcej - przeczytaj informację o programie."),
+                        this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(24, 136, 275, 22);
+    Label3->setWordWrap(true);
+    QFont bold = SerifFont(9);
+    bold.setBold(true);
+    Label3->setFont(bold);
+
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TZfk_SplashForm::SetStatus(const QString& text)
+{
+    Label2->setText(text);
+    Label2->adjustSize();
+    repaint();
+    // Let the window system take the new picture (expose and flush); user
+    // input waits for the event loop.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QPixmap TZfk_SplashForm::Banner() const
+{
+    return Image1->pixmap();
+}
+
+void TZfk_SplashForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The banner is loaded when the splash comes up. Showing is used rather
+    // than activation because a desktop without a window manager never
+    // activates the window.
+    FormActivate();
+}
+
+void TZfk_SplashForm::FormActivate()
+{
+    if (bannerLoaded)
+        return;
+    bannerLoaded = true;
+    Image1->setPixmap(LoadBanner());
+}

@@ -1,0 +1,10 @@
+#include "Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    StartZefirak();
+    return RunEventLoop();
+}

@@ -1,0 +1,45 @@
+// The narrow doors between the program and the platform. Message boxes, the
+// program folder and the clock are reached only through these services, so a
+// test can point them at a fake, a temporary folder or a fixed time.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // A box without an owner: the program's windows stay usable while it is
+    // open. Returns when the box is dismissed.
+    virtual void ShowOwnerless(const QString& text, const QString& caption, int flags) = 0;
+    // A box modal to the whole application. Returns the platform's result
+    // code of the pressed button (6 Yes, 7 No, 1 OK), 0 when none was shown.
+    virtual int ShowApplicationModal(const QString& text, const QString& caption, int flags) = 0;
+};
+
+class PathService {
+public:
+    virtual ~PathService() = default;
+    // The folder that holds the program file (and the data library).
+    virtual QString ProgramFolder() const = 0;
+};
+
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    virtual QDateTime Now() const = 0;
+};
+
+namespace platform {
+
+MessageService& Messages();
+PathService& Paths();
+ClockService& Clock();
+
+// Swap a service; nullptr puts the real one back. The caller keeps ownership
+// and must keep the object alive while it is installed.
+void SetMessages(MessageService* service);
+void SetPaths(PathService* service);
+void SetClock(ClockService* service);
+
+} // namespace platform

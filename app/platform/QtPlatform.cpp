@@ -1,0 +1,102 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+// Message-box style flags: the button set in the low nibble, the icon above it.
+constexpr int ButtonMask = 0x0F;
+constexpr int IconMask = 0xF0;
+constexpr int FlagYesNo = 4;
+
+constexpr int ResultOk = 1;
+constexpr int ResultYes = 6;
+constexpr int ResultNo = 7;
+
+QMessageBox::Icon IconFor(int flags)
+{
+    switch (flags & IconMask) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+// The program writes its line breaks as CR LF; the toolkit lays out LF.
+QString DisplayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+void Prepare(QMessageBox& box, const QString& text, const QString& caption, int flags)
+{
+    box.setIcon(IconFor(flags));
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText); // texts carry file names and data, never markup
+    box.setText(DisplayText(text));
+    if ((flags & ButtonMask) == FlagYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+}
+
+int ResultCode(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return ResultYes;
+    case QMessageBox::No: return ResultNo;
+    case QMessageBox::Ok: return ResultOk;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void QtMessageService::ShowOwnerless(const QString& text, const QString& caption, int flags)
+{
+    // A nested event loop instead of exec(): exec() would make the box modal
+    // and disable the program's windows, which a notice must not do.
+    QMessageBox box;
+    Prepare(box, text, caption, flags);
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop loop;
+    QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    loop.exec();
+}
+
+int QtMessageService::ShowApplicationModal(const QString& text, const QString& caption, int flags)
+{
+    QPointer<QWidget> previouslyActive = QApplication::activeWindow();
+    QMessageBox box;
+    Prepare(box, text, caption, flags);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int button = box.exec();
+    if (previouslyActive)
+        previouslyActive->activateWindow();
+    return ResultCode(button);
+}
+
+QString QtPathService::ProgramFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QDateTime QtClockService::Now() const
+{
+    return QDateTime::currentDateTime();
+}

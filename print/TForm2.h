@@ -1,0 +1,10 @@
+// The table print dialog.
+#pragma once
+
+#include <QDialog>
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+};

@@ -1,0 +1,7 @@
+#include "TForm3.h"
+
+TForm3::TForm3(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form3"));
+}

@@ -1,0 +1,10 @@
+// The data report dialog.
+#pragma once
+
+#include <QDialog>
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+};

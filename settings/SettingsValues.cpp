@@ -1,0 +1,7 @@
+#include "SettingsValues.h"
+
+QString SkinName;
+QString SkinEditor;
+bool Warn1 = true;
+bool Warn2 = true;
+bool LatinNames = false;

@@ -1,0 +1,7 @@
+#include "TForm4.h"
+
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+}
