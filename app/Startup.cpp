@@ -14,10 +14,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace {
-
-// The toolkit's own texts (standard buttons, file, colour and print dialogs)
-// in Polish, to match the program.
 void InstallPolishTranslations()
 {
     auto* translator = new QTranslator(qApp);
@@ -27,8 +23,6 @@ void InstallPolishTranslations()
     else
         delete translator;
 }
-
-} // namespace
 
 void StartZefirak()
 {

@@ -1,6 +1,10 @@
 // The program's start-up and its event loop.
 #pragma once
 
+// Loads the toolkit's Polish texts (standard buttons, file, colour and print
+// dialogs); part of start-up.
+void InstallPolishTranslations();
+
 // Start-up up to the event loop: splash, windows, tables, settings. Returns
 // with the splash gone and the main window created but not yet shown.
 void StartZefirak();

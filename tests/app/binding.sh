@@ -1,0 +1,34 @@
+#!/bin/sh
+# The program is bound to the data library when it is loaded: it imports the
+# two table exports by name, and without the library the loader refuses it.
+# Usage: binding.sh PERTAB LIBDANE
+set -eu
+pertab=$1
+lib=$2
+
+imports=$(nm -D --undefined-only "$pertab" | awk '{print $NF}')
+for sym in GetShortPierwArray GetLongPierwArray; do
+    echo "$imports" | grep -qx "$sym" || { echo "pertab does not import $sym"; exit 1; }
+done
+if echo "$imports" | grep -qx GetVersion; then
+    echo "pertab imports GetVersion, which it does not use"; exit 1
+fi
+readelf -d "$pertab" | grep -q 'NEEDED.*libDane.so' || { echo "libDane.so is not a load-time dependency"; exit 1; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cp "$pertab" "$tmp/pertab"
+set +e
+QT_QPA_PLATFORM=offscreen "$tmp/pertab" >"$tmp/out" 2>&1
+rc=$?
+set -e
+cat "$tmp/out"
+[ "$rc" -ne 0 ] || { echo "pertab ran without its library"; exit 1; }
+[ "$rc" -lt 128 ] || { echo "pertab crashed (exit $rc) instead of being refused"; exit 1; }
+grep -q 'error while loading shared libraries: libDane.so' "$tmp/out" || { echo "no loader message"; exit 1; }
+
+# With the library beside it, the same copy loads (and is ended by the test).
+cp "$lib" "$tmp/"
+QT_QPA_PLATFORM=offscreen timeout 5 "$tmp/pertab" >"$tmp/out" 2>&1 && rc=0 || rc=$?
+[ "$rc" -eq 124 ] || { cat "$tmp/out"; echo "pertab with its library ended early (exit $rc)"; exit 1; }
+echo "binding ok"

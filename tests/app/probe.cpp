@@ -1,0 +1,53 @@
+// A small program that drives one path of the real program to its end, so
+// that tests can watch the process's exit code.
+//   zfk_probe fatal   - a fatal notice, answered at once
+//   zfk_probe close   - start-up, then the main window is closed while a
+//                       second thread is still running
+#include "FakeMessages.h"
+#include "Forms.h"
+#include "Messages.h"
+#include "Startup.h"
+#include "TForm1.h"
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+class BusyThread : public QThread {
+protected:
+    void run() override
+    {
+        while (true)
+            QThread::msleep(5);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    FakeMessages fake;
+
+    if (mode == QLatin1String("fatal")) {
+        ShowNotice(QStringLiteral("koniec"), nkFatal);
+        std::puts("returned");
+        return 3;
+    }
+    if (mode == QLatin1String("close")) {
+        StartZefirak();
+        auto* busy = new BusyThread;
+        busy->start();
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        const int result = RunEventLoop();
+        std::puts("loop returned");
+        return 10 + result;
+    }
+    return 2;
+}

@@ -1,0 +1,103 @@
+#include "FakeMessages.h"
+#include "Forms.h"
+#include "ElementTables.h"
+#include "Startup.h"
+#include "TForm1.h"
+#include "TZfk_SplashForm.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+// What the splash status line showed at each repaint, and which windows
+// existed at that moment.
+struct StatusPaint {
+    QString text;
+    bool form1, form2, form3, form4, form5;
+};
+
+class StartupWatcher : public QObject {
+public:
+    QList<StatusPaint> paints;
+    bool splashGoneWhenMainShown = false;
+    bool mainShown = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Label2")) {
+            const QString text = static_cast<QLabel*>(watched)->text();
+            if (paints.isEmpty() || paints.last().text != text)
+                paints.append({text, Form1 != nullptr, Form2 != nullptr, Form3 != nullptr,
+                               Form4 != nullptr, Form5 != nullptr});
+        }
+        if (event->type() == QEvent::Show && watched == Form1 && !mainShown) {
+            mainShown = true;
+            splashGoneWhenMainShown = Zfk_SplashForm == nullptr;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void startupRunsItsStepsInOrder()
+    {
+        FakeMessages fake;
+        StartupWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        StartZefirak();
+
+        const QStringList expected = {
+            QStringLiteral("Inicjalizacja programu...tworzenie formy TForm1"),
+            QStringLiteral("Inicjalizacja programu...tworzenie formy TForm2"),
+            QStringLiteral("Inicjalizacja programu...tworzenie formy TForm3"),
+            QStringLiteral("Inicjalizacja programu...ustawianie parametrów programu"),
+            QStringLiteral("Inicjalizacja programu...OK"),
+        };
+        QStringList seen;
+        for (const StatusPaint& p : watcher.paints)
+            if (p.text != QLatin1String("Inicjalizacja programu..."))
+                seen << p.text;
+        QCOMPARE(seen, expected);
+
+        auto at = [&](int i) { return watcher.paints[watcher.paints.size() - 5 + i]; };
+        QVERIFY(!at(0).form1);
+        QVERIFY(at(1).form1 && at(1).form4 && at(1).form5 && !at(1).form2);
+        QVERIFY(at(2).form2 && !at(2).form3);
+        QVERIFY(at(3).form3);
+
+        QCOMPARE(Zfk_SplashForm, nullptr);
+        QVERIFY(Form1 && Form2 && Form3 && Form4 && Form5);
+        QVERIFY(fake.boxes.isEmpty());
+
+        // What the finished start-up leaves behind.
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("  Zefirak"));
+        QCOMPARE(Form1->size(), QSize(787, 414));
+        QVERIFY(Form1->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(Form1->Image1->pixmap().size(), QSize(304, 65));
+        QCOMPARE(Form1->Podglad->text(), QStringLiteral("Zefirak"));
+        QCOMPARE(SelectedElement, -1);
+        QCOMPARE(ShortTable[0].DisplayName, std::string("Wodór"));
+        QCOMPARE(ElementTable[0].Name, std::string("Wodór"));
+
+        Form1->show();
+        QVERIFY(watcher.mainShown);
+        QVERIFY(watcher.splashGoneWhenMainShown);
+        qApp->removeEventFilter(&watcher);
+    }
+
+    void bannerIsTheBuiltInPicture()
+    {
+        const QPixmap banner = LoadBanner();
+        QCOMPARE(banner.size(), QSize(304, 65));
+        QCOMPARE(banner.toImage().depth(), 32); // loaded, not a null image
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,97 @@
+// A tiny X11 helper for the real-window tests, finer than polling xdotool:
+//   xtool wait-mapped NAME TIMEOUT_MS  prints the id of the first viewable
+//                                      top-level window called NAME
+//   xtool close WID                    asks the window to close, as a window
+//                                      manager's close command does
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string WindowName(Display* d, Window w)
+{
+    XTextProperty prop;
+    std::string name;
+    if (XGetWMName(d, w, &prop) && prop.value) {
+        name.assign(reinterpret_cast<const char*>(prop.value), prop.nitems);
+        XFree(prop.value);
+    }
+    return name;
+}
+
+Window FindViewable(Display* d, Window parent, const std::string& wanted, int depth)
+{
+    Window root, par, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(d, parent, &root, &par, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        XWindowAttributes attr;
+        if (XGetWindowAttributes(d, children[i], &attr) && attr.map_state == IsViewable
+            && WindowName(d, children[i]) == wanted)
+            found = children[i];
+        else if (depth > 0)
+            found = FindViewable(d, children[i], wanted, depth - 1);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+int WaitMapped(Display* d, const char* name, long timeoutMs)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+        if (Window w = FindViewable(d, DefaultRootWindow(d), name, 2)) {
+            std::printf("%lu\n", w);
+            return 0;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    std::fprintf(stderr, "xtool: no window \"%s\" within %ld ms\n", name, timeoutMs);
+    return 1;
+}
+
+int Close(Display* d, Window w)
+{
+    XEvent ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = long(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &ev);
+    XFlush(d);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        std::fprintf(stderr, "xtool: cannot open display\n");
+        return 2;
+    }
+    int rc = 2;
+    if (argc == 4 && std::strcmp(argv[1], "wait-mapped") == 0)
+        rc = WaitMapped(d, argv[2], std::atol(argv[3]));
+    else if (argc == 3 && std::strcmp(argv[1], "close") == 0)
+        rc = Close(d, Window(std::strtoul(argv[2], nullptr, 0)));
+    else
+        std::fprintf(stderr, "usage: xtool wait-mapped NAME TIMEOUT_MS | close WID\n");
+    XCloseDisplay(d);
+    return rc;
+}
