@@ -1,0 +1,333 @@
+#include "ExpandBuiltIn.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr uint32_t kDicSize = 8192;  // dictionary and piece size
+constexpr uint32_t kDicMask = kDicSize - 1;
+constexpr int kNC = 510;  // literals 0..255, match lengths 3..256
+constexpr int kNP = 14;   // position codes
+constexpr int kNT = 19;   // code-length codes
+constexpr int kCBits = 9;
+constexpr int kPBits = 4;
+constexpr int kTBits = 5;
+constexpr int kMaxLen = 16;
+
+// Dictionary bytes before the start of the output read as spaces, as LHa
+// for UNIX (and lhasa) fill their window; gzip's lh5 reader gives zeros.
+constexpr uint8_t kInitialFill = 0x20;
+
+// MSB-first bit reader. Past the end of the input it delivers zero bits
+// forever, so a stream may omit its trailing zero bytes.
+class BitReader {
+public:
+    explicit BitReader(std::span<const uint8_t> in) : p_(in.data()), end_(in.data() + in.size()) {}
+
+    // Afterwards at least 56 bits are buffered.
+    void Refill() {
+        if (end_ - p_ >= 8) {
+            uint64_t v;
+            std::memcpy(&v, p_, 8);
+            if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+            // Bits past the whole bytes taken are the stream's next bits, so
+            // or-ing them in again on the next refill changes nothing.
+            buf_ |= v >> count_;
+            const int take = (63 - count_) >> 3;
+            p_ += take;
+            count_ += take * 8;
+        } else {
+            while (count_ <= 56) {
+                const uint64_t b = p_ < end_ ? *p_++ : 0;
+                buf_ |= b << (56 - count_);
+                count_ += 8;
+            }
+        }
+    }
+    uint32_t Peek16() const { return static_cast<uint32_t>(buf_ >> 48); }
+    void Skip(int n) {
+        buf_ <<= n;
+        count_ -= n;
+    }
+    // n <= 16 and at least n bits buffered.
+    uint32_t Get(int n) {
+        if (n == 0) return 0;
+        const uint32_t v = static_cast<uint32_t>(buf_ >> (64 - n));
+        Skip(n);
+        return v;
+    }
+
+private:
+    const uint8_t* p_;
+    const uint8_t* end_;
+    uint64_t buf_ = 0;
+    int count_ = 0;
+};
+
+// Canonical Huffman decoding table: a primary table indexed by the next
+// `bits` bits, and for longer codes subtables indexed by the remaining
+// 16 - bits bits. Entry: symbol (or subtable offset) in the low 16 bits,
+// code length in bits 16..20, kLink for a subtable reference.
+class HuffTable {
+public:
+    static constexpr uint32_t kLink = 0x80000000u;
+
+    HuffTable(int bits, int maxSymbols)
+        : bits_(bits), e_((1u << bits) + static_cast<size_t>(maxSymbols) * (1u << (16 - bits))) {}
+
+    // Every pattern decodes to `symbol` without consuming bits.
+    void MakeSingle(int symbol) { std::fill_n(e_.begin(), 1u << bits_, static_cast<uint32_t>(symbol)); }
+
+    Lh5Status Build(const uint8_t* len, int n) {
+        std::array<uint32_t, kMaxLen + 1> count{};
+        for (int i = 0; i < n; ++i) {
+            if (len[i] > kMaxLen) return Lh5Status::BadTable;
+            count[len[i]]++;
+        }
+        // Kraft sum in units of 2^-16: a complete code sums to exactly 1.
+        // Anything else leaves patterns undecodable or ambiguous; peers that
+        // only check the sum modulo 2^16 would accept some over-subscribed
+        // sets and then index past their tables.
+        uint32_t sum = 0;
+        for (int l = 1; l <= kMaxLen; ++l) sum += count[l] << (kMaxLen - l);
+        if (sum != (1u << kMaxLen)) return Lh5Status::IncompleteCode;
+
+        std::array<uint32_t, kMaxLen + 2> next{};
+        uint32_t code = 0;
+        for (int l = 1; l <= kMaxLen; ++l) {
+            next[l] = code;
+            code = (code + count[l]) << 1;
+        }
+        const uint32_t primary = 1u << bits_;
+        const int subBits = 16 - bits_;
+        size_t used = primary;
+        // Cleared so that links left by the previous block's table are not
+        // taken for this one's; a complete code overwrites every entry.
+        std::fill_n(e_.begin(), primary, 0u);
+        for (int s = 0; s < n; ++s) {
+            const int l = len[s];
+            if (l == 0) continue;
+            const uint32_t c = next[l]++;
+            const uint32_t entry = static_cast<uint32_t>(s) | static_cast<uint32_t>(l) << 16;
+            if (l <= bits_) {
+                const uint32_t start = c << (bits_ - l);
+                std::fill_n(e_.begin() + start, 1u << (bits_ - l), entry);
+                continue;
+            }
+            const uint32_t prefix = c >> (l - bits_);
+            if (!(e_[prefix] & kLink)) {
+                e_[prefix] = kLink | static_cast<uint32_t>(used);
+                used += 1u << subBits;
+            }
+            const uint32_t low = c & ((1u << (l - bits_)) - 1);
+            const uint32_t start = (e_[prefix] & 0xFFFFu) + (low << (16 - l));
+            std::fill_n(e_.begin() + start, 1u << (16 - l), entry);
+        }
+        return Lh5Status::Ok;
+    }
+
+    uint32_t Decode(BitReader& br) const {
+        const uint32_t w = br.Peek16();
+        uint32_t e = e_[w >> (16 - bits_)];
+        if (e & kLink) e = e_[(e & 0xFFFFu) + (w & ((1u << (16 - bits_)) - 1))];
+        br.Skip(static_cast<int>((e >> 16) & 31));
+        return e & 0xFFFFu;
+    }
+
+private:
+    int bits_;
+    std::vector<uint32_t> e_;
+};
+
+}  // namespace
+
+namespace {
+
+class Lh5Decoder {
+public:
+    explicit Lh5Decoder(std::span<const uint8_t> stream)
+        : br_(stream), tTable_(8, kNT), pTable_(8, kNP), cTable_(12, kNC), ring_(new uint8_t[kDicSize]) {
+        std::memset(ring_.get(), kInitialFill, kDicSize);
+    }
+
+    Lh5Status Run(uint32_t size, std::vector<uint8_t>& out) {
+        uint64_t remaining = size;
+        uint32_t loc = 0;
+        uint32_t blockLeft = 0;
+        // A piece is written out whenever the dictionary buffer is full.
+        auto flushIfFull = [&] {
+            if (loc == kDicSize) {
+                out.insert(out.end(), ring_.get(), ring_.get() + kDicSize);
+                loc = 0;
+            }
+        };
+        uint8_t* const ring = ring_.get();
+        while (remaining > 0) {
+            if (blockLeft == 0) {
+                br_.Refill();
+                // A count of 0 stands for 65536 codes: LHa for UNIX counts
+                // down in 16 bits and wraps. (lhasa and gzip stop at it
+                // instead; wrapping keeps the stated size reachable.)
+                blockLeft = br_.Get(16);
+                if (blockLeft == 0) blockLeft = 0x10000;
+                Lh5Status st = ReadPtLen(tTable_, kNT, kTBits, 3);
+                if (st == Lh5Status::Ok) st = ReadCLen();
+                if (st == Lh5Status::Ok) st = ReadPtLen(pTable_, kNP, kPBits, -1);
+                if (st != Lh5Status::Ok) return st;
+            }
+            --blockLeft;
+            br_.Refill();
+            const uint32_t c = cTable_.Decode(br_);
+            if (c < 256) {
+                ring[loc++] = static_cast<uint8_t>(c);
+                --remaining;
+                flushIfFull();
+                continue;
+            }
+            uint32_t len = c - 253;
+            const uint32_t j = pTable_.Decode(br_);
+            const uint32_t dist = (j == 0 ? 0 : (1u << (j - 1)) + br_.Get(static_cast<int>(j) - 1)) + 1;
+            // A final match running past the stated size is cut there.
+            if (len > remaining) len = static_cast<uint32_t>(remaining);
+            remaining -= len;
+            // A distance reaching before the start of the output reads the
+            // initial fill; distance 8192 reads the byte about to be replaced.
+            const uint32_t src = (loc - dist) & kDicMask;
+            if (loc + len <= kDicSize && src + len <= kDicSize) {
+                uint8_t* d = ring + loc;
+                if (src < loc && loc < src + len) {
+                    // Overlapping copy: the bytes repeat with period dist.
+                    std::memcpy(d, ring + src, dist);
+                    uint32_t done = dist;
+                    while (done < len) {
+                        const uint32_t n = std::min(done, len - done);
+                        std::memcpy(d + done, d, n);
+                        done += n;
+                    }
+                } else {
+                    // Source after the destination (wrapped) or disjoint:
+                    // a forward byte copy would read only unchanged bytes.
+                    std::memmove(d, ring + src, len);
+                }
+                loc += len;
+                flushIfFull();
+            } else {
+                // The match wraps around the dictionary or crosses the end
+                // of the piece.
+                for (uint32_t k = 0; k < len; ++k) {
+                    ring[loc] = ring[(loc - dist) & kDicMask];
+                    ++loc;
+                    flushIfFull();
+                }
+            }
+        }
+        out.insert(out.end(), ring, ring + loc);
+        return Lh5Status::Ok;
+    }
+
+private:
+    // Lengths of the code-length tree (special = 3) or the position tree:
+    // a count, then per symbol 3 bits, where 7 continues in unary (each
+    // further 1 bit adds one, a 0 ends). After the third code-length entry
+    // a 2-bit count of zero lengths follows. A count of 0 instead sends a
+    // single symbol that every pattern decodes to, using no bits.
+    Lh5Status ReadPtLen(HuffTable& table, int nn, int nbit, int special) {
+        br_.Refill();
+        const int n = static_cast<int>(br_.Get(nbit));
+        if (n == 0) {
+            const int c = static_cast<int>(br_.Get(nbit));
+            if (c >= nn) return Lh5Status::BadTable;
+            table.MakeSingle(c);
+            return Lh5Status::Ok;
+        }
+        if (n > nn) return Lh5Status::BadTable;
+        std::array<uint8_t, kNT> len{};
+        int i = 0;
+        while (i < n) {
+            br_.Refill();
+            const uint32_t w = br_.Peek16();
+            int c = static_cast<int>(w >> 13);
+            if (c == 7) {
+                for (uint32_t mask = 1u << 12; mask != 0 && (w & mask); mask >>= 1) ++c;
+                // 17 or more cannot be a length; the unary run may also be
+                // longer than the 16 bits looked at.
+                if (c > kMaxLen) return Lh5Status::BadTable;
+            }
+            br_.Skip(c < 7 ? 3 : c - 3);
+            len[i++] = static_cast<uint8_t>(c);
+            if (i == special) {
+                // At most three zeros, so i stays within the 19 entries.
+                for (int z = static_cast<int>(br_.Get(2)); z > 0; --z) len[i++] = 0;
+            }
+        }
+        return table.Build(len.data(), nn);
+    }
+
+    // Literal/length code lengths, sent through the code-length tree:
+    // symbol 0 is one zero, 1 is 3..18 zeros (4 more bits), 2 is 20..531
+    // zeros (9 more bits), k >= 3 is a length of k - 2.
+    Lh5Status ReadCLen() {
+        br_.Refill();
+        const int n = static_cast<int>(br_.Get(kCBits));
+        if (n == 0) {
+            const int c = static_cast<int>(br_.Get(kCBits));
+            if (c >= kNC) return Lh5Status::BadTable;
+            cTable_.MakeSingle(c);
+            return Lh5Status::Ok;
+        }
+        if (n > kNC) return Lh5Status::BadTable;
+        std::array<uint8_t, kNC> len{};
+        int i = 0;
+        while (i < n) {
+            br_.Refill();
+            const int c = static_cast<int>(tTable_.Decode(br_));
+            if (c > 2) {
+                len[i++] = static_cast<uint8_t>(c - 2);
+                continue;
+            }
+            int run = c == 0 ? 1 : c == 1 ? static_cast<int>(br_.Get(4)) + 3 : static_cast<int>(br_.Get(kCBits)) + 20;
+            // A run past the count only adds zeros, which the rest of the
+            // table holds anyway; it is cut at the table's end, where LHa
+            // would write past its array.
+            while (run-- > 0 && i < kNC) len[i++] = 0;
+        }
+        return cTable_.Build(len.data(), kNC);
+    }
+
+    BitReader br_;
+    HuffTable tTable_;
+    HuffTable pTable_;
+    HuffTable cTable_;
+    std::unique_ptr<uint8_t[]> ring_;
+};
+
+}  // namespace
+
+Lh5Status DecodeBlock(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
+    // Without 4 bytes there is no size to expand to; such a block is
+    // damaged, not empty.
+    if (block.size() < 4) return Lh5Status::ShortBlock;
+    const uint32_t size = static_cast<uint32_t>(block[0]) | static_cast<uint32_t>(block[1]) << 8 |
+                          static_cast<uint32_t>(block[2]) << 16 | static_cast<uint32_t>(block[3]) << 24;
+    const size_t before = out.size();
+    // The size comes from the block itself, so a damaged one must not make
+    // us reserve gigabytes up front.
+    out.reserve(before + std::min<uint32_t>(size, 16u << 20));
+    Lh5Decoder decoder(block.subspan(4));
+    const Lh5Status st = decoder.Run(size, out);
+    if (st != Lh5Status::Ok) out.resize(before);
+    return st;
+}
+
+void ExpandBuiltIn(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
+    if (DecodeBlock(block, out) != Lh5Status::Ok) {
+        // _Exit: the program's clock thread may be running, and exit()
+        // would run static destructors under it.
+        std::_Exit(1);
+    }
+}

@@ -1,0 +1,50 @@
+// Subcommands reading the element data library through its exports.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Dane.h"
+#include "Subcommands.h"
+
+namespace {
+
+void Put(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+
+}  // namespace
+
+int RunDump(std::span<char* const> args) {
+    if (!args.empty()) return UsageError("dump");
+    std::vector<TPierwData> rows(ElementCount);
+    GetLongPierwArray(rows.data());
+    std::printf(
+        "Symbol\tName\tKind\tState\tAtomicNumber\tAtomicMass\tOxideCharacter\tElectronegativity\tDensity\t"
+        "MeltingPoint\tBoilingPoint\tIsotopeCount\tDiscovered\tAtomicRadius\tShellK\tShellL\tShellM\tShellN\t"
+        "ShellO\tShellP\tShellQ\tLeftNeighbour\tRightNeighbour\tUpNeighbour\tDownNeighbour\tLatinName\t"
+        "PolishName\n");
+    for (const TPierwData& r : rows) {
+        for (const std::string* s : {&r.Symbol, &r.Name, &r.Kind, &r.State, &r.AtomicNumber, &r.AtomicMass,
+                                     &r.OxideCharacter, &r.Electronegativity, &r.Density, &r.MeltingPoint,
+                                     &r.BoilingPoint, &r.IsotopeCount, &r.Discovered, &r.AtomicRadius, &r.ShellK,
+                                     &r.ShellL, &r.ShellM, &r.ShellN, &r.ShellO, &r.ShellP, &r.ShellQ}) {
+            Put(*s);
+            std::putchar('\t');
+        }
+        std::printf("%d\t%d\t%d\t%d\t", r.LeftNeighbour, r.RightNeighbour, r.UpNeighbour, r.DownNeighbour);
+        Put(r.LatinName);
+        std::putchar('\t');
+        Put(r.PolishName);
+        std::putchar('\n');
+    }
+    return std::fflush(stdout) == 0 ? 0 : kExitUsage;
+}
+
+int RunVersion(std::span<char* const> args) {
+    if (!args.empty()) return UsageError("version");
+    TDaneVersion v;
+    GetVersion(&v);
+    for (const std::string* s : {&v.Version, &v.ReleaseDate, &v.Credits, &v.Description}) {
+        Put(*s);
+        std::putchar('\n');
+    }
+    return std::fflush(stdout) == 0 ? 0 : kExitUsage;
+}

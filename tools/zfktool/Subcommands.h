@@ -1,0 +1,28 @@
+// zfktool's subcommands. Each one gets the arguments after its name and
+// returns the process exit code; a new subcommand is one more row in the
+// table in main.cpp.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+struct Subcommand {
+    const char* name;
+    const char* args;  // shown in the usage text
+    const char* help;
+    int (*run)(std::span<char* const> args);
+};
+
+// Exit code for usage and file errors, common to all subcommands.
+inline constexpr int kExitUsage = 2;
+
+int UsageError(const char* command);  // prints the command's usage line
+bool ReadFile(const char* path, std::vector<uint8_t>& data);     // message on failure
+bool WriteFile(const char* path, std::span<const uint8_t> data);  // message on failure
+
+int RunDump(std::span<char* const> args);
+int RunVersion(std::span<char* const> args);
+int RunExpand(std::span<char* const> args);
+int RunPack(std::span<char* const> args);

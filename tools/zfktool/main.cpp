@@ -1,0 +1,69 @@
+// zfktool: developer and power-user command line tool beside pertab.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "Subcommands.h"
+
+namespace {
+
+constexpr Subcommand kCommands[] = {
+    {"dump", "", "the 111 element records from the library, tab-separated", RunDump},
+    {"version", "", "the library's version record, one field per line", RunVersion},
+    {"expand", "BLOCK OUT", "expand a compressed block (exit 1: damaged block)", RunExpand},
+    {"pack", "IN BLOCK", "compress a file into a block", RunPack},
+};
+
+void PrintUsage(std::FILE* to) {
+    std::fprintf(to, "usage: zfktool COMMAND [ARGS]\n");
+    for (const Subcommand& c : kCommands) std::fprintf(to, "  %-8s %-10s %s\n", c.name, c.args, c.help);
+}
+
+}  // namespace
+
+int UsageError(const char* command) {
+    for (const Subcommand& c : kCommands) {
+        if (std::strcmp(c.name, command) == 0) {
+            std::fprintf(stderr, "usage: zfktool %s %s\n", c.name, c.args);
+            return kExitUsage;
+        }
+    }
+    PrintUsage(stderr);
+    return kExitUsage;
+}
+
+bool ReadFile(const char* path, std::vector<uint8_t>& data) {
+    std::ifstream in(path, std::ios::binary);
+    if (in) data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) {
+        std::fprintf(stderr, "zfktool: cannot read %s: %s\n", path, std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool WriteFile(const char* path, std::span<const uint8_t> data) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "zfktool: cannot write %s: %s\n", path, std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    for (const Subcommand& c : kCommands) {
+        if (std::strcmp(c.name, argv[1]) == 0) return c.run(std::span<char* const>(argv + 2, argc - 2));
+    }
+    std::fprintf(stderr, "zfktool: unknown command '%s'\n", argv[1]);
+    PrintUsage(stderr);
+    return kExitUsage;
+}
