@@ -1,0 +1,131 @@
+// zfktool expand / pack as separate processes: the exit codes are the
+// interface (0 done, 1 damaged block as in the program, 2 usage or file).
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Lh5TestKit.h"
+
+using namespace kit;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+Run Tool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ZFKTOOL), args);
+    Run r;
+    if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return r;
+    r.code = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+void Write(const QString& path, const std::vector<uint8_t>& data) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(data.data()), static_cast<qint64>(data.size()));
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+class CodecTool : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+
+private slots:
+    void packThenExpand() {
+        QByteArray text;
+        for (int i = 0; i < 5000; ++i) text += "Zefirak " + QByteArray::number(i % 97) + "\r\n";
+        QFile f(Path("in.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        f.close();
+        Run r = Tool({"pack", Path("in.txt"), Path("in.blk")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(Read(Path("in.blk")).size() < text.size() / 4);
+        r = Tool({"expand", Path("in.blk"), Path("in.out")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(Read(Path("in.out")), text);
+    }
+
+    void damagedBlockExitsWithOne_data() {
+        QTest::addColumn<std::vector<uint8_t>>("block");
+        const auto t = FullT(), c = FullC();
+        BitWriter lit;
+        lit.Put(16, 1);
+        PutPtLens(lit, t, 5, 3);
+        PutCLens(lit, {0, 0, 1}, t);
+        QTest::newRow("literal tree incomplete") << Block(10, lit.Bytes());
+        BitWriter pos;
+        pos.Put(16, 1);
+        PutPtLens(pos, t, 5, 3);
+        PutCLens(pos, c, t);
+        PutPtLens(pos, {1, 1, 2}, 4, -1);
+        QTest::newRow("position tree over-subscribed") << Block(10, pos.Bytes());
+        BitWriter big;
+        big.Put(16, 1);
+        PutSingle(big, 5, 25);
+        QTest::newRow("code-length value out of range") << Block(10, big.Bytes());
+        QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0};
+    }
+    void damagedBlockExitsWithOne() {
+        QFETCH(std::vector<uint8_t>, block);
+        Write(Path("bad.blk"), block);
+        QFile::remove(Path("bad.out"));
+        const Run r = Tool({"expand", Path("bad.blk"), Path("bad.out")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(r.out, QByteArray());
+        QVERIFY(!QFile::exists(Path("bad.out")));
+    }
+
+    void usageAndFileErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        Write(Path("ok.blk"), Block(3, FullBlockStream()));
+        QTest::newRow("expand without arguments") << QStringList{"expand"};
+        QTest::newRow("expand with one argument") << QStringList{"expand", Path("ok.blk")};
+        QTest::newRow("expand, three arguments") << QStringList{"expand", Path("ok.blk"), Path("o"), Path("p")};
+        QTest::newRow("expand, missing block") << QStringList{"expand", Path("none.blk"), Path("o")};
+        QTest::newRow("expand, unwritable output") << QStringList{"expand", Path("ok.blk"), Path("no/such/dir")};
+        QTest::newRow("pack, missing input") << QStringList{"pack", Path("none"), Path("o")};
+        QTest::newRow("pack, unwritable output") << QStringList{"pack", Path("ok.blk"), Path("no/such/dir")};
+    }
+    void usageAndFileErrors() {
+        QFETCH(QStringList, args);
+        const Run r = Tool(args);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.endsWith('\n') && r.err.count('\n') == 1, r.err.constData());
+    }
+
+    void unknownCommand() {
+        const Run r = Tool({"frobnicate"});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains("frobnicate"));
+        QCOMPARE(Tool({}).code, 2);
+    }
+
+private:
+    static std::vector<uint8_t> FullBlockStream() {
+        BitWriter w;
+        PutFullBlock(w, {Lit('o'), Lit('k'), Lit('!')});
+        return w.Bytes();
+    }
+};
+
+QTEST_GUILESS_MAIN(CodecTool)
+#include "codec_tool.moc"
