@@ -1,0 +1,35 @@
+// libFuzzer harness for the block decoder. Besides memory safety (ASan,
+// UBSan) it checks the decoder's promises: on success exactly the stated
+// size is appended, on failure nothing; and what came out survives a
+// round trip through the build-time encoder.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "ExpandBuiltIn.h"
+#include "Lh5Encoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    uint32_t stated = 0;
+    if (size >= 4) {
+        stated = data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
+        // Big outputs only repeat the same paths and slow the search down.
+        if (stated > (1u << 20)) return 0;
+    }
+    std::vector<uint8_t> out{0x42};
+    const Lh5Status st = DecodeBlock(std::span<const uint8_t>(data, size), out);
+    if (st == Lh5Status::Ok) {
+        if (out.size() != 1 + static_cast<size_t>(stated) || out[0] != 0x42) __builtin_trap();
+    } else if (out.size() != 1 || out[0] != 0x42 || (st == Lh5Status::ShortBlock) != (size < 4)) {
+        __builtin_trap();
+    }
+    if (st == Lh5Status::Ok && stated <= 65536) {
+        const std::span<const uint8_t> expanded(out.data() + 1, stated);
+        std::vector<uint8_t> again;
+        if (DecodeBlock(lh5::PackBlock(expanded), again) != Lh5Status::Ok ||
+            !std::equal(again.begin(), again.end(), expanded.begin(), expanded.end()))
+            __builtin_trap();
+    }
+    return 0;
+}
