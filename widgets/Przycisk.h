@@ -1,0 +1,44 @@
+// The push button of the program's dialogs: the element button's face
+// without the latch, clicking on release, with a hover look while the
+// pointer is over it.
+#pragma once
+
+#include "ButtonFace.h"
+
+class TPrzycisk : public TZfkButtonFace {
+    Q_OBJECT
+public:
+    explicit TPrzycisk(QWidget* parent = nullptr);
+
+    const QString& Tekst() const { return Text(); }
+    void SetTekst(const QString& text) { SetText(text); }
+    TColor Kolor_Przycisku() const { return FaceColor(); }
+    void SetKolor_Przycisku(TColor color) { SetFaceColor(color); }
+
+    // Caption colour and style of the hover look; take effect at the next paint.
+    TColor Animacja_Kolor() const { return m_animacjaKolor; }
+    void SetAnimacja_Kolor(TColor color) { m_animacjaKolor = color; }
+    TFontStyles Animacja_Styl() const { return m_animacjaStyl; }
+    void SetAnimacja_Styl(TFontStyles styles) { m_animacjaStyl = styles; }
+
+    bool Pressed() const { return m_pressed; }
+    bool Hovered() const { return m_hovered; }
+    bool MouseInside() const { return m_mouseInside; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void MouseEntered() override;
+    void MouseLeft() override;
+    void AccessiblePress() override;
+
+private:
+    TColor m_animacjaKolor = zfkcolor::Black;
+    TFontStyles m_animacjaStyl = 0;
+    bool m_pressed = false;
+    bool m_hovered = false;
+    // An enter was acted on and no leave since; enter and leave count only
+    // when they change it.
+    bool m_mouseInside = false;
+};
