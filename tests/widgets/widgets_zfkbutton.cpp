@@ -260,6 +260,39 @@ private slots:
                                      "a:click", "a:leave"}));
     }
 
+    // Through the window system: the toolkit's own crossing events, its
+    // mouse grab, and no paint of the window behind the buttons.
+    void pointerAcrossButtonsThroughTheWindow()
+    {
+        PaintCountingHost host;
+        host.resize(300, 40);
+        TZfkButton97 a(&host), b(&host);
+        b.move(120, 0);
+        Recorder r;
+        r.Hook(a, "a");
+        r.Hook(b, "b");
+        a.OnMouseMove = b.OnMouseMove = nullptr;
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QWindow* w = host.windowHandle();
+        QTest::mouseMove(w, QPoint(250, 30));
+        QCoreApplication::processEvents();
+        r.log.clear();
+        host.paints = 0;
+        QTest::mouseMove(w, QPoint(10, 10));
+        QTest::mousePress(w, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(a.Pressed());
+        QTest::mouseMove(w, QPoint(200, 10));
+        QTest::mouseMove(w, QPoint(130, 10));
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(130, 10));
+        QVERIFY(!a.Pressed() && !a.Selected() && !b.Selected());
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(130, 10));
+        QTest::mouseMove(w, QPoint(250, 30));
+        QCoreApplication::processEvents();
+        QCOMPARE(r.log, QStringList({"a:enter", "a:leave", "b:enter", "b:click", "b:leave"}));
+        QCOMPARE(host.paints, 0);
+    }
+
     void looksPixelByPixel()
     {
         TZfkButton97 a;
