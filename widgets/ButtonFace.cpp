@@ -167,10 +167,9 @@ void TZfkButtonFace::SetShowHint(bool value)
     m_parentShowHint = false;
 }
 
-QColor TZfkButtonFace::ToColor(TColor color) const
+QColor ToQColor(TColor color, const QPalette& pal)
 {
     if (color & 0x80000000u) {
-        const QPalette& pal = palette();
         switch (color & 0xFFu) {
         case 5: return pal.color(QPalette::Base);        // window
         case 8: return pal.color(QPalette::Text);        // window text
@@ -182,6 +181,11 @@ QColor TZfkButtonFace::ToColor(TColor color) const
         }
     }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+QColor TZfkButtonFace::ToColor(TColor color) const
+{
+    return ToQColor(color, palette());
 }
 
 void TZfkButtonFace::SetText(const QString& text)

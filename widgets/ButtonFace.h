@@ -27,6 +27,9 @@ constexpr TColor InactiveFace = 12632255; // $00C0C0BF
 constexpr TColor BtnShadow = 0x80000010;
 } // namespace zfkcolor
 
+// The colour a TColor stands for; desktop colours come from palette.
+QColor ToQColor(TColor color, const QPalette& palette);
+
 // Font style set; the bits combine.
 enum TFontStyle : uint8_t {
     fsBold = 1,

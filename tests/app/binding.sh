@@ -19,11 +19,12 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp "$pertab" "$tmp/pertab"
 set +e
-QT_QPA_PLATFORM=offscreen "$tmp/pertab" >"$tmp/out" 2>&1
+QT_QPA_PLATFORM=offscreen timeout 10 "$tmp/pertab" >"$tmp/out" 2>&1
 rc=$?
 set -e
 cat "$tmp/out"
 [ "$rc" -ne 0 ] || { echo "pertab ran without its library"; exit 1; }
+[ "$rc" -ne 124 ] || { echo "pertab started without its library"; exit 1; }
 [ "$rc" -lt 128 ] || { echo "pertab crashed (exit $rc) instead of being refused"; exit 1; }
 grep -q 'error while loading shared libraries: libDane.so' "$tmp/out" || { echo "no loader message"; exit 1; }
 
