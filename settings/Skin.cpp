@@ -1,0 +1,2 @@
+// TEMPORARY: replaced by the skin work.
+#include "Skin.h"
