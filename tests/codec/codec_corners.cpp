@@ -41,12 +41,15 @@ std::vector<Token> PieceCrossingTokens() {
     lits(16380);
     match(20, 3);      // overlapping, across the second piece end
     lits(16384 + 30);
+    match(10, 39);     // source ends one byte past the buffer's end
     match(200, 100);   // source wraps from the buffer's end to its start
     match(256, 8192);
     lits(24576 - 256);
     match(256, 256);   // ends exactly on a piece end
     match(256, 1);
-    lits(24576 + 600);
+    lits(32768 - 6);
+    match(7, 500);     // ends one byte past a piece end
+    lits(32768 + 50);
     return t;
 }
 
@@ -163,7 +166,7 @@ private slots:
     void matchesCrossPieceBoundaries() {
         const auto toks = PieceCrossingTokens();
         const auto expect = Expected(toks, 1u << 20);
-        QVERIFY(expect.size() > 3 * 8192);
+        QVERIFY(expect.size() > 4 * 8192);
         const auto size = static_cast<uint32_t>(expect.size());
         QCOMPARE(Decode(Block(size, FullBlockStream(toks))), expect);
         // Stopping inside a crossing match cuts it at the stated size.
