@@ -1,2 +1,89 @@
-// TEMPORARY: replaced by the skin work.
+// The skin: three files that give the frameless main window its background
+// picture ("default.bmp"), its outline ("zfkmain.rgn") and the colours of
+// its captions ("default.col"). The built-in default skin is written out
+// when a file is missing. TForm1::loadskin and TForm1::FormPaint
+// (TForm1Skin.cpp) put them on the window.
 #pragma once
+
+#include "SkinFormats.h"
+
+#include <QRegion>
+#include <QString>
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The colours of the skin now in use. Holds the defaults (flag true) until
+// the first skin is loaded.
+extern TColorScheme ColorScheme;
+
+// The window outline as last loaded: the region bytes as read, their count
+// N and the shape made from them. Empty (N = 0) when no valid outline is
+// loaded, in which case the window keeps its full rectangle.
+struct TSkinRegion {
+    std::vector<uint8_t> data;
+    uint32_t count = 0;
+    QRegion region;
+};
+extern TSkinRegion SkinRegion;
+
+namespace skinfile {
+inline const QString Colors = QStringLiteral("default.col");
+inline const QString Outline = QStringLiteral("zfkmain.rgn");
+inline const QString Background = QStringLiteral("default.bmp");
+} // namespace skinfile
+
+// The folder of the skin files: the program folder, or, when that cannot be
+// written (a program installed under a read-only prefix), the per-user data
+// folder, created if needed. Decided again by RefreshSkinFolder (loadskin
+// calls it) and whenever the program folder changes; otherwise remembered,
+// so a paint does not probe the disk.
+QString SkinFolder();
+QString RefreshSkinFolder();
+// The rule itself: programFolder if a file can be created in it, else
+// userFolder if it exists or can be made and a file can be created in it,
+// else programFolder (whose writes will then fail and be reported).
+QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder);
+// True when a new file can be created in folder (tried, not guessed from
+// permission bits, which say nothing about read-only mounts or root).
+bool FolderWritable(const QString& folder);
+
+// Path of a skin file in SkinFolder().
+QString SkinFilePath(const QString& fileName);
+
+// Reads "default.col" from the skin folder; missing file, keys or values
+// give the defaults. The name is not used: there is one skin.
+TColorScheme ReadColors(const QString& name);
+
+// Writes the five keys into "default.col" in the skin folder, keeping all
+// else in the file. The file is replaced atomically: a crash or a full disk
+// leaves the old file. False when it could not be written (the caller
+// decides what the user is told). The name is not used.
+bool WriteColors(const QString& name, uint32_t transparent, uint32_t app_buttons,
+                 uint32_t app_legend, uint32_t app_info, bool but_transp);
+
+// Writes the built-in "default.bmp" and "zfkmain.rgn" into the skin folder
+// (each replaced atomically) and resets the four colours of ColorScheme
+// (not the flag). False when a file could not be written; the colours are
+// reset either way.
+bool WriteDefaultSkin();
+bool WriteDefaultSkinTo(const QString& folder);
+
+// The built-in files, expanded.
+std::vector<uint8_t> BuiltInBackground();
+std::vector<uint8_t> BuiltInOutline();
+
+// The union of the rectangles.
+QRegion RegionFromRects(std::span<const RegionRect> rects);
+
+enum class OutlineLoad {
+    Loaded,    // SkinRegion holds the new outline
+    NotOpened, // the file could not be opened or read; SkinRegion unchanged
+    Invalid,   // the file is damaged; SkinRegion emptied
+};
+// Reads an outline file into SkinRegion. error gets the reason for Invalid.
+OutlineLoad LoadOutline(const QString& path, RegionError* error = nullptr);
+
+// A few words (Polish) about why an outline was rejected, for messages.
+QString RegionErrorText(RegionError error);
