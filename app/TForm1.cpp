@@ -2,17 +2,24 @@
 
 #include "ElementTables.h"
 #include "Look.h"
+#include "TTlo.h"
+#include "ZfkButton.h"
 #include "settings/SettingsValues.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
+#include <QTableWidget>
+#include <QToolButton>
 
 #include <cstdio>
 #include <cstdlib>
 
 int SelectedElement = -1;
+std::array<TZfkButton97*, ElementCount> ElementButtons{};
 
 namespace {
 
@@ -28,16 +35,19 @@ TForm1::TForm1(QWidget* parent)
     setWindowTitle(ApplicationTitle);
     setAccessibleName(QStringLiteral("Zefirak"));
     setFixedSize(787, 414);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the skin paints every pixel
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(colors::WindowFace));
     setPalette(pal);
     setFont(SansFont(11));
+    setMouseTracking(true);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(88, 72, 304, 65);
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
 
     Podglad = new QLabel(QStringLiteral("Zefirak"), this);
     Podglad->setObjectName(QStringLiteral("Podglad"));
@@ -50,10 +60,37 @@ TForm1::TForm1(QWidget* parent)
     Podglad->move(16, 376);
     Podglad->adjustSize();
 
+    CreateTableCaptions();
+
+    Dane = new QTableWidget(this);
+    Dane->setObjectName(QStringLiteral("Dane"));
+    Dane->setGeometry(624, 72, 153, 212);
+
+    CreateSearchBox();
+    CreateToolbar();
+
+    zegar = new QLabel(QStringLiteral("200X-00-00 00:00:00"), this);
+    zegar->setObjectName(QStringLiteral("zegar"));
+    zegar->setGeometry(640, 376, 136, 16);
+    QFont clockFont = SansFont(13);
+    clockFont.setBold(true);
+    zegar->setFont(clockFont);
+    QPalette teal = zegar->palette();
+    teal.setColor(QPalette::WindowText, ToQColor(colors::Teal));
+    zegar->setPalette(teal);
+
     if (QScreen* screen = QApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
     FormActivate();
+}
+
+TForm1::~TForm1()
+{
+    if (Tlo) {
+        Tlo->Stop();
+        Tlo->wait();
+    }
 }
 
 void TForm1::FormActivate()
@@ -72,32 +109,37 @@ void TForm1::FormActivate()
 // The sponsor panel is not part of this program's design; nothing to prepare.
 void TForm1::PrepareSponsorPanel() {}
 
-// Placeholders for the steps that the table view, data panel, search, export
-// and clock bring in; they keep their place in the creation order.
-void TForm1::StartClock() {}
-void TForm1::PrepareDataPanel() {}
-void TForm1::BuildButtonTable() {}
-void TForm1::InitElementButtons() {}
-void TForm1::CreateClipboard() {}
-void TForm1::HookSearchButton() {}
-
-void TForm1::SetLatin(bool latin)
+void TForm1::StartClock()
 {
-    for (int i = 0; i < ElementCount; ++i) {
-        ShortTable[i].DisplayName = latin ? ShortTable[i].LatinName : ShortTable[i].PolishName;
-        ElementTable[i].Name = latin ? ElementTable[i].LatinName : ElementTable[i].PolishName;
-    }
+    Tlo = new TTlo(this);
+    connect(Tlo, &TTlo::Tick, zegar, &QLabel::setText, Qt::QueuedConnection);
+    Tlo->start();
+}
+
+void TForm1::SetStatus(const QString& text)
+{
+    Podglad->setText(text);
+    Podglad->adjustSize();
 }
 
 void TForm1::ReadReg()
 {
-    // Until the settings store exists the defaults apply: Polish names.
+    // Until the settings store exists the defaults apply: the default skin
+    // and Polish names.
+    loadskin(QStringLiteral("default"), colors::White);
     SetLatin(LatinNames);
 }
 
 void TForm1::WriteReg()
 {
     // Nothing is stored yet.
+}
+
+void TForm1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    FormPaint(painter);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -108,6 +150,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
+    if (Tlo)
+        Tlo->Stop();
     WriteReg();
     // End at once: no window is closed and the clock thread is not joined
     // (exit() would run destructors while it still runs). Everything written

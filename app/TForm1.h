@@ -6,6 +6,7 @@
 
 #include "DaneTypes.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <array>
@@ -30,6 +31,9 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    // The program never destroys its main window (it ends with the process);
+    // a window destroyed earlier, as in tests, first lets its clock finish.
+    ~TForm1() override;
 
     // Table view
     void BuildButtonTable();

@@ -5,10 +5,12 @@ namespace {
 
 QtMessageService realMessages;
 QtPathService realPaths;
+QtFileDialogService realFileDialogs;
 QtClockService realClock;
 
 MessageService* currentMessages = &realMessages;
 PathService* currentPaths = &realPaths;
+FileDialogService* currentFileDialogs = &realFileDialogs;
 ClockService* currentClock = &realClock;
 
 } // namespace
@@ -17,10 +19,15 @@ namespace platform {
 
 MessageService& Messages() { return *currentMessages; }
 PathService& Paths() { return *currentPaths; }
+FileDialogService& FileDialogs() { return *currentFileDialogs; }
 ClockService& Clock() { return *currentClock; }
 
 void SetMessages(MessageService* service) { currentMessages = service ? service : &realMessages; }
 void SetPaths(PathService* service) { currentPaths = service ? service : &realPaths; }
+void SetFileDialogs(FileDialogService* service)
+{
+    currentFileDialogs = service ? service : &realFileDialogs;
+}
 void SetClock(ClockService* service) { currentClock = service ? service : &realClock; }
 
 } // namespace platform

@@ -1,10 +1,13 @@
 // The narrow doors between the program and the platform. Message boxes, the
-// program folder and the clock are reached only through these services, so a
-// test can point them at a fake, a temporary folder or a fixed time.
+// program folder, file dialogs and the clock are reached only through these
+// services, so a test can point them at a fake, a temporary folder or a
+// fixed time.
 #pragma once
 
 #include <QDateTime>
 #include <QString>
+
+class QWidget;
 
 class MessageService {
 public:
@@ -24,6 +27,17 @@ public:
     virtual QString ProgramFolder() const = 0;
 };
 
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // A save-file dialog; returns the chosen path, or an empty text when
+    // the user cancels. filter is "Description|*.ext"; the dialog adds
+    // defaultSuffix to a name typed without one and asks nothing itself
+    // about an existing file.
+    virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                                    const QString& filter, const QString& defaultSuffix) = 0;
+};
+
 class ClockService {
 public:
     virtual ~ClockService() = default;
@@ -34,12 +48,14 @@ namespace platform {
 
 MessageService& Messages();
 PathService& Paths();
+FileDialogService& FileDialogs();
 ClockService& Clock();
 
 // Swap a service; nullptr puts the real one back. The caller keeps ownership
 // and must keep the object alive while it is installed.
 void SetMessages(MessageService* service);
 void SetPaths(PathService* service);
+void SetFileDialogs(FileDialogService* service);
 void SetClock(ClockService* service);
 
 } // namespace platform

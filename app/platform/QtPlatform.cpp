@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -94,6 +95,28 @@ int QtMessageService::ShowApplicationModal(const QString& text, const QString& c
 QString QtPathService::ProgramFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& title,
+                                             const QString& fileName, const QString& filter,
+                                             const QString& defaultSuffix)
+{
+    // "Description|*.ext" is the program's filter form; the toolkit wants
+    // "Description (*.ext)".
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QString nameFilter = parts.size() == 2
+        ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')')
+        : filter;
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(nameFilter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QDateTime QtClockService::Now() const

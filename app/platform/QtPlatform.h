@@ -14,6 +14,12 @@ public:
     QString ProgramFolder() const override;
 };
 
+class QtFileDialogService final : public FileDialogService {
+public:
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                            const QString& filter, const QString& defaultSuffix) override;
+};
+
 class QtClockService final : public ClockService {
 public:
     QDateTime Now() const override;

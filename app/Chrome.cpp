@@ -1,0 +1,319 @@
+// What a title bar would offer, drawn by the window itself: the toolbar, the
+// minimise and close pictures, dragging the frameless window, the first-show
+// checks, and the dispatch of pointer and key events to the handlers.
+#include "TForm1.h"
+
+#include "Forms.h"
+#include "Look.h"
+#include "Messages.h"
+#include "Pictures.h"
+#include "print/TForm2.h"
+#include "print/TForm3.h"
+#include "settings/SettingsValues.h"
+#include "settings/TForm4.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+
+QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                        const QFont& font)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    if (caption.isEmpty())
+        button->setIconSize(QSize(18, 16));
+    return button;
+}
+
+void SetCaptionColour(QToolButton* button, uint32_t colour)
+{
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, ToQColor(colour));
+    button->setPalette(pal);
+}
+
+QIcon PictureIcon(ToolbarPictureKind kind, bool hot)
+{
+    const QImage picture = ToolbarPicture(kind, hot);
+    QIcon icon(QPixmap::fromImage(picture));
+    // Twice the size, pixel for pixel, so a HiDPI screen shows it crisp.
+    QPixmap big = QPixmap::fromImage(picture.scaled(36, 32));
+    big.setDevicePixelRatio(2);
+    icon.addPixmap(big);
+    return icon;
+}
+
+const QString ExitQuestion = QStringLiteral("Czy rzeczywiście chcesz zakończyć program");
+
+} // namespace
+
+void TForm1::CreateToolbar()
+{
+    QFont toolbarFont = ArialFont(11);
+    toolbarFont.setBold(true);
+    OriginalToolbarButton974 = FlatButton(this, "OriginalToolbarButton974", QStringLiteral("Wydruk Zefiraku"),
+                                          QRect(8, 14, 185, 22), toolbarFont);
+    ToolbarButton971 = FlatButton(this, "ToolbarButton971", QStringLiteral("Wydruk Raportu"),
+                                  QRect(200, 14, 113, 22), toolbarFont);
+    ToolbarButton974 = FlatButton(this, "ToolbarButton974", QStringLiteral("Informacja i Ustawienia Programu"),
+                                  QRect(320, 14, 193, 22), toolbarFont);
+    ToolbarButton973 = FlatButton(this, "ToolbarButton973", QString(), QRect(726, 13, 25, 22), font());
+    ToolbarButton973->setAccessibleName(QStringLiteral("Minimalizacja programu"));
+    ToolbarButton972 = FlatButton(this, "ToolbarButton972", QString(), QRect(752, 13, 25, 22), font());
+    ToolbarButton972->setAccessibleName(QStringLiteral("Wyjście z aplikacji"));
+    OriginalToolbarButton971 = FlatButton(this, "OriginalToolbarButton971", QStringLiteral("Kopiuj dane"),
+                                          QRect(632, 288, 137, 17), font());
+    OriginalToolbarButton972 = FlatButton(this, "OriginalToolbarButton972", QStringLiteral("Zapisz dane do pliku txt"),
+                                          QRect(632, 308, 137, 17), font());
+    OriginalToolbarButton973 = FlatButton(this, "OriginalToolbarButton973", QStringLiteral("Wydrukuj dane"),
+                                          QRect(632, 328, 137, 17), font());
+
+    connect(OriginalToolbarButton971, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton971Click);
+    connect(OriginalToolbarButton972, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton972Click);
+    connect(OriginalToolbarButton973, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton973Click);
+    connect(OriginalToolbarButton974, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton974Click);
+    connect(ToolbarButton971, &QToolButton::clicked, this, &TForm1::ToolbarButton971Click);
+    connect(ToolbarButton972, &QToolButton::clicked, this, &TForm1::ToolbarButton972Click);
+    connect(ToolbarButton973, &QToolButton::clicked, this, &TForm1::ToolbarButton973Click);
+    connect(ToolbarButton974, &QToolButton::clicked, this, &TForm1::ToolbarButton974Click);
+
+    for (QToolButton* button : {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973,
+                                OriginalToolbarButton974, ToolbarButton971, ToolbarButton972, ToolbarButton973,
+                                ToolbarButton974}) {
+        SetCaptionColour(button, colors::Black);
+        button->installEventFilter(this);
+    }
+}
+
+void TForm1::SetToolbarPictures(bool minimiseHot, bool closeHot)
+{
+    ToolbarButton973->setIcon(PictureIcon(ToolbarPictureKind::Minimise, minimiseHot));
+    ToolbarButton972->setIcon(PictureIcon(ToolbarPictureKind::Close, closeHot));
+}
+
+// Pointer entering or leaving a toolbar button: captions turn blue while
+// pointed at, pictures take their pointed-at look, and most buttons explain
+// themselves in the status line.
+bool TForm1::ToolbarPointer(QObject* watched, QEvent::Type type)
+{
+    const bool enter = type == QEvent::Enter;
+    auto caption = [&](QToolButton* button, const QString& hint, bool touchesStatus) {
+        SetCaptionColour(button, enter ? colors::Blue : colors::Black);
+        if (touchesStatus) {
+            if (enter)
+                SetStatus(hint);
+            else
+                HMouseExit(button);
+        }
+    };
+    if (watched == OriginalToolbarButton971)
+        caption(OriginalToolbarButton971, QStringLiteral("Kopiuj dane do schowka systemowego"), true);
+    else if (watched == OriginalToolbarButton972)
+        caption(OriginalToolbarButton972, QStringLiteral("Zapisz dane do pliku tekstowego"), true);
+    else if (watched == OriginalToolbarButton973)
+        caption(OriginalToolbarButton973, QStringLiteral("Wydrukuj dane (raport)"), true);
+    else if (watched == OriginalToolbarButton974)
+        caption(OriginalToolbarButton974, QString(), false);
+    else if (watched == ToolbarButton971)
+        caption(ToolbarButton971, QString(), false);
+    else if (watched == ToolbarButton974)
+        caption(ToolbarButton974, QString(), false);
+    else if (watched == ToolbarButton973) {
+        ToolbarButton973->setIcon(PictureIcon(ToolbarPictureKind::Minimise, enter));
+        enter ? SetStatus(QStringLiteral("Minimalizacja programu")) : HMouseExit(ToolbarButton973);
+    } else if (watched == ToolbarButton972) {
+        ToolbarButton972->setIcon(PictureIcon(ToolbarPictureKind::Close, enter));
+        enter ? SetStatus(QStringLiteral("Wyjście z aplikacji")) : HMouseExit(ToolbarButton972);
+    } else
+        return false;
+    return true;
+}
+
+void TForm1::OriginalToolbarButton971Click()
+{
+    CopyElementData();
+}
+
+void TForm1::OriginalToolbarButton972Click()
+{
+    SaveElementData();
+}
+
+void TForm1::OriginalToolbarButton973Click()
+{
+    if (SelectedElement == -1) {
+        ShowNotice(QStringLiteral("Nie wybrano pierwiastka!"), nkError);
+        return;
+    }
+    // The report dialog stays beside the main window without blocking it.
+    Form3->show();
+    Form3->raise();
+}
+
+void TForm1::OriginalToolbarButton974Click()
+{
+    Form2->exec();
+}
+
+void TForm1::ToolbarButton971Click()
+{
+    Form3->exec();
+}
+
+void TForm1::ToolbarButton974Click()
+{
+    Form4->exec();
+}
+
+void TForm1::ToolbarButton973Click()
+{
+    // The whole application goes to the task bar, dialogs included.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->showMinimized();
+}
+
+void TForm1::ToolbarButton972Click()
+{
+    if (AskYesNo(ExitQuestion))
+        close();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce)
+        return;
+    shownOnce = true;
+    // After the window is up, so that a question does not hold up its showing.
+    QTimer::singleShot(0, this, &TForm1::FormShow);
+}
+
+void TForm1::FormShow()
+{
+    Szukaj->setFocus();
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    if (s)
+        CheckScreenSize(s->size());
+}
+
+void TForm1::CheckScreenSize(const QSize& screen)
+{
+    if (screen.width() >= 780 && screen.height() >= 400)
+        return;
+    ChangeResource(0);
+    if (!Warn2)
+        return;
+    const QStringList lines = {
+        QStringLiteral("Aktualna rozdzielczość ekranu: ") + QString::number(screen.width()) + QLatin1Char('/')
+            + QString::number(screen.height()),
+        QStringLiteral("jest mniejsza niż rozmiar skórki, interfejs programu"),
+        QStringLiteral("był tworzony dla rozdzielczości 800/600."),
+        QStringLiteral("Może to powodować niewygodę podczas pracy,"),
+        QStringLiteral("część interfejsu może zostać ucięta."),
+        QStringLiteral("Można jednak przesuwać interfejs: klikając i przytrzymując"),
+        QStringLiteral("lewy przycisk myszy, równocześnie przesuwając mysz."),
+        QString(),
+        QStringLiteral("Czy chcesz aby ten komunikat pokazał się podczas"),
+        QStringLiteral("następnego uruchomienia programu w niskiej rozdzielczości"),
+    };
+    Warn2 = AskYesNo(lines.join(QStringLiteral("\r\n")));
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    // Only a press on the bare surface moves the window; presses that labels
+    // pass up to the window do not.
+    if (childAt(event->position().toPoint()) == nullptr)
+        FormMouseDown(event);
+}
+
+void TForm1::FormMouseDown(QMouseEvent* event)
+{
+    // Ask the window manager for an interactive move, as a title bar would.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    // No window manager offers one: follow the pointer ourselves.
+    manualDrag = true;
+    dragOffset = event->globalPosition().toPoint() - pos();
+    grabMouse();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event)
+{
+    if (manualDrag) {
+        move(event->globalPosition().toPoint() - dragOffset);
+        return;
+    }
+    if (childAt(event->position().toPoint()) == nullptr)
+        SzukajMouseMove();
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent*)
+{
+    if (manualDrag) {
+        manualDrag = false;
+        releaseMouse();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == Szukaj) {
+        if (type == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            return SzukajKeyPress(key) || SzukajKeyDown(key);
+        }
+        if (type == QEvent::MouseMove)
+            SzukajMouseMove();
+        return false;
+    }
+    if (watched == SzukajButton) {
+        if (type == QEvent::Enter)
+            SzukajButtonMouseEnter();
+        return false;
+    }
+    if (watched == szukany) {
+        if (type == QEvent::MouseMove)
+            SzukajMouseMove();
+        return false;
+    }
+    if (watched == Image1) {
+        if (type == QEvent::MouseMove)
+            eMove();
+        else if (type == QEvent::MouseButtonRelease
+                 && Image1->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            Image1Click();
+        return false;
+    }
+    if (watched == Dane) {
+        if (type == QEvent::FocusIn)
+            DaneEnter();
+        return false;
+    }
+    if (Dane && watched == Dane->viewport()) {
+        if (type == QEvent::MouseMove) {
+            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+            DaneMouseMove(p.x(), p.y());
+        }
+        return false;
+    }
+    if (type == QEvent::Enter || type == QEvent::Leave)
+        ToolbarPointer(watched, type);
+    return false;
+}

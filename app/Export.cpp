@@ -1,0 +1,79 @@
+// Taking the selected element's data out: to the clipboard or a text file.
+#include "TForm1.h"
+
+#include "Cp1250.h"
+#include "ElementTables.h"
+#include "ElementText.h"
+#include "Messages.h"
+#include "platform/Platform.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+
+namespace {
+
+QClipboard* Clipboard = nullptr;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+void TForm1::CreateClipboard()
+{
+    Clipboard = QGuiApplication::clipboard();
+}
+
+void TForm1::CopyElementData()
+{
+    if (SelectedElement == -1) {
+        ShowNotice(QStringLiteral("Nie wybrano pierwiastka!"), nkError);
+        return;
+    }
+    const TPierwData record = ElementTable[SelectedElement - 1];
+    Clipboard->setText(BuildElementText(record, TextVariant::Clipboard), QClipboard::Clipboard);
+}
+
+void TForm1::SaveElementData()
+{
+    if (SelectedElement == -1) {
+        ShowNotice(QStringLiteral("Nie wybrano pierwiastka!"), nkError);
+        return;
+    }
+    const TPierwData record = ElementTable[SelectedElement - 1];
+    const QString symbolAndName = Q(record.Symbol) + QStringLiteral(" - ") + Q(record.Name);
+    const QString path = platform::FileDialogs().GetSaveFileName(
+        this, QStringLiteral("Wybierz plik w którym zapisać dane pierwiastka: ") + symbolAndName,
+        Q(record.Name) + QStringLiteral(".txt"), QStringLiteral("Pliki tekstowe|*.txt"), QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+
+    {
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly)) {
+            existing.close();
+            const bool replace = AskYesNo(
+                QStringLiteral("Plik o podanej nazwie: ") + path + QStringLiteral(" istnieje!\r\n")
+                + QStringLiteral("Czy jestes pewien że chcesz wymazać jego dotychczasową zawartość i zapisać w nim "
+                                 "dane pierwiastka ")
+                + symbolAndName + QStringLiteral(" ?"));
+            if (!replace)
+                return;
+        }
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ShowNotice(QStringLiteral("Nie można utwożyć pliku o podanej nazwie: ") + path, nkError);
+        return;
+    }
+    const QByteArray bytes = ToCp1250(BuildElementText(record, TextVariant::File) + QStringLiteral("\r\n"));
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        // The file was created but its content did not reach the disk whole.
+        ShowNotice(QStringLiteral("Błąd zapisu pliku: ") + path + QStringLiteral("\r\n")
+                       + QStringLiteral("Dane pierwiastka nie zostały zapisane w całości."),
+                   nkError);
+    }
+}

@@ -1,0 +1,142 @@
+// The search box: typing a symbol or name and pressing Enter selects the
+// element; the arrow keys walk the table; Esc asks whether to quit.
+#include "TForm1.h"
+
+#include "ElementTables.h"
+#include "Look.h"
+#include "Pictures.h"
+#include "Search.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+
+QIcon SearchIcon()
+{
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(SearchButtonImage(true)), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(SearchButtonImage(false)), QIcon::Disabled);
+    // Twice the size, pixel for pixel, so a HiDPI screen shows it crisp.
+    for (bool enabled : {true, false}) {
+        QPixmap big = QPixmap::fromImage(SearchButtonImage(enabled).scaled(32, 32));
+        big.setDevicePixelRatio(2);
+        icon.addPixmap(big, enabled ? QIcon::Normal : QIcon::Disabled);
+    }
+    return icon;
+}
+
+} // namespace
+
+void TForm1::CreateSearchBox()
+{
+    szukany = new QLabel(QStringLiteral("Szukany pierw.:"), this);
+    szukany->setObjectName(QStringLiteral("szukany"));
+    szukany->move(520, 18);
+    szukany->adjustSize(); // the face here is wider than the design's, so the label grows as designed labels do
+    szukany->setMouseTracking(true);
+    szukany->installEventFilter(this);
+
+    Szukaj = new QLineEdit(this);
+    Szukaj->setObjectName(QStringLiteral("Szukaj"));
+    Szukaj->setGeometry(600, 14, 121, 21);
+    Szukaj->setTextMargins(0, 0, 20, 0);
+    Szukaj->setMouseTracking(true);
+    Szukaj->installEventFilter(this);
+    connect(Szukaj, &QLineEdit::textEdited, this, &TForm1::SzukajTextEdited);
+
+    SzukajButton = new QToolButton(Szukaj);
+    SzukajButton->setObjectName(QStringLiteral("SzukajButton"));
+    SzukajButton->setGeometry(Szukaj->width() - 20 - 1, 1, 20, Szukaj->height() - 2);
+    SzukajButton->setIcon(SearchIcon());
+    SzukajButton->setIconSize(QSize(16, 16));
+    SzukajButton->setAutoRaise(true);
+    SzukajButton->setFocusPolicy(Qt::NoFocus);
+    SzukajButton->setCursor(Qt::ArrowCursor);
+    SzukajButton->setAccessibleName(QStringLiteral("Szukaj pierwiastka"));
+    connect(SzukajButton, &QToolButton::clicked, this, &TForm1::SzukajButtonClick);
+}
+
+void TForm1::HookSearchButton()
+{
+    SzukajButton->installEventFilter(this);
+}
+
+void TForm1::SzukajTextEdited(const QString& text)
+{
+    // Letters become capitals as they are typed, Polish ones included.
+    QString upper = text;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    if (upper != text) {
+        const int cursor = Szukaj->cursorPosition();
+        Szukaj->setText(upper);
+        Szukaj->setCursorPosition(cursor);
+    }
+}
+
+void TForm1::SearchElement(const QString& text)
+{
+    const int n = FindElement(text);
+    if (n != 0)
+        NavigateTo(n);
+    else
+        ClearSelection();
+}
+
+void TForm1::SzukajButtonClick()
+{
+    SearchElement(FilterSearchText(Szukaj->text()));
+    Szukaj->clear();
+}
+
+bool TForm1::SzukajKeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        SzukajButtonClick();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down: {
+        if (SelectedElement == -1) {
+            NavigateTo(-1);
+        } else {
+            const TPierwData& e = ElementTable[SelectedElement - 1];
+            const int key = event->key();
+            NavigateTo(key == Qt::Key_Left ? e.LeftNeighbour
+                       : key == Qt::Key_Right ? e.RightNeighbour
+                       : key == Qt::Key_Up ? e.UpNeighbour
+                                           : e.DownNeighbour);
+        }
+        return false; // the box still moves its caret
+    }
+    default:
+        return false;
+    }
+}
+
+bool TForm1::SzukajKeyPress(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        ToolbarButton972Click();
+        return true;
+    }
+    return false;
+}
+
+void TForm1::SzukajButtonMouseEnter()
+{
+    SetStatus(QStringLiteral("Kliknij na ten przycisk aby wyświetlić dane o szukanym przez ciebie pierwiastku"));
+}
+
+void TForm1::SzukajMouseMove()
+{
+    SetStatus(QString());
+}

@@ -1,0 +1,42 @@
+// The clock thread: once a second it formats the date and time and hands the
+// text to the GUI thread for the clock label.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+// The clock's text: the short date (with "20" put in front when it begins
+// with "0", so a two-digit year 05 reads 2005), a space, the long time.
+QString ClockText(const QDateTime& now, const QString& shortDateFormat, const QString& longTimeFormat);
+
+// The user's formats. The long time format loses its time-zone part, which
+// the desktop's clock format does not show either.
+QString UserShortDateFormat();
+QString UserLongTimeFormat();
+
+class TTlo : public QThread {
+    Q_OBJECT
+public:
+    using QThread::QThread;
+
+    // Asks the thread to end after its current wait; does not wait for it.
+    void Stop() { stopFlag = true; }
+    bool StopRequested() const { return stopFlag; }
+
+signals:
+    // Emitted from the clock thread; connect with a queued connection.
+    void Tick(const QString& text);
+
+protected:
+    void run() override;
+
+private:
+    // Waits until the clock has moved on by one second, blocking nothing
+    // but this thread.
+    void WaitSeconds(int seconds);
+
+    std::atomic<bool> stopFlag{false};
+};
