@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Dane.h"
 #include "Lh5TestKit.h"
 
 using namespace kit;
@@ -31,6 +32,19 @@ void Write(const QString& path, const std::vector<uint8_t>& data) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(reinterpret_cast<const char*>(data.data()), static_cast<qint64>(data.size()));
+}
+
+// How zfktool writes a text: backslash, tab, CR and LF escaped.
+QByteArray Escaped(const std::string& s) {
+    QByteArray e;
+    for (char c : s) {
+        if (c == '\\') e += "\\\\";
+        else if (c == '\t') e += "\\t";
+        else if (c == '\r') e += "\\r";
+        else if (c == '\n') e += "\\n";
+        else e += c;
+    }
+    return e;
 }
 
 QByteArray Read(const QString& path) {
@@ -110,6 +124,46 @@ private slots:
         const Run r = Tool(args);
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.endsWith('\n') && r.err.count('\n') == 1, r.err.constData());
+    }
+
+    void dumpMatchesTheLibrary() {
+        std::vector<TPierwData> rows(ElementCount);
+        GetLongPierwArray(rows.data());
+        const Run r = Tool({"dump"});
+        QCOMPARE(r.code, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), ElementCount + 2);  // header, rows, nothing after the last newline
+        QCOMPARE(lines.last(), QByteArray());
+        QCOMPARE(lines[0],
+                 QByteArray("Symbol\tName\tKind\tState\tAtomicNumber\tAtomicMass\tOxideCharacter\t"
+                            "Electronegativity\tDensity\tMeltingPoint\tBoilingPoint\tIsotopeCount\tDiscovered\t"
+                            "AtomicRadius\tShellK\tShellL\tShellM\tShellN\tShellO\tShellP\tShellQ\tLeftNeighbour\t"
+                            "RightNeighbour\tUpNeighbour\tDownNeighbour\tLatinName\tPolishName"));
+        for (int i = 0; i < ElementCount; ++i) {
+            const TPierwData& e = rows[static_cast<size_t>(i)];
+            QList<QByteArray> want;
+            for (const std::string* s : {&e.Symbol, &e.Name, &e.Kind, &e.State, &e.AtomicNumber, &e.AtomicMass,
+                                         &e.OxideCharacter, &e.Electronegativity, &e.Density, &e.MeltingPoint,
+                                         &e.BoilingPoint, &e.IsotopeCount, &e.Discovered, &e.AtomicRadius,
+                                         &e.ShellK, &e.ShellL, &e.ShellM, &e.ShellN, &e.ShellO, &e.ShellP,
+                                         &e.ShellQ})
+                want << Escaped(*s);
+            for (int32_t n : {e.LeftNeighbour, e.RightNeighbour, e.UpNeighbour, e.DownNeighbour})
+                want << QByteArray::number(n);
+            want << Escaped(e.LatinName) << Escaped(e.PolishName);
+            QCOMPARE(lines[i + 1].split('\t'), want);
+        }
+        QVERIFY(lines[1].startsWith("H\tWodór\t"));  // UTF-8 as stored
+    }
+
+    void versionOneFieldPerLine() {
+        TDaneVersion v;
+        GetVersion(&v);
+        const Run r = Tool({"version"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, Escaped(v.Version) + '\n' + Escaped(v.ReleaseDate) + '\n' + Escaped(v.Credits) + '\n' +
+                            Escaped(v.Description) + '\n');
+        QCOMPARE(r.out.count('\n'), 4);
     }
 
     void unknownCommand() {

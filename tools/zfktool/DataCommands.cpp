@@ -8,7 +8,20 @@
 
 namespace {
 
-void Put(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+// Texts are written as stored, except that backslash, tab, CR and LF are
+// escaped (\\, \t, \r, \n): a record stays one line and a field one column
+// (the version description holds a line break).
+void Put(const std::string& s) {
+    for (char ch : s) {
+        switch (ch) {
+        case '\\': std::fputs("\\\\", stdout); break;
+        case '\t': std::fputs("\\t", stdout); break;
+        case '\r': std::fputs("\\r", stdout); break;
+        case '\n': std::fputs("\\n", stdout); break;
+        default: std::putchar(ch);
+        }
+    }
+}
 
 }  // namespace
 
