@@ -42,6 +42,8 @@ public:
             p_ += take;
             count_ += take * 8;
         } else {
+            // Near the end, byte by byte. This can fill all 64 bits, which
+            // is fine: the shift above is never reached again.
             while (count_ <= 56) {
                 const uint64_t b = p_ < end_ ? *p_++ : 0;
                 buf_ |= b << (56 - count_);
