@@ -1,0 +1,461 @@
+// The skin on the real main window: which files loadskin writes and reads,
+// the captions' colours, the window's outline, the colour file's writer,
+// the folder rule and the background paint.
+#include "../app/FakeMessages.h"
+#include "SettingsValues.h"
+#include "Skin.h"
+#include "TForm1.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+class FakePaths final : public PathService {
+public:
+    FakePaths() { platform::SetPaths(this); }
+    ~FakePaths() override { platform::SetPaths(nullptr); }
+    QString ProgramFolder() const override { return folder; }
+    QString folder;
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray SmallBmp(QColor colour)
+{
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray Le32(uint32_t v)
+{
+    QByteArray b;
+    for (int i = 0; i < 4; ++i)
+        b.append(char(v >> (8 * i)));
+    return b;
+}
+
+// count, 32-byte header, rectangles
+QByteArray RegionBytes(const QList<QRect>& rects)
+{
+    QByteArray body = Le32(32) + Le32(1) + Le32(uint32_t(rects.size())) + Le32(uint32_t(rects.size() * 16));
+    body += Le32(0) + Le32(0) + Le32(0) + Le32(0);
+    for (const QRect& r : rects)
+        body += Le32(uint32_t(r.left())) + Le32(uint32_t(r.top())) + Le32(uint32_t(r.right() + 1)) +
+                Le32(uint32_t(r.bottom() + 1));
+    return Le32(uint32_t(body.size())) + body;
+}
+
+// The default outline drawn from the design: five panels whose first and
+// last six rows are inset by 6, 4, 3, 2, 1, 1 pixels.
+QRegion DesignOutline()
+{
+    const QList<QRect> panels = {QRect(QPoint(4, 3), QPoint(787, 45)), QRect(QPoint(3, 61), QPoint(606, 356)),
+                                 QRect(QPoint(617, 62), QPoint(785, 354)),
+                                 QRect(QPoint(3, 367), QPoint(603, 400)),
+                                 QRect(QPoint(617, 367), QPoint(784, 399))};
+    const int inset[6] = {6, 4, 3, 2, 1, 1};
+    QRegion region;
+    for (const QRect& p : panels)
+        for (int y = p.top(); y <= p.bottom(); ++y) {
+            const int fromTop = y - p.top(), fromBottom = p.bottom() - y;
+            const int in = fromTop < 6 ? inset[fromTop] : fromBottom < 6 ? inset[fromBottom] : 0;
+            region += QRect(p.left() + in, y, p.width() - 2 * in, 1);
+        }
+    return region;
+}
+
+QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+const QByteArray DefaultCol = "[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
+                              "app_legend=8421376\r\napp_info=0\r\nbut_transp=1\r\n";
+
+} // namespace
+
+class TestSkin : public QObject {
+    Q_OBJECT
+
+    TForm1* form = nullptr;
+    FakePaths paths;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString File(const QString& name) const { return dir->filePath(name); }
+
+    // Every caption that shows the legend colour, and every one that shows the info colour.
+    QList<QWidget*> Legend() const { return {form->Label37, form->zegar, form->Podglad}; }
+    QList<QWidget*> Info() const
+    {
+        QList<QWidget*> list{form->lantanowce, form->aktynowce};
+        for (QLabel* l : form->a)
+            list << l;
+        for (QLabel* l : form->b)
+            list << l;
+        return list;
+    }
+
+    void ExpectCaptions(QColor legend, QColor info)
+    {
+        for (QWidget* w : Legend())
+            QVERIFY2(TextColour(w) == legend, qPrintable(w->objectName()));
+        for (QWidget* w : Info())
+            QVERIFY2(TextColour(w) == info, qPrintable(w->objectName()));
+    }
+
+    void PaintCaptions(QColor c)
+    {
+        for (QWidget* w : Legend() + Info()) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::WindowText, c);
+            w->setPalette(pal);
+        }
+    }
+
+    // A complete default skin, "default.col" included, so that the next
+    // load writes nothing.
+    void LoadDefaultsInto(const QString& folder)
+    {
+        paths.folder = folder;
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QVERIFY(WriteColors(QString(), 16777215, 14539474, 8421376, 0, true));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zefirak"));
+        QVERIFY(ColorScheme.but_transp); // before any load
+        form = new TForm1;
+    }
+
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        paths.folder = dir->path();
+        form->clearMask();
+        SkinRegion = TSkinRegion{};
+    }
+
+    void emptyFolderGetsTheBuiltInSkin()
+    {
+        FakeMessages fake;
+        SkinName = QStringLiteral("mine");
+        PaintCaptions(Qt::magenta);
+        form->loadskin(QStringLiteral("whatever"), 0x123456);
+
+        QCOMPARE(ReadAll(File("default.bmp")).size(), 956726);
+        QCOMPARE(ReadAll(File("default.bmp")), ReadAll(QStringLiteral(ZFK_DEFAULT_BMP)));
+        QCOMPARE(ReadAll(File("zfkmain.rgn")).size(), 1044);
+        QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
+        QVERIFY(!QFile::exists(File("default.col")));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no probe left behind
+        QCOMPARE(QDir::current(), QDir(dir->path()));
+        QCOMPARE(SkinName, QStringLiteral("default"));
+        QCOMPARE(ColorScheme, TColorScheme{});
+        ExpectCaptions(QColor(0, 128, 128), Qt::black);
+
+        QCOMPARE(SkinRegion.count, 1040u);
+        QCOMPARE(form->mask().boundingRect(), QRect(3, 3, 785, 398));
+        QCOMPARE(form->mask(), DesignOutline());
+        QVERIFY(fake.boxes.isEmpty());
+
+        // The colour file appears with the first write, exactly so.
+        QVERIFY(WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons,
+                            ColorScheme.app_legend, ColorScheme.app_info, ColorScheme.but_transp));
+        QCOMPARE(ReadAll(File("default.col")), DefaultCol);
+    }
+
+    void missingOutlineRewritesBothFilesAndKeepsColours()
+    {
+        FakeMessages fake;
+        const QByteArray col = "[Colors]\r\napp_legend=255\r\n";
+        WriteAll(File("default.col"), col);
+        WriteAll(File("default.bmp"), SmallBmp(Qt::green)); // the user's own picture
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+
+        QCOMPARE(ReadAll(File("default.bmp")), ReadAll(QStringLiteral(ZFK_DEFAULT_BMP)));
+        QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
+        QCOMPARE(ReadAll(File("default.col")), col);
+        QCOMPARE(ColorScheme.app_legend, 255u);
+        ExpectCaptions(Qt::red, Qt::black);
+        QCOMPARE(form->mask(), DesignOutline());
+        QVERIFY(fake.boxes.isEmpty());
+    }
+
+    void presentFilesAreReadNotWritten()
+    {
+        FakeMessages fake;
+        LoadDefaultsInto(dir->path());
+        const QByteArray ownBmp = SmallBmp(Qt::green);
+        WriteAll(File("default.bmp"), ownBmp);
+        WriteAll(File("default.col"), "[Colors]\napp_info=abc\napp_legend=0x00FF00\ntransparent=$123456\n"
+                                      "app_buttons=0X10\nbut_transp=0\n");
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+
+        QCOMPARE(ReadAll(File("default.bmp")), ownBmp);
+        QCOMPARE(ColorScheme.app_info, 0u);
+        QCOMPARE(ColorScheme.app_legend, 0x00FF00u);
+        QCOMPARE(ColorScheme.transparent, 0x123456u);
+        QCOMPARE(ColorScheme.app_buttons, 0x10u);
+        QVERIFY(!ColorScheme.but_transp);
+        ExpectCaptions(QColor(0, 255, 0), Qt::black);
+
+        // A missing file brings the built-in files back; the written
+        // defaults give way to what "default.col" says, the flag included.
+        QFile::remove(File("default.bmp"));
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(ReadAll(File("default.bmp")).size(), 956726);
+        QCOMPARE(ColorScheme.app_legend, 0x00FF00u);
+        QVERIFY(!ColorScheme.but_transp);
+        QVERIFY(fake.boxes.isEmpty());
+    }
+
+    void writeDefaultSkinResetsColoursButNotTheFlag()
+    {
+        ColorScheme = TColorScheme{1, 2, 3, 4, false};
+        QVERIFY(WriteDefaultSkin());
+        QCOMPARE(ColorScheme, (TColorScheme{16777215, 14539474, 8421376, 0, false}));
+        QVERIFY(!QFile::exists(File("default.col")));
+        QCOMPARE(ReadAll(File("zfkmain.rgn")).size(), 1044);
+    }
+
+    void writeColorsKeepsTheRestOfTheFile()
+    {
+        const QByteArray before = "[Window]\r\nleft=5\r\n[Colors]\r\nmine=yes\r\napp_info=1\r\n[Z]\r\nk=v\r\n";
+        WriteAll(File("default.col"), before);
+        QVERIFY(WriteColors(QString(), 1, 2, 255, 0x80000010, false));
+        QCOMPARE(ReadAll(File("default.col")),
+                 QByteArray("[Window]\r\nleft=5\r\n[Colors]\r\nmine=yes\r\napp_info=-2147483632\r\n"
+                            "transparent=1\r\napp_buttons=2\r\napp_legend=255\r\nbut_transp=0\r\n"
+                            "[Z]\r\nk=v\r\n"));
+        QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 255, 0x80000010, false}));
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"default.col"});
+
+        // A file that cannot be read is not replaced by a poorer one.
+        if (geteuid() != 0) {
+            QFile::setPermissions(File("default.col"), QFileDevice::WriteOwner);
+            QVERIFY(!WriteColors(QString(), 0, 0, 0, 0, true));
+            QFile::setPermissions(File("default.col"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        WriteAll(File("default.col"), QByteArray(2 << 20, ' ') + "[Colors]\r\napp_info=5\r\n");
+        QVERIFY(!WriteColors(QString(), 0, 0, 0, 0, true));
+        QCOMPARE(ReadAll(File("default.col")).size(), (2 << 20) + 22);
+        QCOMPARE(ReadColors(QString()), TColorScheme{}); // too big to be a colour scheme
+    }
+
+    void editedOutlineTakesEffectAtNextLoad()
+    {
+        LoadDefaultsInto(dir->path());
+        QCOMPARE(form->mask(), DesignOutline());
+        const QList<QRect> rects{QRect(0, 0, 100, 50), QRect(200, 10, 30, 30)};
+        WriteAll(File("zfkmain.rgn"), RegionBytes(rects));
+        QCOMPARE(form->mask(), DesignOutline()); // not before the next load
+        FakeMessages fake;
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(form->mask(), QRegion(rects[0]) + QRegion(rects[1]));
+        QCOMPARE(SkinRegion.count, 64u);
+        QCOMPARE(SkinRegion.data.size(), size_t(64));
+        QVERIFY(fake.boxes.isEmpty());
+    }
+
+    void damagedOutlineLeavesTheFullRectangle_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = RegionBytes({QRect(0, 0, 100, 50), QRect(0, 60, 100, 50)});
+        auto patched = [&](int at, uint32_t v) { return good.left(at) + Le32(v) + good.mid(at + 4); };
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("count only") << Le32(64);
+        QTest::newRow("count beyond the file") << good.left(good.size() - 1);
+        QTest::newRow("huge count") << patched(0, 0xFFFFFFF0) + QByteArray(100, '\0');
+        QTest::newRow("header size 40") << patched(4, 40);
+        QTest::newRow("not rectangles") << patched(8, 2);
+        QTest::newRow("rectangle count 3") << patched(12, 3);
+        QTest::newRow("no rectangles") << RegionBytes({});
+        QTest::newRow("inverted") << patched(4 + 32 + 8, 0xFFFFFFF6); // right = -10 < left = 0
+        QTest::newRow("absurdly large") << patched(4 + 32 + 12, 0x7FFFFFFF);
+    }
+
+    void damagedOutlineLeavesTheFullRectangle()
+    {
+        QFETCH(QByteArray, bytes);
+        LoadDefaultsInto(dir->path());
+        QVERIFY(!form->mask().isEmpty());
+        WriteAll(File("zfkmain.rgn"), bytes);
+        FakeMessages fake;
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QVERIFY(form->mask().isEmpty());
+        QCOMPARE(SkinRegion.count, 0u);
+        QVERIFY(SkinRegion.data.empty());
+        QCOMPARE(fake.boxes.size(), 1);
+        QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
+        QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn")));
+        QCOMPARE(ReadAll(File("zfkmain.rgn")), bytes); // the file is the user's to mend
+    }
+
+    void outlineThatCannotBeOpenedIsReported()
+    {
+        // Exists, so nothing is written, but cannot be opened as a file.
+        LoadDefaultsInto(dir->path());
+        form->clearMask(); // as at start-up
+        QFile::remove(File("zfkmain.rgn"));
+        QVERIFY(QDir(dir->path()).mkdir("zfkmain.rgn"));
+        WriteAll(File("default.col"), "[Colors]\r\napp_info=255\r\n");
+        FakeMessages fake;
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(fake.boxes.size(), 1);
+        QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
+        QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn")));
+        QVERIFY(form->mask().isEmpty());
+        ExpectCaptions(QColor(0, 128, 128), Qt::red); // the colours were applied first
+    }
+
+    void unwritableProgramFolderUsesTheUserFolder()
+    {
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(user.contains(QLatin1String(".qttest"))); // never the real user's folder
+        QDir(user).removeRecursively();
+
+        // A read-only folder; root writes through permission bits, so for
+        // root the folder is made unwritable by putting it under a regular
+        // file instead.
+        WriteAll(File("plain"), "x");
+        QString program = File("plain/program");
+        const bool root = geteuid() == 0;
+        if (!root) {
+            program = File("readonly");
+            QVERIFY(QDir(dir->path()).mkdir("readonly"));
+            QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner);
+        });
+        QVERIFY(!FolderWritable(program));
+        QCOMPARE(ChooseSkinFolder(program, user), user);
+        QVERIFY(QDir(user).exists()); // created for the purpose
+        QCOMPARE(ChooseSkinFolder(dir->path(), user), dir->path());
+        QCOMPARE(ChooseSkinFolder(program, File("plain/user")), program); // nothing better
+        QCOMPARE(ChooseSkinFolder(program, QString()), program);
+
+        FakeMessages fake;
+        LoadDefaultsInto(program);
+        QCOMPARE(ReadAll(QDir(user).filePath("default.bmp")).size(), 956726);
+        QCOMPARE(ReadAll(QDir(user).filePath("zfkmain.rgn")).size(), 1044);
+        QCOMPARE(form->mask(), DesignOutline());
+        QVERIFY(WriteColors(QString(), 1, 2, 3, 4, true));
+        QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 3, 4, true}));
+        QVERIFY(QFile::exists(QDir(user).filePath("default.col")));
+        QVERIFY(fake.boxes.isEmpty());
+
+        // Nowhere to write: one message, and the window stays rectangular.
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_DATA_HOME", File("plain/data").toLocal8Bit());
+        form->clearMask();
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        qunsetenv("XDG_DATA_HOME");
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(fake.boxes.size(), 1);
+        QVERIFY(fake.boxes[0].text.contains(QLatin1String("zfkmain.rgn")));
+        QVERIFY(form->mask().isEmpty());
+        QDir(user).removeRecursively();
+    }
+
+    void folderWritableFollowsPermissions()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders; covered above by a folder under a file");
+        QVERIFY(FolderWritable(dir->path()));
+        QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool writable = FolderWritable(dir->path());
+        QFile::setPermissions(dir->path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!writable);
+    }
+
+    void paintDrawsTheFileUnscaledAtEveryPaint()
+    {
+        LoadDefaultsInto(dir->path());
+        QImage canvas(form->size(), QImage::Format_RGB32);
+        auto paint = [&] {
+            canvas.fill(Qt::magenta);
+            QPainter painter(&canvas);
+            form->FormPaint(painter);
+        };
+        FakeMessages fake;
+        paint();
+        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::white));      // outside the panels
+        QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));     // 5-pixel border of the top strip
+        QCOMPARE(canvas.pixelColor(9, 20), QColor(210, 218, 221)); // its fill
+        QCOMPARE(canvas.pixelColor(786, 300), QColor(Qt::white));  // right of the right panel
+        QCOMPARE(canvas.pixelColor(786, 413), QColor(Qt::magenta)); // below the 404 rows
+
+        WriteAll(File("default.bmp"), SmallBmp(Qt::red));
+        paint();
+        QCOMPARE(canvas.pixelColor(1, 1), QColor(Qt::red));
+        QCOMPARE(canvas.pixelColor(2, 2), QColor(Qt::magenta));
+
+        WriteAll(File("default.bmp"), "BM not a picture");
+        paint();
+        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::magenta));
+        QFile::remove(File("default.bmp"));
+        paint();
+        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::magenta));
+        QVERIFY(fake.boxes.isEmpty());
+
+        // The window paints its own colour under the picture.
+        QFile::remove(File("default.bmp"));
+        const QImage shot = form->grab().toImage();
+        QCOMPARE(shot.pixelColor(0, 0), QColor(210, 218, 221));
+    }
+
+    void paintTime()
+    {
+        LoadDefaultsInto(dir->path());
+        QImage canvas(form->size(), QImage::Format_RGB32);
+        QList<qint64> times;
+        for (int i = 0; i < 21; ++i) {
+            canvas.fill(Qt::magenta);
+            QPainter painter(&canvas);
+            QElapsedTimer timer;
+            timer.start();
+            form->FormPaint(painter);
+            times << timer.nsecsElapsed();
+            painter.end();
+            QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));
+        }
+        std::sort(times.begin(), times.end());
+        qInfo("FormPaint with the %lld-byte bitmap from disk: median %.2f ms (min %.2f, max %.2f) of 21",
+              qint64(QFileInfo(File("default.bmp")).size()), times[10] / 1e6, times.first() / 1e6,
+              times.last() / 1e6);
+    }
+};
+
+QTEST_MAIN(TestSkin)
+#include "settings_skin.moc"
