@@ -16,6 +16,13 @@
 
 namespace {
 
+// Windows come and go while we look at them; a request about one that has
+// just gone is not an error for us.
+int IgnoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
 std::string WindowName(Display* d, Window w)
 {
     XTextProperty prop;
@@ -85,6 +92,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "xtool: cannot open display\n");
         return 2;
     }
+    XSetErrorHandler(IgnoreErrors);
     int rc = 2;
     if (argc == 4 && std::strcmp(argv[1], "wait-mapped") == 0)
         rc = WaitMapped(d, argv[2], std::atol(argv[3]));
