@@ -5,6 +5,7 @@
 #include "SettingsValues.h"
 #include "Skin.h"
 #include "TForm1.h"
+#include "ZfkButton.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -90,6 +91,29 @@ QRegion DesignOutline()
 }
 
 QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+// Counts the paints of a window: every one runs FormPaint and reads the
+// background picture from disk.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) : window(w) { w->installEventFilter(this); }
+    int paints = 0;
+    int whole = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window && event->type() == QEvent::Paint) {
+            ++paints;
+            if ((QRegion(window->rect()) - static_cast<QPaintEvent*>(event)->region()).isEmpty())
+                ++whole;
+        }
+        return false;
+    }
+
+private:
+    QWidget* window;
+};
 
 const QByteArray DefaultCol = "[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
                               "app_legend=8421376\r\napp_info=0\r\nbut_transp=1\r\n";
@@ -433,6 +457,27 @@ private slots:
         QFile::remove(File("default.bmp"));
         const QImage shot = form->grab().toImage();
         QCOMPARE(shot.pixelColor(0, 0), QColor(210, 218, 221));
+    }
+
+    void hoverOverElementsPaintsNoWholeWindow()
+    {
+        LoadDefaultsInto(dir->path());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTest::qWait(50);
+        PaintCounter counter(form);
+        for (TZfkButton97* button : ElementButtons) {
+            QTest::mouseMove(button, button->rect().center());
+            QCoreApplication::processEvents();
+            QVERIFY(form->Podglad->text().startsWith(button->Caption() + QLatin1String(" - ")));
+        }
+        QCoreApplication::processEvents();
+        // The status line is transparent, so its new text repaints the
+        // window under it; the buttons themselves paint opaquely.
+        qInfo("hovering over all %d element buttons: %d paints of the window, %d of them whole",
+              int(ElementButtons.size()), counter.paints, counter.whole);
+        form->hide();
+        QCOMPARE(counter.whole, 0);
     }
 
     void paintTime()
