@@ -241,7 +241,7 @@ private slots:
         timer.start();
         form->Tlo->Stop();
         QVERIFY(form->Tlo->wait(3000));
-        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < 1800, qPrintable(QString::number(timer.elapsed())));
     }
 };
 

@@ -57,6 +57,7 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QCoreApplication::processEvents(); // the first-show step
+        QCOMPARE(form->focusWidget(), form->Szukaj);
     }
 
     void cleanupTestCase() { form.reset(); }
@@ -410,6 +411,37 @@ private slots:
         QCOMPARE(form->childAt(bare), nullptr);
         Move(form.get(), bare);
         QCOMPARE(form->Podglad->text(), QString());
+    }
+
+    void pressOnBareSurfaceDragsTheWindow()
+    {
+        // Without a window manager's move the window follows the pointer
+        // itself until the button is released.
+        const QPoint start = form->pos();
+        const QPoint bare(600, 60);
+        QCOMPARE(form->childAt(bare), nullptr);
+        Press(form.get(), bare);
+        Move(form.get(), bare + QPoint(30, 20), Qt::LeftButton);
+        Release(form.get(), bare + QPoint(30, 20));
+        QCOMPARE(form->pos(), start + QPoint(30, 20));
+        Move(form.get(), bare + QPoint(50, 50));
+        QCOMPARE(form->pos(), start + QPoint(30, 20));
+
+        // A press on a label is not a press on the bare surface.
+        QLabel* label = form->Label37;
+        Press(label, QPoint(2, 2));
+        Move(form.get(), label->pos() + QPoint(40, 40), Qt::LeftButton);
+        Release(form.get(), label->pos() + QPoint(40, 40));
+        QCOMPARE(form->pos(), start + QPoint(30, 20));
+        form->move(start);
+    }
+
+    void minimiseButtonMinimises()
+    {
+        QTest::mouseClick(form->ToolbarButton973, Qt::LeftButton);
+        QTRY_VERIFY(form->isMinimized());
+        form->showNormal();
+        QTRY_VERIFY(!form->isMinimized());
     }
 };
 
