@@ -145,6 +145,7 @@ private:
     void SetToolbarPictures(bool minimiseHot, bool closeHot);
 
     bool shownOnce = false;
+    bool compactLayout = false;
     bool manualDrag = false;
     QPoint dragOffset;
 };

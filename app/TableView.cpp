@@ -217,8 +217,11 @@ void TForm1::SetProgramInterface()
 
 void TForm1::ChangeResource(int flag)
 {
-    if (flag != 0)
+    // There is no way back, and a second pass would find no button on a
+    // normal column; the compact layout is applied once.
+    if (flag != 0 || compactLayout)
         return;
+    compactLayout = true;
     for (TZfkButton97* button : ElementButtons) {
         int column = 1;
         for (int c = 1; c <= 18; ++c)

@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "Messages.h"
 #include "Startup.h"
+#include "TempProgramFolder.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
         return 3;
     }
     if (mode == QLatin1String("close")) {
+        TempProgramFolder folder;
         StartZefirak();
         auto* busy = new BusyThread;
         busy->start();

@@ -2,6 +2,7 @@
 #include "Forms.h"
 #include "ElementTables.h"
 #include "Startup.h"
+#include "TempProgramFolder.h"
 #include "TForm1.h"
 #include "TZfk_SplashForm.h"
 
@@ -48,6 +49,7 @@ private slots:
     void startupRunsItsStepsInOrder()
     {
         FakeMessages fake;
+        TempProgramFolder folder;
         StartupWatcher watcher;
         qApp->installEventFilter(&watcher);
         StartZefirak();

@@ -1,0 +1,17 @@
+// Points the program folder at a fresh temporary folder for as long as it
+// lives, so that what the program writes beside itself (the skin) stays out
+// of the build tree.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QTemporaryDir>
+
+class TempProgramFolder final : public PathService {
+public:
+    TempProgramFolder() { platform::SetPaths(this); }
+    ~TempProgramFolder() override { platform::SetPaths(nullptr); }
+    QString ProgramFolder() const override { return dir.path(); }
+
+    QTemporaryDir dir;
+};
