@@ -4,6 +4,7 @@
 // periodic table given as a grid of letters, and pixel fonts whose glyphs
 // are drawn in the file as rows of '#' and '.'.
 #include "Bmp.h"
+#include "SourceText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -13,8 +14,6 @@
 using namespace zfkgen;
 
 namespace {
-
-[[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what); }
 
 std::u32string decodeUtf8(const std::string& s, const std::string& where) {
     std::u32string out;
@@ -67,60 +66,16 @@ struct Banner {
     std::vector<Text> texts;
 };
 
-struct Line {
-    int no;
-    std::vector<std::string> tokens;
-    std::string raw;
-};
-
-int toInt(const std::string& s, const std::string& where) {
-    size_t used = 0;
-    int v = 0;
-    try {
-        v = std::stoi(s, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != s.size() || s.empty())
-        fail(where + ": not a number: " + s);
-    return v;
-}
-
-Rgb toRgb(const std::vector<std::string>& t, size_t at, const std::string& where) {
-    int v[3];
-    for (int i = 0; i < 3; ++i) {
-        v[i] = toInt(t[at + size_t(i)], where);
-        if (v[i] < 0 || v[i] > 255)
-            fail(where + ": colour component out of range");
-    }
-    return Rgb{uint8_t(v[0]), uint8_t(v[1]), uint8_t(v[2])};
-}
-
 Banner readBanner(const std::string& path) {
-    std::ifstream in(path);
-    if (!in)
-        fail("cannot read " + path);
-    std::vector<Line> lines;
-    std::string raw;
-    for (int no = 1; std::getline(in, raw); ++no) {
-        std::string body = raw.substr(0, raw.find(';'));
-        std::istringstream ls(body);
-        Line l{no, {}, body};
-        for (std::string w; ls >> w;)
-            l.tokens.push_back(w);
-        if (!l.tokens.empty())
-            lines.push_back(l);
-    }
+    // ';' starts a comment: '#' draws the glyphs.
+    const std::vector<SourceLine> lines = readSourceLines(path, ';');
 
     Banner b;
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto& t = lines[i].tokens;
-        const std::string where = path + ":" + std::to_string(lines[i].no);
-        auto need = [&](size_t n) {
-            if (t.size() != n)
-                fail(where + ": '" + t[0] + "' takes " + std::to_string(n - 1) + " values");
-        };
-        auto num = [&](size_t k) { return toInt(t[k], where); };
+        const std::string where = lines[i].where;
+        auto need = [&](size_t n) { lines[i].need(n); };
+        auto num = [&](size_t k) { return lines[i].num(k); };
         if (t[0] == "size") {
             need(3);
             b.width = num(1);
@@ -153,7 +108,7 @@ Banner readBanner(const std::string& path) {
             Glyph* g = nullptr;
             for (++i; i < lines.size() && lines[i].tokens[0] != "end"; ++i) {
                 const auto& gt = lines[i].tokens;
-                const std::string gw = path + ":" + std::to_string(lines[i].no);
+                const std::string& gw = lines[i].where;
                 if (gt[0] == "glyph") {
                     if (gt.size() != 2)
                         fail(gw + ": 'glyph' takes one character");
@@ -186,7 +141,7 @@ Banner readBanner(const std::string& path) {
                 fail(where + ": text FONT COLOUR SHADOW CENTRE TOP STRING");
             Text x{t[1], t[2], t[3], num(4), num(5), {}};
             // The string is the rest of the line, inner spaces kept.
-            std::istringstream ls(lines[i].raw);
+            std::istringstream ls(lines[i].body);
             std::string skip;
             for (int k = 0; k < 6; ++k)
                 ls >> skip;

@@ -4,6 +4,7 @@
 // picture (a 24-bit BMP) and the window outline (a 4-byte count followed by
 // RGNDATA with the panels' rectangles in banded form).
 #include "Bmp.h"
+#include "SourceText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,41 +30,13 @@ struct Skin {
     std::vector<Panel> panels;
 };
 
-[[noreturn]] void fail(const std::string& what) { throw std::runtime_error(what); }
-
-int toInt(const std::string& s, const std::string& where) {
-    size_t used = 0;
-    int v = 0;
-    try {
-        v = std::stoi(s, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != s.size() || s.empty())
-        fail(where + ": not a number: " + s);
-    return v;
-}
-
 Skin readSkin(const std::string& path) {
-    std::ifstream in(path);
-    if (!in)
-        fail("cannot read " + path);
     Skin s;
-    std::string line;
-    for (int no = 1; std::getline(in, line); ++no) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream ls(line);
-        std::vector<std::string> t;
-        for (std::string w; ls >> w;)
-            t.push_back(w);
-        if (t.empty())
-            continue;
-        const std::string where = path + ":" + std::to_string(no);
-        auto need = [&](size_t n) {
-            if (t.size() != n)
-                fail(where + ": '" + t[0] + "' takes " + std::to_string(n - 1) + " values");
-        };
-        auto num = [&](size_t i) { return toInt(t[i], where); };
+    for (const SourceLine& l : readSourceLines(path, '#')) {
+        const auto& t = l.tokens;
+        const std::string& where = l.where;
+        auto need = [&](size_t n) { l.need(n); };
+        auto num = [&](size_t i) { return l.num(i); };
         if (t[0] == "size") {
             need(3);
             s.width = num(1);
@@ -73,10 +46,7 @@ Skin readSkin(const std::string& path) {
             s.resolution = uint32_t(num(1));
         } else if (t[0] == "colour") {
             need(5);
-            int r = num(2), g = num(3), b = num(4);
-            if (r < 0 || r > 255 || g < 0 || g > 255 || b < 0 || b > 255)
-                fail(where + ": colour component out of range");
-            s.colours[t[1]] = Rgb{uint8_t(r), uint8_t(g), uint8_t(b)};
+            s.colours[t[1]] = toRgb(t, 2, where);
         } else if (t[0] == "border") {
             need(2);
             s.border = num(1);
