@@ -1,4 +1,5 @@
 #include "ExpandBuiltIn.h"
+#include "Lh5Format.h"
 
 #include <algorithm>
 #include <array>
@@ -11,13 +12,7 @@ namespace {
 
 constexpr uint32_t kDicSize = 8192;  // dictionary and piece size
 constexpr uint32_t kDicMask = kDicSize - 1;
-constexpr int kNC = 510;  // literals 0..255, match lengths 3..256
-constexpr int kNP = 14;   // position codes
-constexpr int kNT = 19;   // code-length codes
-constexpr int kCBits = 9;
-constexpr int kPBits = 4;
-constexpr int kTBits = 5;
-constexpr int kMaxLen = 16;
+using namespace lh5format;
 
 // Dictionary bytes before the start of the output read as spaces, as LHa
 // for UNIX (and lhasa) fill their window; gzip's lh5 reader gives zeros.
@@ -86,9 +81,9 @@ public:
     void MakeSingle(int symbol) { std::fill_n(e_.begin(), 1u << bits_, static_cast<uint32_t>(symbol)); }
 
     Lh5Status Build(const uint8_t* len, int n) {
-        std::array<uint32_t, kMaxLen + 1> count{};
+        std::array<uint32_t, kMaxCodeLen + 1> count{};
         for (int i = 0; i < n; ++i) {
-            if (len[i] > kMaxLen) return Lh5Status::BadTable;
+            if (len[i] > kMaxCodeLen) return Lh5Status::BadTable;
             count[len[i]]++;
         }
         // Kraft sum in units of 2^-16: a complete code sums to exactly 1.
@@ -96,12 +91,12 @@ public:
         // only check the sum modulo 2^16 would accept some over-subscribed
         // sets and then index past their tables.
         uint32_t sum = 0;
-        for (int l = 1; l <= kMaxLen; ++l) sum += count[l] << (kMaxLen - l);
-        if (sum != (1u << kMaxLen)) return Lh5Status::IncompleteCode;
+        for (int l = 1; l <= kMaxCodeLen; ++l) sum += count[l] << (kMaxCodeLen - l);
+        if (sum != (1u << kMaxCodeLen)) return Lh5Status::IncompleteCode;
 
-        std::array<uint32_t, kMaxLen + 2> next{};
+        std::array<uint32_t, kMaxCodeLen + 2> next{};
         uint32_t code = 0;
-        for (int l = 1; l <= kMaxLen; ++l) {
+        for (int l = 1; l <= kMaxCodeLen; ++l) {
             next[l] = code;
             code = (code + count[l]) << 1;
         }
@@ -258,7 +253,7 @@ private:
                 for (uint32_t mask = 1u << 12; mask != 0 && (w & mask); mask >>= 1) ++c;
                 // 17 or more cannot be a length; the unary run may also be
                 // longer than the 16 bits looked at.
-                if (c > kMaxLen) return Lh5Status::BadTable;
+                if (c > kMaxCodeLen) return Lh5Status::BadTable;
             }
             br_.Skip(c < 7 ? 3 : c - 3);
             len[i++] = static_cast<uint8_t>(c);

@@ -1,4 +1,5 @@
 #include "Lh5Encoder.h"
+#include "Lh5Format.h"
 
 #include <algorithm>
 #include <array>
@@ -11,13 +12,7 @@ namespace {
 constexpr int kDicSize = 8192;
 constexpr int kMaxMatch = 256;
 constexpr int kMinMatch = 3;
-constexpr int kNC = 510;  // 256 literals + lengths 3..256
-constexpr int kNP = 14;
-constexpr int kNT = 19;
-constexpr int kCBits = 9;
-constexpr int kPBits = 4;
-constexpr int kTBits = 5;
-constexpr int kMaxCodeLen = 16;
+using namespace lh5format;
 // Codes per block: the count field has 16 bits; smaller blocks let the
 // code tables follow changes in the data.
 constexpr size_t kBlockCodes = 16384;
