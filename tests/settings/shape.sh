@@ -22,11 +22,16 @@ cp "$src/pertab" "$src/libDane.so" "$dir/"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# ImageMagick's own convert, as Debian installs it, not whatever else a
+# machine puts first on the PATH under that name.
+convert=convert
+[ -x /usr/bin/convert ] && convert=/usr/bin/convert
+
 # A desktop of a colour the skin does not use, so it can be told apart.
 desktop="0,192,0"
 "$xroot" 00c000
 import -window root "$dir/root.png"
-[ "$(convert "$dir/root.png" -format '%[fx:int(255*p{5,5}.r+.5)],%[fx:int(255*p{5,5}.g+.5)],%[fx:int(255*p{5,5}.b+.5)]' info:)" = "$desktop" ] ||
+[ "$("$convert" "$dir/root.png" -format '%[fx:int(255*p{5,5}.r+.5)],%[fx:int(255*p{5,5}.g+.5)],%[fx:int(255*p{5,5}.b+.5)]' info:)" = "$desktop" ] ||
     fail "could not colour the desktop"
 
 "$dir/pertab" &
@@ -52,7 +57,7 @@ import -window root "$dir/shot.png"
 # Colour of the screenshot at a point of the window, as r,g,b.
 pixel() {
     x=$((x0 + $1)); y=$((y0 + $2))
-    convert "$dir/shot.png" -format \
+    "$convert" "$dir/shot.png" -format \
         "%[fx:int(255*p{$x,$y}.r+.5)],%[fx:int(255*p{$x,$y}.g+.5)],%[fx:int(255*p{$x,$y}.b+.5)]" info:
 }
 expect() { # x y colour what
