@@ -4,10 +4,13 @@
 #include "Look.h"
 #include "TTlo.h"
 #include "ZfkButton.h"
+#include "Messages.h"
 #include "settings/SettingsValues.h"
+#include "settings/Skin.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -132,7 +135,13 @@ void TForm1::ReadReg()
 
 void TForm1::WriteReg()
 {
-    // Nothing is stored yet.
+    // Of the settings only the colour scheme has its home yet: the skin's
+    // colour file. It is written whole or not at all.
+    if (!WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
+                     ColorScheme.app_info, ColorScheme.but_transp))
+        ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
+                       + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)),
+                   nkError);
 }
 
 void TForm1::paintEvent(QPaintEvent*)

@@ -1,13 +1,13 @@
 // A small program that drives one path of the real program to its end, so
 // that tests can watch the process's exit code.
 //   zfk_probe fatal   - a fatal notice, answered at once
-//   zfk_probe close   - start-up, then the main window is closed while a
-//                       second thread is still running
+//   zfk_probe close DIR - start-up with DIR as the program folder, then the
+//                         main window is closed while a second thread is
+//                         still running
 #include "FakeMessages.h"
 #include "Forms.h"
 #include "Messages.h"
 #include "Startup.h"
-#include "TempProgramFolder.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -18,6 +18,15 @@
 #include <cstdio>
 
 namespace {
+
+class FixedProgramFolder final : public PathService {
+public:
+    explicit FixedProgramFolder(QString folder) : folder(std::move(folder)) {}
+    QString ProgramFolder() const override { return folder; }
+
+private:
+    QString folder;
+};
 
 class BusyThread : public QThread {
 protected:
@@ -41,8 +50,11 @@ int main(int argc, char** argv)
         std::puts("returned");
         return 3;
     }
-    if (mode == QLatin1String("close")) {
-        TempProgramFolder folder;
+    if (mode == QLatin1String("close") && argc > 2) {
+        // The process ends without running destructors, so the folder is
+        // the caller's, not a temporary one of ours.
+        FixedProgramFolder folder(QString::fromLocal8Bit(argv[2]));
+        platform::SetPaths(&folder);
         StartZefirak();
         auto* busy = new BusyThread;
         busy->start();

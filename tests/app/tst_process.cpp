@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestProcess : public QObject {
@@ -6,11 +7,11 @@ class TestProcess : public QObject {
 private:
     QString probe;
 
-    QProcess* Run(const QString& mode)
+    QProcess* Run(const QStringList& arguments)
     {
         auto* p = new QProcess(this);
         p->setProcessChannelMode(QProcess::MergedChannels);
-        p->start(probe, {mode});
+        p->start(probe, arguments);
         if (!p->waitForFinished(30000))
             p->kill();
         return p;
@@ -25,7 +26,7 @@ private slots:
 
     void fatalNoticeEndsWithZero()
     {
-        QProcess* p = Run(QStringLiteral("fatal"));
+        QProcess* p = Run({QStringLiteral("fatal")});
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
         QCOMPARE(p->exitCode(), 0);
         QVERIFY(!p->readAll().contains("returned"));
@@ -33,12 +34,25 @@ private slots:
 
     void closingTheMainWindowEndsAtOnceWithZero()
     {
-        QProcess* p = Run(QStringLiteral("close"));
+        QTemporaryDir folder;
+        QProcess* p = Run({QStringLiteral("close"), folder.path()});
         const QByteArray out = p->readAll();
         QCOMPARE(p->exitStatus(), QProcess::NormalExit); // no abort on the running thread
         QCOMPARE(p->exitCode(), 0);
         QVERIFY2(!out.contains("loop returned"), out.constData());
         QVERIFY2(!out.contains("QThread: Destroyed"), out.constData());
+
+        // What shutdown writes is complete on disk although the process
+        // ended at once: the colour file with its five default keys.
+        QFile colours(folder.filePath(QStringLiteral("default.col")));
+        QVERIFY(colours.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = colours.readAll().trimmed().split('\n');
+        QStringList keys;
+        for (const QByteArray& line : lines)
+            keys << QString::fromLatin1(line.trimmed());
+        QCOMPARE(keys, (QStringList{QStringLiteral("[Colors]"), QStringLiteral("transparent=16777215"),
+                                    QStringLiteral("app_buttons=14539474"), QStringLiteral("app_legend=8421376"),
+                                    QStringLiteral("app_info=0"), QStringLiteral("but_transp=1")}));
     }
 };
 
