@@ -46,15 +46,17 @@ void SetCaptionColour(QToolButton* button, uint32_t colour)
     button->setPalette(pal);
 }
 
-QIcon PictureIcon(ToolbarPictureKind kind, bool hot)
+// The four pictures of the minimise and close buttons, made once: they are
+// swapped at every pointer enter and leave.
+const QIcon& PictureIcon(ToolbarPictureKind kind, bool hot)
 {
-    const QImage picture = ToolbarPicture(kind, hot);
-    QIcon icon(QPixmap::fromImage(picture));
-    // Twice the size, pixel for pixel, so a HiDPI screen shows it crisp.
-    QPixmap big = QPixmap::fromImage(picture.scaled(36, 32));
-    big.setDevicePixelRatio(2);
-    icon.addPixmap(big);
-    return icon;
+    static const QIcon icons[2][2] = {
+        {CrispIcon(ToolbarPicture(ToolbarPictureKind::Minimise, false)),
+         CrispIcon(ToolbarPicture(ToolbarPictureKind::Minimise, true))},
+        {CrispIcon(ToolbarPicture(ToolbarPictureKind::Close, false)),
+         CrispIcon(ToolbarPicture(ToolbarPictureKind::Close, true))},
+    };
+    return icons[kind == ToolbarPictureKind::Close][hot];
 }
 
 const QString ExitQuestion = QStringLiteral("Czy rzeczywiście chcesz zakończyć program");

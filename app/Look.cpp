@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
-
-#include "ButtonFace.h"
+#include <QScreen>
+#include <QWidget>
 
 namespace {
 
@@ -20,6 +20,26 @@ QFont Face(const QString& family, QFont::StyleHint hint, int pixelHeight)
 QColor ToQColor(uint32_t value)
 {
     return ToQColor(value, QApplication::palette());
+}
+
+void SetFaceColour(QWidget* widget, uint32_t colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, ToQColor(colour));
+    widget->setPalette(pal);
+}
+
+void SetTextColour(QWidget* widget, uint32_t colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(colour));
+    widget->setPalette(pal);
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    if (QScreen* screen = QApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
 }
 
 QFont SansFont(int pixelHeight)

@@ -1,6 +1,8 @@
 // Every message box of the program goes through these three routines.
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -10,18 +12,6 @@ enum NoticeKind : uint8_t {
     nkWarning = 2,
     nkFatal = 3,
 };
-
-// Message-box style flags and results, as the platform's message box uses them.
-namespace mb {
-constexpr int Ok = 0;
-constexpr int YesNo = 4;
-constexpr int IconStop = 16;
-constexpr int IconQuestion = 32;
-constexpr int IconExclamation = 48;
-constexpr int IconInformation = 64;
-constexpr int ResultYes = 6;
-constexpr int ResultNo = 7;
-} // namespace mb
 
 // Shows a box without an owner; the pressed button is not returned.
 void ShowMessageBox(const QString& text, const QString& caption, int flags);

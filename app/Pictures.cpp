@@ -112,3 +112,18 @@ QImage SearchButtonImage(bool enabled)
                 half.setPixel(x, y, qRgba(0, 0, 0, 0));
     return half;
 }
+
+QIcon CrispIcon(const QImage& picture, const QImage& disabled)
+{
+    QIcon icon;
+    auto add = [&icon](const QImage& image, QIcon::Mode mode) {
+        icon.addPixmap(QPixmap::fromImage(image), mode);
+        QPixmap big = QPixmap::fromImage(image.scaled(image.size() * 2)); // nearest pixel, no smoothing
+        big.setDevicePixelRatio(2);
+        icon.addPixmap(big, mode);
+    };
+    add(picture, QIcon::Normal);
+    if (!disabled.isNull())
+        add(disabled, QIcon::Disabled);
+    return icon;
+}

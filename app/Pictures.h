@@ -1,6 +1,7 @@
 // The small pictures of the main window, drawn from pixel maps in the source.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 enum class ToolbarPictureKind { Minimise, Close };
@@ -16,3 +17,7 @@ QImage SearchButtonBitmap();
 
 // One 16 x 16 half of the search bitmap with its background made transparent.
 QImage SearchButtonImage(bool enabled);
+
+// An icon of picture, with a pixel-for-pixel doubled copy so that a HiDPI
+// screen shows it crisp; disabled, if given, is its greyed form.
+QIcon CrispIcon(const QImage& picture, const QImage& disabled = QImage());

@@ -7,30 +7,10 @@
 #include "Pictures.h"
 #include "Search.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QToolButton>
-
-namespace {
-
-QIcon SearchIcon()
-{
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(SearchButtonImage(true)), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(SearchButtonImage(false)), QIcon::Disabled);
-    // Twice the size, pixel for pixel, so a HiDPI screen shows it crisp.
-    for (bool enabled : {true, false}) {
-        QPixmap big = QPixmap::fromImage(SearchButtonImage(enabled).scaled(32, 32));
-        big.setDevicePixelRatio(2);
-        icon.addPixmap(big, enabled ? QIcon::Normal : QIcon::Disabled);
-    }
-    return icon;
-}
-
-} // namespace
 
 void TForm1::CreateSearchBox()
 {
@@ -52,7 +32,7 @@ void TForm1::CreateSearchBox()
     SzukajButton = new QToolButton(Szukaj);
     SzukajButton->setObjectName(QStringLiteral("SzukajButton"));
     SzukajButton->setGeometry(Szukaj->width() - 20 - 1, 1, 20, Szukaj->height() - 2);
-    SzukajButton->setIcon(SearchIcon());
+    SzukajButton->setIcon(CrispIcon(SearchButtonImage(true), SearchButtonImage(false)));
     SzukajButton->setIconSize(QSize(16, 16));
     SzukajButton->setAutoRaise(true);
     SzukajButton->setFocusPolicy(Qt::NoFocus);

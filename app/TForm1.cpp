@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -39,9 +38,7 @@ TForm1::TForm1(QWidget* parent)
     setAccessibleName(QStringLiteral("Zefirak"));
     setFixedSize(787, 414);
     setAttribute(Qt::WA_OpaquePaintEvent); // the skin paints every pixel
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(colors::WindowFace));
-    setPalette(pal);
+    SetFaceColour(this, colors::WindowFace);
     setFont(SansFont(11));
     setMouseTracking(true);
 
@@ -57,9 +54,7 @@ TForm1::TForm1(QWidget* parent)
     QFont bold = SansFont(13);
     bold.setBold(true);
     Podglad->setFont(bold);
-    QPalette blue = Podglad->palette();
-    blue.setColor(QPalette::WindowText, ToQColor(colors::Blue));
-    Podglad->setPalette(blue);
+    SetTextColour(Podglad, colors::Blue);
     Podglad->move(16, 376);
     Podglad->adjustSize();
 
@@ -78,12 +73,9 @@ TForm1::TForm1(QWidget* parent)
     QFont clockFont = SansFont(13);
     clockFont.setBold(true);
     zegar->setFont(clockFont);
-    QPalette teal = zegar->palette();
-    teal.setColor(QPalette::WindowText, ToQColor(colors::Teal));
-    zegar->setPalette(teal);
+    SetTextColour(zegar, colors::Teal);
 
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(this);
 
     FormActivate();
 }

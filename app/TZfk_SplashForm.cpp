@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QScreen>
 
 #include <vector>
 
@@ -26,9 +25,7 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     setObjectName(QStringLiteral("Zfk_SplashForm"));
     setFixedSize(353, 162);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(colors::WindowFace));
-    setPalette(pal);
+    SetFaceColour(this, colors::WindowFace);
     setFont(SansFont(11));
 
     Image1 = new QLabel(this);
@@ -39,9 +36,7 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(24, 80, 110, 13);
     Label2->setFont(SansFont(11));
-    QPalette blue = Label2->palette();
-    blue.setColor(QPalette::WindowText, ToQColor(colors::Blue));
-    Label2->setPalette(blue);
+    SetTextColour(Label2, colors::Blue);
     // The status texts are longer than the label's designed width; let them
     // run on instead of being cut off.
     Label2->setMinimumWidth(110);
@@ -66,8 +61,7 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     bold.setBold(true);
     Label3->setFont(bold);
 
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 void TZfk_SplashForm::SetStatus(const QString& text)

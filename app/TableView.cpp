@@ -49,19 +49,10 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(SansFont(pixelHeight));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ToQColor(colour));
-    label->setPalette(pal);
+    SetTextColour(label, colour);
     label->move(x, y);
     label->adjustSize();
     return label;
-}
-
-void SetTextColour(QWidget* w, uint32_t colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, ToQColor(colour));
-    w->setPalette(pal);
 }
 
 QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
@@ -69,9 +60,7 @@ QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int 
 {
     QLabel* label = Caption(parent, name, text, x, y, colour, 15);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, ToQColor(background));
-    label->setPalette(pal);
+    SetFaceColour(label, background);
     label->setFixedHeight(16);
     return label;
 }

@@ -9,6 +9,22 @@
 
 class QWidget;
 
+// Message-box style flags: the button set in the low nibble, the icon
+// above it; and the results of the pressed button.
+namespace mb {
+constexpr int Ok = 0;
+constexpr int YesNo = 4;
+constexpr int ButtonMask = 0x0F;
+constexpr int IconStop = 16;
+constexpr int IconQuestion = 32;
+constexpr int IconExclamation = 48;
+constexpr int IconInformation = 64;
+constexpr int IconMask = 0xF0;
+constexpr int ResultOk = 1;
+constexpr int ResultYes = 6;
+constexpr int ResultNo = 7;
+} // namespace mb
+
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -9,22 +9,13 @@
 
 namespace {
 
-// Message-box style flags: the button set in the low nibble, the icon above it.
-constexpr int ButtonMask = 0x0F;
-constexpr int IconMask = 0xF0;
-constexpr int FlagYesNo = 4;
-
-constexpr int ResultOk = 1;
-constexpr int ResultYes = 6;
-constexpr int ResultNo = 7;
-
 QMessageBox::Icon IconFor(int flags)
 {
-    switch (flags & IconMask) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
+    switch (flags & mb::IconMask) {
+    case mb::IconStop: return QMessageBox::Critical;
+    case mb::IconQuestion: return QMessageBox::Question;
+    case mb::IconExclamation: return QMessageBox::Warning;
+    case mb::IconInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
 }
@@ -43,7 +34,7 @@ void Prepare(QMessageBox& box, const QString& text, const QString& caption, int 
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText); // texts carry file names and data, never markup
     box.setText(DisplayText(text));
-    if ((flags & ButtonMask) == FlagYesNo) {
+    if ((flags & mb::ButtonMask) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -56,9 +47,9 @@ void Prepare(QMessageBox& box, const QString& text, const QString& caption, int 
 int ResultCode(int button)
 {
     switch (button) {
-    case QMessageBox::Yes: return ResultYes;
-    case QMessageBox::No: return ResultNo;
-    case QMessageBox::Ok: return ResultOk;
+    case QMessageBox::Yes: return mb::ResultYes;
+    case QMessageBox::No: return mb::ResultNo;
+    case QMessageBox::Ok: return mb::ResultOk;
     default: return 0;
     }
 }
