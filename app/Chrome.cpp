@@ -1,15 +1,15 @@
 // What a title bar would offer, drawn by the window itself: the toolbar, the
-// minimise and close pictures, dragging the frameless window, the first-show
-// checks, and the dispatch of pointer and key events to the handlers.
-#include "TForm1.h"
+// minimise and close pictures, the exit question, dragging the frameless
+// window and the first-show checks.
+#include "app/TForm1.h"
 
-#include "Forms.h"
-#include "Look.h"
-#include "Messages.h"
-#include "Pictures.h"
+#include "app/Forms.h"
+#include "app/Look.h"
+#include "platform/Messages.h"
+#include "app/Pictures.h"
 #include "print/TForm2.h"
 #include "print/TForm3.h"
-#include "settings/SettingsValues.h"
+#include "data/SettingsValues.h"
 #include "settings/TForm4.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ QToolButton* FlatButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-void SetCaptionColour(QToolButton* button, uint32_t colour)
+void SetCaptionColour(QToolButton* button, TColor colour)
 {
     QPalette pal = button->palette();
     pal.setColor(QPalette::ButtonText, ToQColor(colour));
@@ -191,6 +191,11 @@ void TForm1::ToolbarButton973Click()
 
 void TForm1::ToolbarButton972Click()
 {
+    AskToQuit();
+}
+
+void TForm1::AskToQuit()
+{
     if (AskYesNo(ExitQuestion))
         close();
 }
@@ -273,48 +278,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent*)
     }
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool TForm1::ToolbarEvent(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == Szukaj) {
-        if (type == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            return SzukajKeyPress(key) || SzukajKeyDown(key);
-        }
-        if (type == QEvent::MouseMove)
-            SzukajMouseMove();
-        return false;
-    }
-    if (watched == SzukajButton) {
-        if (type == QEvent::Enter)
-            SzukajButtonMouseEnter();
-        return false;
-    }
-    if (watched == szukany) {
-        if (type == QEvent::MouseMove)
-            SzukajMouseMove();
-        return false;
-    }
-    if (watched == Image1) {
-        if (type == QEvent::MouseMove)
-            eMove();
-        else if (type == QEvent::MouseButtonRelease
-                 && Image1->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            Image1Click();
-        return false;
-    }
-    if (watched == Dane) {
-        if (type == QEvent::FocusIn)
-            DaneEnter();
-        return false;
-    }
-    if (Dane && watched == Dane->viewport()) {
-        if (type == QEvent::MouseMove) {
-            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-            DaneMouseMove(p.x(), p.y());
-        }
-        return false;
-    }
     if (type == QEvent::Enter || type == QEvent::Leave)
         ToolbarPointer(watched, type);
     return false;

@@ -1,4 +1,4 @@
-#include "Cp1250.h"
+#include "app/Cp1250.h"
 
 #include <array>
 

@@ -1,14 +1,15 @@
 // The data panel: a two-column grid with the selected element's values.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "ElementTables.h"
-#include "ElementText.h"
-#include "Look.h"
+#include "data/ElementTables.h"
+#include "app/ElementText.h"
+#include "app/Look.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QMouseEvent>
 #include <QTableWidget>
 
 namespace {
@@ -85,4 +86,15 @@ void TForm1::DaneMouseMove(int, int y)
 void TForm1::DaneEnter()
 {
     Szukaj->setFocus();
+}
+
+bool TForm1::DataPanelEvent(QObject* watched, QEvent* event)
+{
+    if (watched == Dane && event->type() == QEvent::FocusIn)
+        DaneEnter();
+    else if (Dane && watched == Dane->viewport() && event->type() == QEvent::MouseMove) {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        DaneMouseMove(p.x(), p.y());
+    }
+    return false;
 }

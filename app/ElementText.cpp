@@ -1,4 +1,4 @@
-#include "ElementText.h"
+#include "app/ElementText.h"
 
 namespace {
 

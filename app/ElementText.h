@@ -2,7 +2,7 @@
 // 14-line block that is copied or saved.
 #pragma once
 
-#include "DaneTypes.h"
+#include "data/DaneTypes.h"
 
 #include <QString>
 #include <QStringList>

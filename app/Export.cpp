@@ -1,10 +1,10 @@
 // Taking the selected element's data out: to the clipboard or a text file.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "Cp1250.h"
-#include "ElementTables.h"
-#include "ElementText.h"
-#include "Messages.h"
+#include "app/Cp1250.h"
+#include "data/ElementTables.h"
+#include "app/ElementText.h"
+#include "platform/Messages.h"
 #include "platform/Platform.h"
 
 #include <QClipboard>

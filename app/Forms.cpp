@@ -1,4 +1,4 @@
-#include "Forms.h"
+#include "app/Forms.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;

@@ -1,4 +1,4 @@
-#include "Look.h"
+#include "app/Look.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -17,19 +17,14 @@ QFont Face(const QString& family, QFont::StyleHint hint, int pixelHeight)
 
 } // namespace
 
-QColor ToQColor(uint32_t value)
-{
-    return ToQColor(value, QApplication::palette());
-}
-
-void SetFaceColour(QWidget* widget, uint32_t colour)
+void SetFaceColour(QWidget* widget, TColor colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));
     widget->setPalette(pal);
 }
 
-void SetTextColour(QWidget* widget, uint32_t colour)
+void SetTextColour(QWidget* widget, TColor colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, ToQColor(colour));

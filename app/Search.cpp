@@ -1,7 +1,7 @@
-#include "Search.h"
+#include "app/Search.h"
 
-#include "Cp1250.h"
-#include "ElementTables.h"
+#include "app/Cp1250.h"
+#include "data/ElementTables.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The search box: typing a symbol or name and pressing Enter selects the
 // element; the arrow keys walk the table; Esc asks whether to quit.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "ElementTables.h"
-#include "Look.h"
-#include "Pictures.h"
-#include "Search.h"
+#include "data/ElementTables.h"
+#include "app/Look.h"
+#include "app/Pictures.h"
+#include "app/Search.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -105,7 +105,7 @@ bool TForm1::SzukajKeyDown(QKeyEvent* event)
 bool TForm1::SzukajKeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        ToolbarButton972Click();
+        AskToQuit();
         return true;
     }
     return false;
@@ -119,4 +119,26 @@ void TForm1::SzukajButtonMouseEnter()
 void TForm1::SzukajMouseMove()
 {
     SetStatus(QString());
+}
+
+bool TForm1::SearchBoxEvent(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == Szukaj) {
+        if (type == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            return SzukajKeyPress(key) || SzukajKeyDown(key);
+        }
+        if (type == QEvent::MouseMove)
+            SzukajMouseMove();
+        return false;
+    }
+    if (watched == SzukajButton) {
+        if (type == QEvent::Enter)
+            SzukajButtonMouseEnter();
+        return false;
+    }
+    if (watched == szukany && type == QEvent::MouseMove)
+        SzukajMouseMove();
+    return false;
 }

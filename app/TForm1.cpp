@@ -1,11 +1,12 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "ElementTables.h"
-#include "Look.h"
-#include "TTlo.h"
-#include "ZfkButton.h"
-#include "Messages.h"
-#include "settings/SettingsValues.h"
+#include "data/ElementTables.h"
+#include "app/Look.h"
+#include "app/TTlo.h"
+#include "app/TableLoading.h"
+#include "widgets/ZfkButton.h"
+#include "platform/Messages.h"
+#include "data/SettingsValues.h"
 #include "settings/Skin.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-int SelectedElement = -1;
 std::array<TZfkButton97*, ElementCount> ElementButtons{};
 
 namespace {
@@ -76,12 +76,15 @@ TForm1::TForm1(QWidget* parent)
     SetTextColour(zegar, colors::Teal);
 
     CentreOnScreen(this);
+    SetMainWindow(this);
 
     FormActivate();
 }
 
 TForm1::~TForm1()
 {
+    if (MainWindow() == this)
+        SetMainWindow(nullptr);
     if (Tlo) {
         Tlo->Stop();
         Tlo->wait();
@@ -134,6 +137,28 @@ void TForm1::WriteReg()
         ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
                        + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)),
                    nkError);
+}
+
+void TForm1::loadskin(const QString& /*name*/, TColor /*transparent*/)
+{
+    // There is one skin, the default; the name and key colour are not used.
+    LoadSkinOnto(*this, [this] { SetProgramInterface(); });
+}
+
+void TForm1::FormPaint(QPainter& painter)
+{
+    PaintSkinBackground(painter);
+}
+
+void TForm1::RepaintWindow()
+{
+    repaint();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    return SearchBoxEvent(watched, event) || BannerEvent(watched, event) || DataPanelEvent(watched, event)
+           || ToolbarEvent(watched, event);
 }
 
 void TForm1::paintEvent(QPaintEvent*)

@@ -1,10 +1,13 @@
 // The main window: the periodic table, the data panel, search, export, the
 // toolbar and the clock. Its behaviour is spread over a few files by topic:
-// TForm1.cpp (creation and shutdown), TableView.cpp, DataPanel.cpp,
-// SearchBox.cpp, Export.cpp, Chrome.cpp, and settings/TForm1Skin.cpp.
+// TForm1.cpp (creation, shutdown, skin and event routing), TableView.cpp,
+// DataPanel.cpp, SearchBox.cpp, Export.cpp and Chrome.cpp. Each topic file
+// handles the events of its own controls.
 #pragma once
 
-#include "DaneTypes.h"
+#include "data/DaneTypes.h"
+#include "data/ElementTables.h"
+#include "data/MainWindowLink.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -21,13 +24,10 @@ class QToolButton;
 class TTlo;
 class TZfkButton97;
 
-// The atomic number of the selected element, -1 when none is selected.
-extern int SelectedElement;
-
 // The 111 element buttons, index Z - 1.
 extern std::array<TZfkButton97*, ElementCount> ElementButtons;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public MainWindowLink {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -45,7 +45,7 @@ public:
     void RClick(QObject* sender);
     void ClearSelection();
     void NavigateTo(int n);
-    void SetLatin(bool latin);
+    void SetLatin(bool latin) override;
     void SetProgramInterface();
     void ChangeResource(int flag);
     void eMove();
@@ -75,13 +75,16 @@ public:
     void ToolbarButton972Click();
     void ToolbarButton973Click();
     void ToolbarButton974Click();
+    // The exit question; Yes closes the main window, which ends the program.
+    void AskToQuit();
     void FormShow();
     void CheckScreenSize(const QSize& screen);
 
     // Settings and skin
     void ReadReg();
     void WriteReg();
-    void loadskin(const QString& name, uint32_t transparent);
+    void loadskin(const QString& name, TColor transparent) override;
+    void RepaintWindow() override;
     void FormPaint(QPainter& painter);
 
     // The status line: explanations of what the pointer is over.
@@ -138,6 +141,12 @@ private:
     void CreateTableCaptions();
     void CreateSearchBox();
     void CreateToolbar();
+    // Each topic's share of the event filter; true when the event is used up.
+    bool SearchBoxEvent(QObject* watched, QEvent* event);
+    bool BannerEvent(QObject* watched, QEvent* event);
+    bool DataPanelEvent(QObject* watched, QEvent* event);
+    bool ToolbarEvent(QObject* watched, QEvent* event);
+
     bool SzukajKeyDown(QKeyEvent* event);
     bool SzukajKeyPress(QKeyEvent* event);
     void SzukajTextEdited(const QString& text);

@@ -1,4 +1,4 @@
-#include "TForm5.h"
+#include "app/TForm5.h"
 
 TForm5::TForm5(QWidget* parent)
     : QDialog(parent)

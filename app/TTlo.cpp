@@ -1,4 +1,4 @@
-#include "TTlo.h"
+#include "app/TTlo.h"
 
 #include "platform/Platform.h"
 

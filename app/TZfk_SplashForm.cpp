@@ -1,8 +1,8 @@
-#include "TZfk_SplashForm.h"
+#include "app/TZfk_SplashForm.h"
 
-#include "ExpandBuiltIn.h"
-#include "BuiltInBlocks.h"
-#include "Look.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "app/builtin/BuiltInBlocks.h"
+#include "app/Look.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "TableGeometry.h"
+#include "app/TableGeometry.h"
 
 GridCell ElementCell(int z)
 {

@@ -1,20 +1,20 @@
 // The periodic table view of the main window: the element buttons, their
 // captions and colours, the group and period labels, the legend, selection,
 // keyboard navigation, the name language and the compact layout.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "ElementTables.h"
-#include "Look.h"
-#include "TableGeometry.h"
-#include "ZfkButton.h"
+#include "data/ElementTables.h"
+#include "app/Look.h"
+#include "app/TableGeometry.h"
+#include "widgets/ZfkButton.h"
 #include "settings/Skin.h"
-#include "settings/TForm4.h"
-#include "Forms.h"
+#include "app/Forms.h"
 
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -43,7 +43,7 @@ constexpr int Nonmetals[] = {1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 34, 35, 36, 5
 
 bool In(const int* first, const int* last, int z) { return std::find(first, last, z) != last; }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, int y, uint32_t colour,
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, int y, TColor colour,
                 int pixelHeight = 11)
 {
     auto* label = new QLabel(text, parent);
@@ -56,7 +56,7 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
 }
 
 QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                    uint32_t background, uint32_t colour)
+                    TColor background, TColor colour)
 {
     QLabel* label = Caption(parent, name, text, x, y, colour, 15);
     label->setAutoFillBackground(true);
@@ -262,4 +262,16 @@ void TForm1::eMove()
 void TForm1::Image1Click()
 {
     ToolbarButton974Click();
+}
+
+bool TForm1::BannerEvent(QObject* watched, QEvent* event)
+{
+    if (watched != Image1)
+        return false;
+    if (event->type() == QEvent::MouseMove)
+        eMove();
+    else if (event->type() == QEvent::MouseButtonRelease
+             && Image1->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        Image1Click();
+    return false;
 }

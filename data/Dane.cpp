@@ -1,5 +1,5 @@
-#include "Dane.h"
-#include "ElementRows.h"
+#include "data/Dane.h"
+#include "data/ElementRows.h"
 
 #include <array>
 

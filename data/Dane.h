@@ -2,7 +2,7 @@
 // destination (111 records, or one version record) by assignment.
 #pragma once
 
-#include "DaneTypes.h"
+#include "data/DaneTypes.h"
 
 #if defined(DANE_BUILDING)
 #define DANE_EXPORT __attribute__((visibility("default")))

@@ -23,7 +23,7 @@
 //    element so that navigation never dead-ends in mid-table.
 //
 // "b.d." ("brak danych") marks a value that is not known; no field is empty.
-#include "ElementRows.h"
+#include "data/ElementRows.h"
 
 namespace dane {
 

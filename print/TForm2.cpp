@@ -1,4 +1,4 @@
-#include "TForm2.h"
+#include "print/TForm2.h"
 
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent)

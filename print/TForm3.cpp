@@ -1,4 +1,4 @@
-#include "TForm3.h"
+#include "print/TForm3.h"
 
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent)

@@ -1,7 +1,7 @@
-#include "Skin.h"
+#include "settings/Skin.h"
 
-#include "BuiltInBlocks.h"
-#include "ExpandBuiltIn.h"
+#include "app/builtin/BuiltInBlocks.h"
+#include "app/codec/ExpandBuiltIn.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -85,8 +85,8 @@ TColorScheme ReadColors(const QString& /*name*/)
     return ColorsFromIni(std::string_view(text.constData(), static_cast<size_t>(text.size())));
 }
 
-bool WriteColors(const QString& /*name*/, uint32_t transparent, uint32_t app_buttons,
-                 uint32_t app_legend, uint32_t app_info, bool but_transp)
+bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons,
+                 TColor app_legend, TColor app_info, bool but_transp)
 {
     const QString path = SkinFilePath(skinfile::Colors);
     QByteArray existing;

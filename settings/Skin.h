@@ -1,18 +1,23 @@
 // The skin: three files that give the frameless main window its background
 // picture ("default.bmp"), its outline ("zfkmain.rgn") and the colours of
 // its captions ("default.col"). The built-in default skin is written out
-// when a file is missing. TForm1::loadskin and TForm1::FormPaint
-// (TForm1Skin.cpp) put them on the window.
+// when a file is missing. LoadSkinOnto and PaintSkinBackground (SkinLoad.cpp)
+// put them on the main window.
 #pragma once
 
-#include "SkinFormats.h"
+#include "settings/ColorSchemeFile.h"
+#include "settings/RegionFile.h"
 
 #include <QRegion>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
+
+class QPainter;
+class QWidget;
 
 // The colours of the skin now in use. Holds the defaults (flag true) until
 // the first skin is loaded.
@@ -60,8 +65,8 @@ TColorScheme ReadColors(const QString& name);
 // else in the file. The file is replaced atomically: a crash or a full disk
 // leaves the old file. False when it could not be written (the caller
 // decides what the user is told). The name is not used.
-bool WriteColors(const QString& name, uint32_t transparent, uint32_t app_buttons,
-                 uint32_t app_legend, uint32_t app_info, bool but_transp);
+bool WriteColors(const QString& name, TColor transparent, TColor app_buttons,
+                 TColor app_legend, TColor app_info, bool but_transp);
 
 // Writes the built-in "default.bmp" and "zfkmain.rgn" into the skin folder
 // (each replaced atomically) and resets the four colours of ColorScheme
@@ -87,3 +92,12 @@ OutlineLoad LoadOutline(const QString& path, RegionError* error = nullptr);
 
 // A few words (Polish) about why an outline was rejected, for messages.
 QString RegionErrorText(RegionError error);
+
+// Loads the skin onto the main window: writes the default files where one is
+// missing, reads the colours (applyCaptionColours puts them on the window's
+// captions), and shapes window by the outline. Failures are reported in a
+// box and leave the window usable; nothing here ends the program.
+void LoadSkinOnto(QWidget& window, const std::function<void()>& applyCaptionColours);
+
+// Paints the background picture, read from disk at every paint.
+void PaintSkinBackground(QPainter& painter);

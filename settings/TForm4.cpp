@@ -1,4 +1,4 @@
-#include "TForm4.h"
+#include "settings/TForm4.h"
 
 TForm4::TForm4(QWidget* parent)
     : QDialog(parent)

@@ -1,4 +1,4 @@
-#include "ButtonFace.h"
+#include "widgets/ButtonFace.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -167,22 +167,6 @@ void TZfkButtonFace::SetShowHint(bool value)
     m_parentShowHint = false;
 }
 
-QColor ToQColor(TColor color, const QPalette& pal)
-{
-    if (color & 0x80000000u) {
-        switch (color & 0xFFu) {
-        case 5: return pal.color(QPalette::Base);        // window
-        case 8: return pal.color(QPalette::Text);        // window text
-        case 15: return pal.color(QPalette::Button);     // button face
-        case 16: return pal.color(QPalette::Dark);       // button shadow
-        case 18: return pal.color(QPalette::ButtonText); // button text
-        case 20: return pal.color(QPalette::Light);      // button highlight
-        default: return pal.color(QPalette::Window);
-        }
-    }
-    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
-}
-
 QColor TZfkButtonFace::ToColor(TColor color) const
 {
     return ToQColor(color, palette());
@@ -264,8 +248,8 @@ void TZfkButtonFace::PaintFrame(QPainter& painter, int l, int t, int r, int b, T
 
 int TZfkButtonFace::PaintInactive(QPainter& painter) const
 {
-    PaintFill(painter, zfkcolor::InactiveFace);
-    return PaintCaption(painter, m_font, zfkcolor::Gray, zfkcolor::InactiveFace);
+    PaintFill(painter, colors::InactiveFace);
+    return PaintCaption(painter, m_font, colors::Gray, colors::InactiveFace);
 }
 
 void TZfkButtonFace::PaintPicture(QPainter& painter, int captionWidth) const

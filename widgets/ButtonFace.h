@@ -8,27 +8,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "widgets/Colors.h"
+
 #include <cstdint>
 #include <functional>
 
 class QPainter;
-
-// Colours are $00BBGGRR values (red in the low byte). A value with the top
-// bit set names a colour of the desktop theme: $80000010 is the button shadow.
-using TColor = uint32_t;
-
-namespace zfkcolor {
-constexpr TColor Black = 0x00000000;
-constexpr TColor White = 0x00FFFFFF;
-constexpr TColor Blue = 0x00FF0000;
-constexpr TColor Gray = 0x00808080;
-constexpr TColor PaleYellow = 14155775;   // $00D7FFFF, the buttons' default face
-constexpr TColor InactiveFace = 12632255; // $00C0C0BF
-constexpr TColor BtnShadow = 0x80000010;
-} // namespace zfkcolor
-
-// The colour a TColor stands for; desktop colours come from palette.
-QColor ToQColor(TColor color, const QPalette& palette);
 
 // Font style set; the bits combine.
 enum TFontStyle : uint8_t {
@@ -138,10 +123,10 @@ private:
     const QString m_aboutText;
     QString m_about;
     QString m_text;
-    TColor m_faceColor = zfkcolor::PaleYellow;
+    TColor m_faceColor = colors::PaleYellow;
     bool m_aktywny = true;
     QFont m_font;
-    TColor m_fontColor = zfkcolor::Black;
+    TColor m_fontColor = colors::Black;
     QImage m_obrazek;
     QImage m_keyed; // m_obrazek with its key colour made transparent
     bool m_glyph = false;

@@ -1,4 +1,4 @@
-#include "Przycisk.h"
+#include "widgets/Przycisk.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,16 +21,16 @@ void TPrzycisk::paintEvent(QPaintEvent*)
     } else if (m_hovered) {
         // Frames first, the caption over them.
         PaintFill(painter, face);
-        PaintFrame(painter, 0, 0, r, b, zfkcolor::White, zfkcolor::White);
-        PaintFrame(painter, 1, 1, r - 1, b - 1, zfkcolor::BtnShadow, zfkcolor::Black);
+        PaintFrame(painter, 0, 0, r, b, colors::White, colors::White);
+        PaintFrame(painter, 1, 1, r - 1, b - 1, colors::BtnShadow, colors::Black);
         tw = PaintCaption(painter, WithStyles(Font(), m_animacjaStyl), m_animacjaKolor, face);
     } else {
         PaintFill(painter, face);
         tw = PaintCaption(painter, Font(), FontColor(), face);
         if (m_pressed)
-            PaintFrame(painter, 0, 0, r, b, zfkcolor::Black, zfkcolor::BtnShadow);
+            PaintFrame(painter, 0, 0, r, b, colors::Black, colors::BtnShadow);
         else
-            PaintFrame(painter, 0, 0, r, b, zfkcolor::BtnShadow, zfkcolor::Black);
+            PaintFrame(painter, 0, 0, r, b, colors::BtnShadow, colors::Black);
     }
     PaintPicture(painter, tw);
 }

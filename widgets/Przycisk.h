@@ -3,7 +3,7 @@
 // pointer is over it.
 #pragma once
 
-#include "ButtonFace.h"
+#include "widgets/ButtonFace.h"
 
 class TPrzycisk : public TZfkButtonFace {
     Q_OBJECT
@@ -34,7 +34,7 @@ protected:
     void AccessiblePress() override;
 
 private:
-    TColor m_animacjaKolor = zfkcolor::Black;
+    TColor m_animacjaKolor = colors::Black;
     TFontStyles m_animacjaStyl = 0;
     bool m_pressed = false;
     bool m_hovered = false;

@@ -1,4 +1,4 @@
-#include "ZfkButton.h"
+#include "widgets/ZfkButton.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -51,12 +51,12 @@ void TZfkButton97::paintEvent(QPaintEvent*)
         const int r = width() - 1;
         const int b = height() - 1;
         if (m_selected) {
-            PaintFrame(painter, 0, 0, r, b, zfkcolor::Blue, zfkcolor::Blue);
-            PaintFrame(painter, 1, 1, r - 1, b - 1, zfkcolor::Blue, zfkcolor::Blue);
+            PaintFrame(painter, 0, 0, r, b, colors::Blue, colors::Blue);
+            PaintFrame(painter, 1, 1, r - 1, b - 1, colors::Blue, colors::Blue);
         } else if (m_pressed) {
-            PaintFrame(painter, 0, 0, r, b, zfkcolor::BtnShadow, zfkcolor::White);
+            PaintFrame(painter, 0, 0, r, b, colors::BtnShadow, colors::White);
         } else {
-            PaintFrame(painter, 0, 0, r, b, zfkcolor::White, zfkcolor::BtnShadow);
+            PaintFrame(painter, 0, 0, r, b, colors::White, colors::BtnShadow);
         }
     }
     PaintPicture(painter, tw);

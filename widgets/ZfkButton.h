@@ -3,7 +3,7 @@
 // button is clicked or the program releases it.
 #pragma once
 
-#include "ButtonFace.h"
+#include "widgets/ButtonFace.h"
 
 class QMenu;
 

@@ -1,4 +1,4 @@
-#include "BuiltInBlocks.h"
+#include "app/builtin/BuiltInBlocks.h"
 
 #include <cstddef>
 

@@ -1,5 +1,5 @@
-#include "ExpandBuiltIn.h"
-#include "Lh5Format.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "app/codec/Lh5Format.h"
 
 #include <algorithm>
 #include <array>

@@ -2,9 +2,9 @@
 // and small helpers for reading the window's state.
 #pragma once
 
-#include "FakeMessages.h"
-#include "TForm1.h"
-#include "ZfkButton.h"
+#include "tests/app/FakeMessages.h"
+#include "app/TForm1.h"
+#include "widgets/ZfkButton.h"
 #include "platform/Platform.h"
 #include "tests/widgets/ButtonTestKit.h"
 

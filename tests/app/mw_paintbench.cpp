@@ -1,9 +1,9 @@
 // Repaint times of the main window and of one element button, offscreen:
 // the median of many synchronous repaints. Not part of the test suite; run
 //   QT_QPA_PLATFORM=offscreen ./mw_paintbench [rounds]
-#include "FakeMessages.h"
-#include "TForm1.h"
-#include "ZfkButton.h"
+#include "tests/app/FakeMessages.h"
+#include "app/TForm1.h"
+#include "widgets/ZfkButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,11 +4,11 @@
 //   zfk_probe close DIR - start-up with DIR as the program folder, then the
 //                         main window is closed while a second thread is
 //                         still running
-#include "FakeMessages.h"
-#include "Forms.h"
-#include "Messages.h"
-#include "Startup.h"
-#include "TForm1.h"
+#include "tests/app/FakeMessages.h"
+#include "app/Forms.h"
+#include "platform/Messages.h"
+#include "app/Startup.h"
+#include "app/TForm1.h"
 
 #include <QApplication>
 #include <QThread>

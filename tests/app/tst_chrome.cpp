@@ -2,11 +2,11 @@
 // pixel, the clock's date rule and its thread, and the compact layout with
 // the low-resolution question. The compact layout cannot be undone, so each
 // screen-size case gets a window of its own.
-#include "MainWindowKit.h"
-#include "Pictures.h"
-#include "TTlo.h"
-#include "TableGeometry.h"
-#include "settings/SettingsValues.h"
+#include "tests/app/MainWindowKit.h"
+#include "app/Pictures.h"
+#include "app/TTlo.h"
+#include "app/TableGeometry.h"
+#include "data/SettingsValues.h"
 
 #include <QFrame>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // Taking an element's data out: the 14-line block on the clipboard and in a
 // Windows-1250 file, the save flow with its questions and errors, and the
 // commands that need a selection.
-#include "ElementText.h"
-#include "ElementTables.h"
-#include "Forms.h"
-#include "MainWindowKit.h"
+#include "app/ElementText.h"
+#include "data/ElementTables.h"
+#include "app/Forms.h"
+#include "tests/app/MainWindowKit.h"
 #include "print/TForm3.h"
 
 #include <QClipboard>

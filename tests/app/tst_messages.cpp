@@ -1,6 +1,6 @@
-#include "FakeMessages.h"
-#include "Messages.h"
-#include "Startup.h"
+#include "tests/app/FakeMessages.h"
+#include "platform/Messages.h"
+#include "app/Startup.h"
 #include "platform/QtPlatform.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // The search box as the user drives it: typing (capitals as typed), Enter or
 // the box's button, hits and misses in both name languages, and Esc.
-#include "MainWindowKit.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QLineEdit>
 #include <QToolButton>

@@ -1,10 +1,10 @@
-#include "FakeMessages.h"
-#include "Forms.h"
-#include "ElementTables.h"
-#include "Startup.h"
-#include "TempProgramFolder.h"
-#include "TForm1.h"
-#include "TZfk_SplashForm.h"
+#include "tests/app/FakeMessages.h"
+#include "app/Forms.h"
+#include "data/ElementTables.h"
+#include "app/Startup.h"
+#include "tests/app/TempProgramFolder.h"
+#include "app/TForm1.h"
+#include "app/TZfk_SplashForm.h"
 
 #include <QLabel>
 #include <QtTest>

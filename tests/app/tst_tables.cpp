@@ -1,7 +1,8 @@
-#include "Dane.h"
-#include "ElementTables.h"
-#include "FakeMessages.h"
-#include "TForm1.h"
+#include "data/Dane.h"
+#include "app/TableLoading.h"
+#include "data/ElementTables.h"
+#include "tests/app/FakeMessages.h"
+#include "app/TForm1.h"
 
 #include <QtTest>
 

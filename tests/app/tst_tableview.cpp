@@ -1,9 +1,9 @@
 // The table view of the main window: selecting with the mouse and the arrow
 // keys, the status line while pointing at buttons, the data panel rows and
 // the toolbar, and what screen readers see.
-#include "ElementTables.h"
-#include "MainWindowKit.h"
-#include "Pictures.h"
+#include "data/ElementTables.h"
+#include "tests/app/MainWindowKit.h"
+#include "app/Pictures.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>

@@ -1,9 +1,9 @@
 // Rules that need no window: the group/period bands of the table, the search
 // text filter and capitals, and the Windows-1250 code page checked against
 // the C library's own converter.
-#include "Cp1250.h"
-#include "Search.h"
-#include "TableGeometry.h"
+#include "app/Cp1250.h"
+#include "app/Search.h"
+#include "app/TableGeometry.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 // program, checked against a reconstruction of the skin written here from
 // the geometry alone (pixel predicates and a row scan, nothing shared with
 // the generator) and against the banner the generator drew.
-#include "BuiltInBlocks.h"
-#include "ExpandBuiltIn.h"
+#include "app/builtin/BuiltInBlocks.h"
+#include "app/codec/ExpandBuiltIn.h"
 
 #include <QFile>
 #include <QImage>

@@ -13,9 +13,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "ExpandBuiltIn.h"
-#include "Lh5Encoder.h"
-#include "Lh5TestKit.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "tools/lh5/Lh5Encoder.h"
+#include "tests/codec/Lh5TestKit.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // by bit.
 #include <QTest>
 
-#include "ExpandBuiltIn.h"
-#include "Lh5TestKit.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "tests/codec/Lh5TestKit.h"
 
 using namespace kit;
 

@@ -9,9 +9,9 @@
 
 #include <map>
 
-#include "ExpandBuiltIn.h"
-#include "Lh5Encoder.h"
-#include "Lh5TestKit.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "tools/lh5/Lh5Encoder.h"
+#include "tests/codec/Lh5TestKit.h"
 
 using namespace kit;
 

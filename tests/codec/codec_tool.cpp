@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Dane.h"
-#include "Lh5TestKit.h"
+#include "data/Dane.h"
+#include "tests/codec/Lh5TestKit.h"
 
 using namespace kit;
 

@@ -1,7 +1,7 @@
 // The tables as the program sees them: copies taken through the exports.
 #pragma once
 
-#include "Dane.h"
+#include "data/Dane.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The element table as the program receives it: names and order, the fully
 // given records, the value markers and formats, and the neighbour fields.
-#include "DaneCopies.h"
+#include "tests/data/DaneCopies.h"
 
 #include <QRegularExpression>
 #include <QStringList>

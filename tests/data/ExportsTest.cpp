@@ -1,7 +1,7 @@
 // The three exports as a caller uses them: what they write, that they
 // replace whatever the destination held, and that they write no further
 // than the 111 records.
-#include "DaneCopies.h"
+#include "tests/data/DaneCopies.h"
 
 #include <QTest>
 

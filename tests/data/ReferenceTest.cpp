@@ -3,7 +3,7 @@
 // table knowingly differs from it is listed in Deviations with its reason;
 // a listed deviation that no longer differs fails too, so the list stays
 // true.
-#include "DaneCopies.h"
+#include "tests/data/DaneCopies.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Copies taken from the library stay whole after it is unloaded: the library
 // is opened at run time here (this test is not linked against it), copied
 // from, closed, and only then are the copies read.
-#include "DaneTypes.h"
+#include "data/DaneTypes.h"
 
 #include <QByteArray>
 #include <QTest>

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ExpandBuiltIn.h"
-#include "Lh5Encoder.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "tools/lh5/Lh5Encoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint32_t stated = 0;

@@ -1,6 +1,8 @@
 // The skin file formats on their own: the outline parser's checks, the INI
 // reading and the in-place INI writing.
-#include "SkinFormats.h"
+#include "settings/ColorSchemeFile.h"
+#include "settings/IniText.h"
+#include "settings/RegionFile.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 // The skin on the real main window: which files loadskin writes and reads,
 // the captions' colours, the window's outline, the colour file's writer,
 // the folder rule and the background paint.
-#include "../app/FakeMessages.h"
-#include "SettingsValues.h"
-#include "Skin.h"
-#include "TForm1.h"
-#include "ZfkButton.h"
+#include "tests/app/FakeMessages.h"
+#include "data/SettingsValues.h"
+#include "settings/Skin.h"
+#include "app/TForm1.h"
+#include "widgets/ZfkButton.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Synthetic pointer events and pixel reading for the button tests.
 #pragma once
 
-#include "ButtonFace.h"
+#include "widgets/ButtonFace.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -1,5 +1,5 @@
-#include "ButtonTestKit.h"
-#include "Przycisk.h"
+#include "tests/widgets/ButtonTestKit.h"
+#include "widgets/Przycisk.h"
 
 #include <QtTest>
 
@@ -24,7 +24,7 @@ struct Recorder {
 
 QColor Shadow(const TPrzycisk& b)
 {
-    return QColor(b.ToColor(zfkcolor::BtnShadow).rgb());
+    return QColor(b.ToColor(colors::BtnShadow).rgb());
 }
 
 QImage Interior(const QImage& image)

@@ -1,5 +1,5 @@
-#include "ButtonTestKit.h"
-#include "ZfkButton.h"
+#include "tests/widgets/ButtonTestKit.h"
+#include "widgets/ZfkButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -42,7 +42,7 @@ QImage Picture(int w = 6, int h = 4)
 
 QColor Shadow(const TZfkButton97& b)
 {
-    return QColor(b.ToColor(zfkcolor::BtnShadow).rgb());
+    return QColor(b.ToColor(colors::BtnShadow).rgb());
 }
 
 } // namespace

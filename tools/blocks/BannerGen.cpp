@@ -3,8 +3,8 @@
 // Draws the splash banner from its readable description: colours, a small
 // periodic table given as a grid of letters, and pixel fonts whose glyphs
 // are drawn in the file as rows of '#' and '.'.
-#include "Bmp.h"
-#include "SourceText.h"
+#include "tools/blocks/Bmp.h"
+#include "tools/blocks/SourceText.h"
 
 #include <cstdio>
 #include <filesystem>

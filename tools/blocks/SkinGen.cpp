@@ -3,8 +3,8 @@
 // Draws the built-in skin from the panel table in SKIN.txt: the background
 // picture (a 24-bit BMP) and the window outline (a 4-byte count followed by
 // RGNDATA with the panels' rectangles in banded form).
-#include "Bmp.h"
-#include "SourceText.h"
+#include "tools/blocks/Bmp.h"
+#include "tools/blocks/SourceText.h"
 
 #include <algorithm>
 #include <cstdio>

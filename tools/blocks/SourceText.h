@@ -3,7 +3,7 @@
 // Host tools only; no Qt.
 #pragma once
 
-#include "Bmp.h"
+#include "tools/blocks/Bmp.h"
 
 #include <fstream>
 #include <sstream>

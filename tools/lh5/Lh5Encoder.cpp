@@ -1,5 +1,5 @@
-#include "Lh5Encoder.h"
-#include "Lh5Format.h"
+#include "tools/lh5/Lh5Encoder.h"
+#include "app/codec/Lh5Format.h"
 
 #include <algorithm>
 #include <array>

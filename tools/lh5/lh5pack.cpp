@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "Lh5Encoder.h"
+#include "tools/lh5/Lh5Encoder.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

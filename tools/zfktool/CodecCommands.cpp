@@ -4,9 +4,9 @@
 #include <exception>
 #include <vector>
 
-#include "ExpandBuiltIn.h"
-#include "Lh5Encoder.h"
-#include "Subcommands.h"
+#include "app/codec/ExpandBuiltIn.h"
+#include "tools/lh5/Lh5Encoder.h"
+#include "tools/zfktool/Subcommands.h"
 
 int RunExpand(std::span<char* const> args) {
     if (args.size() != 2) return UsageError("expand");

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "Dane.h"
-#include "Subcommands.h"
+#include "data/Dane.h"
+#include "tools/zfktool/Subcommands.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "Subcommands.h"
+#include "tools/zfktool/Subcommands.h"
 
 namespace {
 

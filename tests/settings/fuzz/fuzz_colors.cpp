@@ -2,7 +2,7 @@
 // safety it checks: writing a scheme into any text reads back as that
 // scheme, writing it a second time changes nothing, and the writer only ever
 // adds the section and the five keys.
-#include "SkinFormats.h"
+#include "settings/ColorSchemeFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // exactly the rectangles its count announces, each one non-empty and within
 // the coordinate limit, equal to the bytes in the file; a rejected one
 // leaves no rectangles.
-#include "SkinFormats.h"
+#include "settings/RegionFile.h"
 
 #include <cstddef>
 #include <cstdint>

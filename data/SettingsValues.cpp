@@ -1,4 +1,4 @@
-#include "SettingsValues.h"
+#include "data/SettingsValues.h"
 
 QString SkinName;
 QString SkinEditor;

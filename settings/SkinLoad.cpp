@@ -1,16 +1,16 @@
 // The main window's skin: loading it (colours, outline) and painting its
 // background picture.
-#include "app/TForm1.h"
+#include "settings/Skin.h"
 
-#include "Messages.h"
-#include "SettingsValues.h"
-#include "Skin.h"
+#include "data/SettingsValues.h"
+#include "platform/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QWidget>
 
 #include <exception>
 
@@ -20,7 +20,7 @@ namespace {
 // only cost time and memory at every paint.
 constexpr int kMaxBackgroundSide = 8192;
 
-void LoadSkinSteps(TForm1& form)
+void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionColours)
 {
     // The skin folder is the program folder unless that cannot be written.
     const QString folder = RefreshSkinFolder();
@@ -40,13 +40,13 @@ void LoadSkinSteps(TForm1& form)
 
     SkinName = QStringLiteral("default");
     ColorScheme = ReadColors(SkinName);
-    form.SetProgramInterface();
+    applyCaptionColours();
 
     const QString outline = dir.filePath(skinfile::Outline);
     RegionError error = RegionError::None;
     switch (LoadOutline(outline, &error)) {
     case OutlineLoad::Loaded:
-        form.setMask(SkinRegion.region);
+        window.setMask(SkinRegion.region);
         break;
     case OutlineLoad::NotOpened:
         // After a failed write the missing file has been reported already.
@@ -57,7 +57,7 @@ void LoadSkinSteps(TForm1& form)
                        nkError);
         break;
     case OutlineLoad::Invalid:
-        form.clearMask();
+        window.clearMask();
         ShowNotice(QStringLiteral("Plik kształtu okna jest uszkodzony (%1):\r\n%2\r\n"
                                   "Okno programu pozostanie prostokątne. Usuń ten plik, "
                                   "a program zapisze domyślny przy następnym wczytaniu skórki.")
@@ -69,12 +69,12 @@ void LoadSkinSteps(TForm1& form)
 
 } // namespace
 
-void TForm1::loadskin(const QString& /*name*/, uint32_t /*transparent*/)
+void LoadSkinOnto(QWidget& window, const std::function<void()>& applyCaptionColours)
 {
     // Start-up and the settings dialog call this; nothing in it may end the
     // program.
     try {
-        LoadSkinSteps(*this);
+        LoadSkinSteps(window, applyCaptionColours);
     } catch (const std::exception& e) {
         ShowNotice(QStringLiteral("Nie można wczytać skórki programu:\r\n%1").arg(QString::fromLocal8Bit(e.what())),
                    nkError);
@@ -83,7 +83,7 @@ void TForm1::loadskin(const QString& /*name*/, uint32_t /*transparent*/)
     }
 }
 
-void TForm1::FormPaint(QPainter& painter)
+void PaintSkinBackground(QPainter& painter)
 {
     // Read from disk at every paint, so a changed picture shows at the next
     // one; one that cannot be read leaves the window colour, silently, as it

@@ -1,12 +1,10 @@
-#include "ElementTables.h"
+#include "app/TableLoading.h"
 
-#include "Dane.h"
-#include "Messages.h"
+#include "data/Dane.h"
+#include "data/ElementTables.h"
+#include "platform/Messages.h"
 
 #include <memory>
-
-std::array<TPierwData, ElementCount> ElementTable;
-std::array<TShortPierwData, ElementCount> ShortTable;
 
 void LoadShortTable()
 {

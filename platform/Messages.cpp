@@ -1,4 +1,4 @@
-#include "Messages.h"
+#include "platform/Messages.h"
 
 #include "platform/Platform.h"
 

@@ -1,0 +1,5 @@
+#include "data/ElementTables.h"
+
+std::array<TPierwData, ElementCount> ElementTable;
+std::array<TShortPierwData, ElementCount> ShortTable;
+int SelectedElement = -1;

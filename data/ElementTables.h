@@ -1,0 +1,14 @@
+// The program's own copies of the element tables, taken once from the data
+// library at start-up (app/TableLoading.h), and the selection. Index Z - 1.
+// Every window reads them; only SetLatin changes the shown names.
+#pragma once
+
+#include "data/DaneTypes.h"
+
+#include <array>
+
+extern std::array<TPierwData, ElementCount> ElementTable;
+extern std::array<TShortPierwData, ElementCount> ShortTable;
+
+// The atomic number of the selected element, -1 when none is selected.
+extern int SelectedElement;
