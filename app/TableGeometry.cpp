@@ -37,6 +37,32 @@ QRect ElementButtonRect(int z)
     return QRect(NormalColumnLeft(cell.column), top, 31, 22);
 }
 
+QRect CompactElementButtonRect(int z)
+{
+    const QRect normal = ElementButtonRect(z);
+    return QRect(CompactColumnLeft(ElementCell(z).column), normal.top(), 25, normal.height());
+}
+
+const std::array<CompactPlace, 17> CompactPlaces = {{
+    {"Bevel1", 384, 0},
+    {"Label37", 395, 0},
+    {"Label34", 392, 0},
+    {"Label35", 392, 0},
+    {"Label36", 392, 0},
+    {"Dane", 475, 0},
+    {"zegar", 490, 0},
+    {"OriginalToolbarButton971", 480, 0},
+    {"OriginalToolbarButton972", 480, 0},
+    {"OriginalToolbarButton973", 480, 0},
+    {"szukany", 370, 0},
+    {"Szukaj", 450, 0},
+    {"ToolbarButton973", 580, 0},
+    {"ToolbarButton972", 605, 0},
+    {"OriginalToolbarButton974", 8, 145},
+    {"ToolbarButton971", 165, 85},
+    {"ToolbarButton974", 255, 105},
+}};
+
 QString GroupPeriodText(int x, int y)
 {
     const QString fatal = QStringLiteral("FATAL ERROR!");

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
 struct GridCell {
     int column; // 1..18
     int row;    // 1..7 periods, 8 lanthanides, 9 actinides
@@ -23,3 +25,17 @@ QString GroupPeriodText(int x, int y);
 // Left edge of a column in the normal and in the compact layout.
 inline int NormalColumnLeft(int column) { return 16 + 32 * (column - 1); }
 inline int CompactColumnLeft(int column) { return 16 + 25 * (column - 1); }
+
+// The compact layout for small screens: element buttons 25 pixels wide, 25
+// per column, at the normal tops, and the group number labels above them.
+QRect CompactElementButtonRect(int z);
+inline int CompactGroupLabelLeft(int group) { return 22 + 25 * (group - 1); }
+
+// Every other control the compact layout moves: its component name, its new
+// left edge and its new width (0 keeps the width). Tops stay where they are.
+struct CompactPlace {
+    const char* name;
+    int left;
+    int width;
+};
+extern const std::array<CompactPlace, 17> CompactPlaces;

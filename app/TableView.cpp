@@ -206,51 +206,31 @@ void TForm1::SetProgramInterface()
 
 void TForm1::ChangeResource(int flag)
 {
-    // There is no way back, and a second pass would find no button on a
-    // normal column; the compact layout is applied once.
+    // There is no way back; the compact layout is applied once.
     if (flag != 0 || compactLayout)
         return;
     compactLayout = true;
-    for (TZfkButton97* button : ElementButtons) {
-        int column = 1;
-        for (int c = 1; c <= 18; ++c)
-            if (button->x() == NormalColumnLeft(c))
-                column = c;
+    for (int z = 1; z <= ElementCount; ++z) {
+        TZfkButton97* button = ElementButtons[z - 1];
         QFont font = button->Font();
         font.setPointSize(9);
         button->SetFont(font);
-        button->setGeometry(CompactColumnLeft(column), button->y(), 25, button->height());
+        button->setGeometry(CompactElementButtonRect(z));
     }
     for (int g = 1; g <= 18; ++g)
-        a[g - 1]->move(22 + 25 * (g - 1), a[g - 1]->y());
+        a[g - 1]->move(CompactGroupLabelLeft(g), a[g - 1]->y());
 
-    auto moveLeft = [](QWidget* w, int left) { w->move(left, w->y()); };
-    moveLeft(Bevel1, 384);
-    moveLeft(Label37, 395);
-    moveLeft(Label34, 392);
-    moveLeft(Label35, 392);
-    moveLeft(Label36, 392);
-    moveLeft(Dane, 475);
-    moveLeft(zegar, 490);
-    moveLeft(OriginalToolbarButton971, 480);
-    moveLeft(OriginalToolbarButton972, 480);
-    moveLeft(OriginalToolbarButton973, 480);
-    moveLeft(szukany, 370);
-    moveLeft(Szukaj, 450);
-    moveLeft(ToolbarButton973, 580);
-    moveLeft(ToolbarButton972, 605);
+    for (const CompactPlace& place : CompactPlaces) {
+        auto* w = findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);
+        w->setGeometry(place.left, w->y(), place.width ? place.width : w->width(), w->height());
+    }
 
     Image1->hide();
-
     for (QToolButton* button : {OriginalToolbarButton974, ToolbarButton971, ToolbarButton974}) {
         QFont font = button->font();
         font.setPointSize(7);
         button->setFont(font);
     }
-    OriginalToolbarButton974->resize(145, OriginalToolbarButton974->height());
-    ToolbarButton971->setGeometry(165, ToolbarButton971->y(), 85, ToolbarButton971->height());
-    ToolbarButton974->setGeometry(255, ToolbarButton974->y(), 105, ToolbarButton974->height());
-
     repaint();
 }
 

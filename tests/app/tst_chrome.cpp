@@ -350,6 +350,12 @@ private slots:
                                      form->aktynowce->pos(), form->Podglad->pos()};
         QCOMPARE(after, unmoved);
         QCOMPARE(form->size(), QSize(787, 414));
+
+        // Everything still shown ends left of 631, so a 760-pixel screen
+        // shows the whole interface.
+        for (QWidget* w : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!w->isHidden())
+                QVERIFY2(w->geometry().right() < 631, qPrintable(w->objectName()));
     }
 };
 

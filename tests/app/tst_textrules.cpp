@@ -4,6 +4,7 @@
 #include "app/Cp1250.h"
 #include "app/Search.h"
 #include "app/TableGeometry.h"
+#include "data/DaneTypes.h"
 
 #include <QtTest>
 
@@ -93,6 +94,40 @@ private slots:
         QFETCH(int, y);
         QFETCH(QString, text);
         QCOMPARE(GroupPeriodText(x, y), text);
+    }
+
+    void compactLayout_data()
+    {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<QRect>("normal");
+        QTest::addColumn<QRect>("compact");
+        QTest::newRow("H") << 1 << QRect(16, 88, 31, 22) << QRect(16, 88, 25, 22);
+        QTest::newRow("He") << 2 << QRect(560, 88, 31, 22) << QRect(441, 88, 25, 22);
+        QTest::newRow("Fe") << 26 << QRect(240, 160, 31, 22) << QRect(191, 160, 25, 22);
+        QTest::newRow("La") << 57 << QRect(80, 208, 31, 22) << QRect(66, 208, 25, 22);
+        QTest::newRow("Ce") << 58 << QRect(16, 280, 31, 22) << QRect(16, 280, 25, 22);
+        QTest::newRow("Lr") << 103 << QRect(432, 304, 31, 22) << QRect(341, 304, 25, 22);
+        QTest::newRow("Rg") << 111 << QRect(336, 232, 31, 22) << QRect(266, 232, 25, 22);
+    }
+    void compactLayout()
+    {
+        QFETCH(int, z);
+        QFETCH(QRect, normal);
+        QFETCH(QRect, compact);
+        QCOMPARE(ElementButtonRect(z), normal);
+        QCOMPARE(CompactElementButtonRect(z), compact);
+    }
+
+    void compactButtonsStayApart()
+    {
+        // No two buttons overlap, and no control is moved twice.
+        for (int z = 1; z <= ElementCount; ++z)
+            for (int other = z + 1; other <= ElementCount; ++other)
+                QVERIFY(!CompactElementButtonRect(z).intersects(CompactElementButtonRect(other)));
+        QSet<QString> names;
+        for (const CompactPlace& place : CompactPlaces)
+            names.insert(QLatin1String(place.name));
+        QCOMPARE(names.size(), int(CompactPlaces.size()));
     }
 
     void filterKeepsCodesAbove64()
