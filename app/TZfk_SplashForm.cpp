@@ -13,7 +13,7 @@
 QPixmap LoadBanner()
 {
     std::vector<uint8_t> bytes;
-    ExpandBuiltIn(BannerBlock(), bytes);
+    ExpandBuiltIn(BannerBlock(), AppendTo(bytes));
     QImage image;
     image.loadFromData(bytes.data(), int(bytes.size()), "BMP");
     return QPixmap::fromImage(image);

@@ -107,14 +107,14 @@ bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons
 std::vector<uint8_t> BuiltInBackground()
 {
     std::vector<uint8_t> out;
-    ExpandBuiltIn(DefaultBmpBlock(), out);
+    ExpandBuiltIn(DefaultBmpBlock(), AppendTo(out));
     return out;
 }
 
 std::vector<uint8_t> BuiltInOutline()
 {
     std::vector<uint8_t> out;
-    ExpandBuiltIn(ZfkMainRgnBlock(), out);
+    ExpandBuiltIn(ZfkMainRgnBlock(), AppendTo(out));
     return out;
 }
 

@@ -152,19 +152,22 @@ public:
         std::memset(ring_.get(), kInitialFill, kDicSize);
     }
 
-    Lh5Status Run(uint32_t size, std::vector<uint8_t>& out) {
+    Lh5Status Run(uint32_t size, const ExpandSink& sink) {
         uint64_t remaining = size;
         uint32_t loc = 0;
         uint32_t blockLeft = 0;
-        // A piece is written out whenever the dictionary buffer is full.
+        bool refused = false;
+        // A piece goes out whenever the dictionary buffer is full. A refused
+        // piece ends the loop below; the rest of the current match is only
+        // decoded into the ring, not handed out.
         auto flushIfFull = [&] {
             if (loc == kDicSize) {
-                out.insert(out.end(), ring_.get(), ring_.get() + kDicSize);
+                if (!refused && !sink(std::span<const uint8_t>(ring_.get(), kDicSize))) refused = true;
                 loc = 0;
             }
         };
         uint8_t* const ring = ring_.get();
-        while (remaining > 0) {
+        while (remaining > 0 && !refused) {
             if (blockLeft == 0) {
                 br_.Refill();
                 // A count of 0 stands for 65536 codes: LHa for UNIX counts
@@ -223,7 +226,7 @@ public:
                 }
             }
         }
-        out.insert(out.end(), ring, ring + loc);
+        if (refused || (loc > 0 && !sink(std::span<const uint8_t>(ring, loc)))) return Lh5Status::SinkStopped;
         return Lh5Status::Ok;
     }
 
@@ -303,26 +306,42 @@ private:
     std::unique_ptr<uint8_t[]> ring_;
 };
 
+// The expanded size in the first 4 bytes, little-endian.
+uint32_t StatedSize(std::span<const uint8_t> block) {
+    return static_cast<uint32_t>(block[0]) | static_cast<uint32_t>(block[1]) << 8 |
+           static_cast<uint32_t>(block[2]) << 16 | static_cast<uint32_t>(block[3]) << 24;
+}
+
 }  // namespace
 
-Lh5Status DecodeBlock(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
+ExpandSink AppendTo(std::vector<uint8_t>& out) {
+    return [&out](std::span<const uint8_t> piece) {
+        out.insert(out.end(), piece.begin(), piece.end());
+        return true;
+    };
+}
+
+Lh5Status DecodeBlock(std::span<const uint8_t> block, const ExpandSink& sink) {
     // Without 4 bytes there is no size to expand to; such a block is
     // damaged, not empty.
     if (block.size() < 4) return Lh5Status::ShortBlock;
-    const uint32_t size = static_cast<uint32_t>(block[0]) | static_cast<uint32_t>(block[1]) << 8 |
-                          static_cast<uint32_t>(block[2]) << 16 | static_cast<uint32_t>(block[3]) << 24;
+    Lh5Decoder decoder(block.subspan(4));
+    return decoder.Run(StatedSize(block), sink);
+}
+
+Lh5Status DecodeBlock(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
     const size_t before = out.size();
     // The size comes from the block itself, so a damaged one must not make
     // us reserve gigabytes up front.
-    out.reserve(before + std::min<uint32_t>(size, 16u << 20));
-    Lh5Decoder decoder(block.subspan(4));
-    const Lh5Status st = decoder.Run(size, out);
+    if (block.size() >= 4) out.reserve(before + std::min<uint32_t>(StatedSize(block), 16u << 20));
+    const Lh5Status st = DecodeBlock(block, AppendTo(out));
     if (st != Lh5Status::Ok) out.resize(before);
     return st;
 }
 
-void ExpandBuiltIn(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
-    if (DecodeBlock(block, out) != Lh5Status::Ok) {
+void ExpandBuiltIn(std::span<const uint8_t> block, const ExpandSink& sink) {
+    const Lh5Status st = DecodeBlock(block, sink);
+    if (st != Lh5Status::Ok && st != Lh5Status::SinkStopped) {
         // _Exit: the program's clock thread may be running, and exit()
         // would run static destructors under it.
         std::_Exit(1);

@@ -169,7 +169,7 @@ Bytes reconstructRegionFile() {
 
 Bytes expand(std::span<const uint8_t> block) {
     Bytes out;
-    ExpandBuiltIn(block, out);
+    ExpandBuiltIn(block, AppendTo(out));
     return out;
 }
 
@@ -219,8 +219,8 @@ private slots:
         QCOMPARE(expand(block).size(), size_t(fileSize));
         // Each call starts afresh: a second expansion appends the same bytes.
         Bytes twice;
-        ExpandBuiltIn(block, twice);
-        ExpandBuiltIn(block, twice);
+        ExpandBuiltIn(block, AppendTo(twice));
+        ExpandBuiltIn(block, AppendTo(twice));
         QCOMPARE(twice.size(), size_t(2 * fileSize));
         QVERIFY(std::equal(twice.begin(), twice.begin() + fileSize, twice.begin() + fileSize));
     }

@@ -191,6 +191,35 @@ inline std::vector<uint8_t> Expected(const std::vector<Token>& toks, size_t size
     return o;
 }
 
+// A block of `blocks` × 16 MiB of spaces: each stream block is 65536
+// length-256 matches at distance 1 through single-value trees, so the
+// stream is a few bytes per 16 MiB and decodes at memcpy speed.
+inline std::vector<uint8_t> HugeRunBlock(uint32_t blocks) {
+    BitWriter w;
+    for (uint32_t b = 0; b < blocks; ++b) {
+        w.Put(16, 0);  // 65536 codes
+        w.Put(5, 0), w.Put(5, 0);
+        w.Put(9, 0), w.Put(9, 509);  // length 256
+        w.Put(4, 0), w.Put(4, 0);    // distance 1
+    }
+    return Block(blocks << 24, w.Bytes());
+}
+
+// 20,000 bytes stated; a first stream block of 10,000 bytes, then a second
+// one whose literal tree is incomplete. The damage shows only after the
+// first 8,192-byte piece went out.
+inline std::vector<uint8_t> DamagedAfterFirstPieceBlock() {
+    BitWriter w;
+    std::vector<Token> toks{Lit('a')};
+    for (int i = 0; i < 39; ++i) toks.push_back(Match(256, 1));
+    toks.push_back(Match(15, 1));  // 1 + 39 * 256 + 15 = 10000
+    PutFullBlock(w, toks);
+    w.Put(16, 1);
+    PutPtLens(w, FullT(), 5, 3);
+    PutCLens(w, {0, 0, 1}, FullT());
+    return Block(20000, w.Bytes());
+}
+
 inline std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
 // Deterministic pseudo-random bytes.

@@ -2,6 +2,9 @@
 // by bit.
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "app/codec/ExpandBuiltIn.h"
 #include "tests/codec/Lh5TestKit.h"
 
@@ -345,6 +348,64 @@ private slots:
         std::vector<uint8_t> out = Bytes("keep");
         QCOMPARE(DecodeBlock(Block(4, stream), out), Lh5Status::BadTable);
         QCOMPARE(out, Bytes("keep"));
+    }
+
+    // Damage can only be found after earlier pieces went out: they stay
+    // out, while the vector form takes them back.
+    void damageFoundAfterAPieceWentOut() {
+        const std::vector<uint8_t> block = DamagedAfterFirstPieceBlock();
+        std::vector<uint8_t> got;
+        int calls = 0;
+        const Lh5Status st = DecodeBlock(block, [&](std::span<const uint8_t> piece) {
+            ++calls;
+            got.insert(got.end(), piece.begin(), piece.end());
+            return true;
+        });
+        QCOMPARE(st, Lh5Status::IncompleteCode);
+        QCOMPARE(calls, 1);
+        QCOMPARE(got, std::vector<uint8_t>(8192, 'a'));
+        std::vector<uint8_t> out = Bytes("keep");
+        QCOMPARE(DecodeBlock(block, out), Lh5Status::IncompleteCode);
+        QCOMPARE(out, Bytes("keep"));
+    }
+
+    void refusedPieceStopsTheDecoding() {
+        int calls = 0;
+        QCOMPARE(DecodeBlock(HugeRunBlock(64), [&](std::span<const uint8_t>) { return ++calls < 3; }),
+                 Lh5Status::SinkStopped);
+        QCOMPARE(calls, 3);
+        // The last, short piece too.
+        calls = 0;
+        QCOMPARE(DecodeBlock(Block(5, FullBlockStream({Lit('x'), Match(4, 1)})),
+                             [&](std::span<const uint8_t>) { return ++calls, false; }),
+                 Lh5Status::SinkStopped);
+        QCOMPARE(calls, 1);
+    }
+
+    // ExpandBuiltIn ends the process on damage, so it runs in a child.
+    void expandBuiltInExitCode_data() {
+        QTest::addColumn<std::vector<uint8_t>>("block");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<int>("code");
+        QTest::newRow("sound block") << Block(3, FullBlockStream({Lit('o'), Lit('k'), Lit('!')})) << false << 0;
+        QTest::newRow("refused piece returns") << HugeRunBlock(1) << true << 0;
+        QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0} << false << 1;
+        QTest::newRow("damage after a piece") << DamagedAfterFirstPieceBlock() << false << 1;
+    }
+    void expandBuiltInExitCode() {
+        QFETCH(std::vector<uint8_t>, block);
+        QFETCH(bool, refuse);
+        QFETCH(int, code);
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            ExpandBuiltIn(block, [&](std::span<const uint8_t>) { return !refuse; });
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), code);
     }
 };
 

@@ -110,6 +110,21 @@ private slots:
         QCOMPARE(DecodeBlock(block, out), Lh5Status::Ok);
         QCOMPARE(out.size(), data.size());
         QVERIFY(out == data);
+
+        // Streamed: full 8,192-byte pieces and the remainder, in order.
+        std::vector<uint8_t> joined;
+        std::vector<size_t> sizes;
+        QCOMPARE(DecodeBlock(block,
+                             [&](std::span<const uint8_t> piece) {
+                                 sizes.push_back(piece.size());
+                                 joined.insert(joined.end(), piece.begin(), piece.end());
+                                 return true;
+                             }),
+                 Lh5Status::Ok);
+        QVERIFY(joined == data);
+        std::vector<size_t> want(data.size() / 8192, 8192);
+        if (data.size() % 8192) want.push_back(data.size() % 8192);
+        QCOMPARE(sizes, want);
     }
 
     void compresses() {

@@ -1,9 +1,13 @@
 // zfktool expand / pack as separate processes: the exit codes are the
 // interface (0 done, 1 damaged block as in the program, 2 usage or file).
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include "data/Dane.h"
 #include "tests/codec/Lh5TestKit.h"
@@ -17,8 +21,18 @@ struct Run {
     QByteArray out, err;
 };
 
-Run Tool(const QStringList& args) {
+// limit: a resource limit set in the child before it runs zfktool.
+Run Tool(const QStringList& args, int limit = -1, rlim_t value = 0) {
     QProcess p;
+    if (limit >= 0) {
+        p.setChildProcessModifier([limit, value] {
+            const rlimit r{value, value};
+            setrlimit(limit, &r);
+            // Past a file size limit write() then fails with EFBIG instead
+            // of the process being killed.
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
+    }
     p.start(QStringLiteral(ZFKTOOL), args);
     Run r;
     if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return r;
@@ -96,6 +110,7 @@ private slots:
         PutSingle(big, 5, 25);
         QTest::newRow("code-length value out of range") << Block(10, big.Bytes());
         QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0};
+        QTest::newRow("damage after the first piece") << DamagedAfterFirstPieceBlock();
     }
     void damagedBlockExitsWithOne() {
         QFETCH(std::vector<uint8_t>, block);
@@ -106,6 +121,41 @@ private slots:
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.out, QByteArray());
         QVERIFY(!QFile::exists(Path("bad.out")));
+        QCOMPARE(QDir(dir_.path()).entryList({"bad.out*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Memory stays at the decoder's tables and window, whatever the size
+    // a block declares; 1 GiB would not fit under the limit.
+    void hugeBlockInBoundedMemory() {
+        Write(Path("huge.blk"), HugeRunBlock(64));
+        const Run r = Tool({"expand", Path("huge.blk"), "/dev/null"}, RLIMIT_AS, 128u << 20);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QByteArray());
+    }
+
+    // A failed write: one line, exit 2, and no partial file; a file that
+    // was there before keeps its content.
+    void writeFailure_data() {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("full device") << QStringLiteral("/dev/full") << -1;
+        QTest::newRow("file size limit") << Path("big.out") << int(RLIMIT_FSIZE);
+    }
+    void writeFailure() {
+        QFETCH(QString, out);
+        QFETCH(int, limit);
+        Write(Path("big.blk"), HugeRunBlock(1));
+        const bool regular = !out.startsWith("/dev/");
+        if (regular) Write(out, {'o', 'l', 'd'});
+        const Run r = Tool({"expand", Path("big.blk"), out}, limit, 100000);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.startsWith("zfktool: cannot write " + out.toUtf8() + ": ") && r.err.count('\n') == 1 &&
+                     r.err.endsWith('\n'),
+                 r.err.constData());
+        if (regular) {
+            QCOMPARE(Read(out), QByteArray("old"));
+            QCOMPARE(QDir(dir_.path()).entryList({"big.out*"}, QDir::Files | QDir::Hidden), QStringList{"big.out"});
+        }
     }
 
     void usageAndFileErrors_data() {

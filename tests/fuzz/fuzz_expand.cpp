@@ -1,7 +1,8 @@
 // libFuzzer harness for the block decoder. Besides memory safety (ASan,
 // UBSan) it checks the decoder's promises: on success exactly the stated
-// size is appended, on failure nothing; and what came out survives a
-// round trip through the build-time encoder.
+// size is appended, on failure nothing; streamed, the same bytes come out
+// in pieces; and what came out survives a round trip through the
+// build-time encoder.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else if (out.size() != 1 || out[0] != 0x42 || (st == Lh5Status::ShortBlock) != (size < 4)) {
         __builtin_trap();
     }
+    // Streamed: the same status, pieces of 8,192 bytes but the last, and
+    // on success the same bytes.
+    std::vector<uint8_t> joined;
+    bool shortPiece = false;
+    const Lh5Status streamed = DecodeBlock(std::span<const uint8_t>(data, size), [&](std::span<const uint8_t> piece) {
+        if (shortPiece || piece.empty() || piece.size() > 8192) __builtin_trap();
+        shortPiece = piece.size() < 8192;
+        joined.insert(joined.end(), piece.begin(), piece.end());
+        return true;
+    });
+    if (streamed != st || (st == Lh5Status::Ok && !std::equal(joined.begin(), joined.end(), out.begin() + 1, out.end())))
+        __builtin_trap();
     if (st == Lh5Status::Ok && stated <= 16384) {
         const std::span<const uint8_t> expanded(out.data() + 1, stated);
         std::vector<uint8_t> again;

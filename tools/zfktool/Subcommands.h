@@ -17,10 +17,12 @@ struct Subcommand {
 
 // Exit code for usage and file errors, common to all subcommands.
 inline constexpr int kExitUsage = 2;
+// A damaged block, the code the program ends with on one.
+inline constexpr int kExitDamaged = 1;
 
 int UsageError(const char* command);  // prints the command's usage line
 bool ReadFile(const char* path, std::vector<uint8_t>& data);     // message on failure
-bool WriteFile(const char* path, std::span<const uint8_t> data);  // message on failure
+bool WriteFile(const char* path, std::span<const uint8_t> data);  // message on failure; old file kept
 
 int RunDump(std::span<char* const> args);
 int RunVersion(std::span<char* const> args);

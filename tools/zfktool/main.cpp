@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"
 
 namespace {
@@ -45,14 +46,8 @@ bool ReadFile(const char* path, std::vector<uint8_t>& data) {
 }
 
 bool WriteFile(const char* path, std::span<const uint8_t> data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "zfktool: cannot write %s: %s\n", path, std::strerror(errno));
-        return false;
-    }
-    return true;
+    OutputFile out;
+    return out.Open(path) && out.Write(data) && out.Commit();
 }
 
 int main(int argc, char** argv) {
