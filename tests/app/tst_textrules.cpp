@@ -115,6 +115,31 @@ private slots:
         QCOMPARE(UpcasePL(QStringLiteral("ŻÓŁW")), QStringLiteral("ŻÓŁW"));
     }
 
+    void typedLettersBecomeCapitalsInTheCodePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << "az" << "AZ";
+        QTest::newRow("Polish") << "ąćęłńóśżź" << "ĄĆĘŁŃÓŚŻŹ";
+        QTest::newRow("other Central European") << "äčďéőřşţů" << "ÄČĎÉŐŘŞŢŮ";
+        QTest::newRow("capitals, digits, signs") << "Ż9 @€" << "Ż9 @€";
+        // Capitals the code page lacks: the letter stays as typed.
+        QTest::newRow("micro sign, not Greek Mu") << "µ" << "µ";
+        QTest::newRow("sharp s") << "ß" << "ß";
+        QTest::newRow("y diaeresis") << "ÿ" << "ÿ";
+        QTest::newRow("Baltic and Latin extended") << "āėįųǆ" << "āėįųǆ";
+        QTest::newRow("Greek and Cyrillic") << "αж" << "αж";
+    }
+    void typedLettersBecomeCapitalsInTheCodePage()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QString upper = typed;
+        for (QChar& c : upper)
+            c = UpcaseTyped(c);
+        QCOMPARE(upper, shown);
+    }
+
     void codePageMatchesIconvForEveryByte()
     {
         const Converter decode("UTF-8", "WINDOWS-1250");
