@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace {
@@ -47,6 +48,16 @@ void TForm1::SaveElementData()
         Q(record.Name) + QStringLiteral(".txt"), QStringLiteral("Pliki tekstowe|*.txt"), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
+    const QString cannotCreate = QStringLiteral("Nie można utwożyć pliku o podanej nazwie: ") + path;
+
+    // Only a regular file, or a name not taken yet, is opened at all: opening
+    // a named pipe waits for its other end for ever, and a device or a folder
+    // cannot hold the text.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        ShowNotice(cannotCreate, nkError);
+        return;
+    }
 
     {
         QFile existing(path);
@@ -64,7 +75,7 @@ void TForm1::SaveElementData()
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ShowNotice(QStringLiteral("Nie można utwożyć pliku o podanej nazwie: ") + path, nkError);
+        ShowNotice(cannotCreate, nkError);
         return;
     }
     const QByteArray bytes = ToCp1250(BuildElementText(record, TextVariant::File) + QStringLiteral("\r\n"));

@@ -30,6 +30,12 @@ QString UpcasePL(const QString& text)
     return out;
 }
 
+QChar UpcaseTyped(QChar c)
+{
+    const QChar upper = c.toUpper();
+    return Cp1250Code(upper) >= 0 ? upper : c;
+}
+
 int FindElement(const QString& text)
 {
     for (int n = 1; n <= ElementCount; ++n) {

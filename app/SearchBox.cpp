@@ -48,10 +48,11 @@ void TForm1::HookSearchButton()
 
 void TForm1::SzukajTextEdited(const QString& text)
 {
-    // Letters become capitals as they are typed, Polish ones included.
+    // Letters become capitals as they are typed, Polish ones included, as
+    // long as the capital is one the search can compare.
     QString upper = text;
     for (QChar& c : upper)
-        c = c.toUpper();
+        c = UpcaseTyped(c);
     if (upper != text) {
         const int cursor = Szukaj->cursorPosition();
         Szukaj->setText(upper);

@@ -14,6 +14,18 @@
 #include <QLocale>
 #include <QTranslator>
 
+std::unique_ptr<QApplication> CreateApplication(int argc, char** argv)
+{
+    // The program reads no arguments, so the toolkit gets none either: its
+    // own options (-reverse, -platform, -style...) would change the fixed
+    // layout. Its environment variables still act. The toolkit keeps these
+    // for the application's lifetime, hence static.
+    static char fallbackName[] = "pertab";
+    static char* programName[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+    static int count = 1;
+    return std::make_unique<QApplication>(count, programName);
+}
+
 void InstallPolishTranslations()
 {
     auto* translator = new QTranslator(qApp);

@@ -1,6 +1,14 @@
 // The program's start-up and its event loop.
 #pragma once
 
+#include <memory>
+
+class QApplication;
+
+// The application object; of the command line it sees only the program
+// name. Call once.
+std::unique_ptr<QApplication> CreateApplication(int argc, char** argv);
+
 // Loads the toolkit's Polish texts (standard buttons, file, colour and print
 // dialogs); part of start-up.
 void InstallPolishTranslations();

@@ -4,10 +4,20 @@
 
 #include <QLocale>
 
+namespace {
+
+// "yy" but not "yyyy" as the format's first field.
+bool StartsWithTwoDigitYear(const QString& format)
+{
+    return format.startsWith(QLatin1String("yy")) && !format.startsWith(QLatin1String("yyy"));
+}
+
+} // namespace
+
 QString ClockText(const QDateTime& now, const QString& shortDateFormat, const QString& longTimeFormat)
 {
     QString date = QLocale::system().toString(now.date(), shortDateFormat);
-    if (date.startsWith(QLatin1Char('0')))
+    if (StartsWithTwoDigitYear(shortDateFormat) && date.startsWith(QLatin1Char('0')))
         date.prepend(QStringLiteral("20"));
     return date + QLatin1Char(' ') + QLocale::system().toString(now.time(), longTimeFormat);
 }

@@ -8,8 +8,10 @@
 
 #include <atomic>
 
-// The clock's text: the short date (with "20" put in front when it begins
-// with "0", so a two-digit year 05 reads 2005), a space, the long time.
+// The clock's text: the short date, a space, the long time. When the date
+// format starts with a two-digit year, "20" goes in front of a date that
+// begins with "0", so the year 05 reads 2005; a day or month first is left
+// alone.
 QString ClockText(const QDateTime& now, const QString& shortDateFormat, const QString& longTimeFormat);
 
 // The user's formats. The long time format loses its time-zone part, which

@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = CreateApplication(argc, argv);
     StartZefirak();
     return RunEventLoop();
 }

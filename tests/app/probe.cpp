@@ -4,6 +4,8 @@
 //   zfk_probe close DIR - start-up with DIR as the program folder, then the
 //                         main window is closed while a second thread is
 //                         still running
+//   zfk_probe toolkit ... - the application object as the program makes it;
+//                         prints its layout direction, platform and scale
 #include "tests/app/FakeMessages.h"
 #include "app/Forms.h"
 #include "platform/Messages.h"
@@ -11,6 +13,7 @@
 #include "app/TForm1.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 
@@ -41,7 +44,7 @@ protected:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = CreateApplication(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     FakeMessages fake;
 
@@ -62,6 +65,13 @@ int main(int argc, char** argv)
         const int result = RunEventLoop();
         std::puts("loop returned");
         return 10 + result;
+    }
+    if (mode == QLatin1String("toolkit")) {
+        std::printf("toolkit: %s %s %g %lld\n",
+                    QGuiApplication::layoutDirection() == Qt::LeftToRight ? "LeftToRight" : "RightToLeft",
+                    qPrintable(QGuiApplication::platformName()), QGuiApplication::primaryScreen()->devicePixelRatio(),
+                    qlonglong(QCoreApplication::arguments().size()));
+        return 0;
     }
     return 2;
 }

@@ -7,10 +7,12 @@ class TestProcess : public QObject {
 private:
     QString probe;
 
-    QProcess* Run(const QStringList& arguments)
+    QProcess* Run(const QStringList& arguments,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         auto* p = new QProcess(this);
         p->setProcessChannelMode(QProcess::MergedChannels);
+        p->setProcessEnvironment(environment);
         p->start(probe, arguments);
         if (!p->waitForFinished(30000))
             p->kill();
@@ -30,6 +32,20 @@ private slots:
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
         QCOMPARE(p->exitCode(), 0);
         QVERIFY(!p->readAll().contains("returned"));
+    }
+
+    void toolkitOptionsOnTheCommandLineDoNothing()
+    {
+        // The environment still chooses the platform and the scale.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        QProcess* p = Run({QStringLiteral("toolkit"), QStringLiteral("-reverse"), QStringLiteral("-platform"),
+                           QStringLiteral("minimal"), QStringLiteral("-stylesheet"), QStringLiteral("/nonexistent")},
+                          environment);
+        QCOMPARE(p->exitCode(), 0);
+        const QByteArray out = p->readAll();
+        QVERIFY2(out.split('\n').contains("toolkit: LeftToRight offscreen 2 1"), out.constData());
     }
 
     void closingTheMainWindowEndsAtOnceWithZero()

@@ -57,6 +57,10 @@ private slots:
         Type(QStringLiteral("żelazo ąćęłńóśź 1x"));
         QCOMPARE(form->Szukaj->text(), QStringLiteral("ŻELAZO ĄĆĘŁŃÓŚŹ 1X"));
 
+        // A letter whose capital Windows-1250 lacks stays as typed.
+        Type(QStringLiteral("feµßÿ"));
+        QCOMPARE(form->Szukaj->text(), QStringLiteral("FEµßÿ"));
+
         // Typing in the middle keeps the caret where the letter went in.
         Type(QStringLiteral("ab"));
         form->Szukaj->setCursorPosition(1);
@@ -90,6 +94,7 @@ private slots:
         QTest::newRow("spaces only") << pl << "   " << 0;
         QTest::newRow("empty") << pl << "" << 0;
         QTest::newRow("Ds by symbol") << pl << "ds" << 110;
+        QTest::newRow("FEµ is not iron") << pl << "feµ" << 0;
         QTest::newRow("latin: TLEN") << la << "tlen" << 0;
         QTest::newRow("latin: OXYGENIUM") << la << "oxygenium" << 8;
         QTest::newRow("latin: ŻELAZO") << la << "żelazo" << 0;

@@ -1,8 +1,9 @@
 // Rules that need no window: the group/period bands of the table, the search
-// text filter and capitals, and the Windows-1250 code page checked against
-// the C library's own converter.
+// text filter and capitals, the clock's date, and the Windows-1250 code page
+// checked against the C library's own converter.
 #include "app/Cp1250.h"
 #include "app/Search.h"
+#include "app/TTlo.h"
 #include "app/TableGeometry.h"
 #include "data/DaneTypes.h"
 
@@ -148,6 +149,61 @@ private slots:
         // Letters outside the table stay as they are.
         QCOMPARE(UpcasePL(QStringLiteral("äéčřš")), QStringLiteral("äéčřš"));
         QCOMPARE(UpcasePL(QStringLiteral("ŻÓŁW")), QStringLiteral("ŻÓŁW"));
+    }
+
+    void typedLettersBecomeCapitalsInTheCodePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << "az" << "AZ";
+        QTest::newRow("Polish") << "ąćęłńóśżź" << "ĄĆĘŁŃÓŚŻŹ";
+        QTest::newRow("other Central European") << "äčďéőřşţů" << "ÄČĎÉŐŘŞŢŮ";
+        QTest::newRow("capitals, digits, signs") << "Ż9 @€" << "Ż9 @€";
+        // Capitals the code page lacks: the letter stays as typed.
+        QTest::newRow("micro sign, not Greek Mu") << "µ" << "µ";
+        QTest::newRow("sharp s") << "ß" << "ß";
+        QTest::newRow("y diaeresis") << "ÿ" << "ÿ";
+        QTest::newRow("Baltic and Latin extended") << "āėįųǆ" << "āėįųǆ";
+        QTest::newRow("Greek and Cyrillic") << "αж" << "αж";
+    }
+    void typedLettersBecomeCapitalsInTheCodePage()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QString upper = typed;
+        for (QChar& c : upper)
+            c = UpcaseTyped(c);
+        QCOMPARE(upper, shown);
+    }
+
+    void clockPutsTwentyOnlyBeforeATwoDigitYear_data()
+    {
+        QTest::addColumn<QString>("dateFormat"); // a format, or a locale whose short date format is used
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("yy-MM-dd") << "yy-MM-dd" << QDate(2005, 12, 8) << "2005-12-08";
+        QTest::newRow("yy-MM-dd, year 12") << "yy-MM-dd" << QDate(2012, 3, 5) << "12-03-05";
+        QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << QDate(2005, 12, 8) << "2005-12-08";
+        QTest::newRow("ko_KR yy. M. d.") << "ko_KR" << QDate(2005, 12, 8) << "2005. 12. 8.";
+        QTest::newRow("eu_ES yy/M/d") << "eu_ES" << QDate(2008, 1, 2) << "2008/1/2";
+        QTest::newRow("en_GB dd/MM/yyyy") << "en_GB" << QDate(2026, 12, 8) << "08/12/2026";
+        QTest::newRow("fr_FR dd/MM/yyyy") << "fr_FR" << QDate(2026, 1, 1) << "01/01/2026";
+        QTest::newRow("de_DE dd.MM.yy") << "de_DE" << QDate(2026, 12, 8) << "08.12.26";
+        QTest::newRow("cs_CZ dd.MM.yy") << "cs_CZ" << QDate(2005, 3, 9) << "09.03.05";
+        QTest::newRow("my own dd-MM-yy") << "dd-MM-yy" << QDate(2005, 3, 9) << "09-03-05";
+        QTest::newRow("pl_PL d.MM.yyyy") << "pl_PL" << QDate(2026, 12, 8) << "8.12.2026";
+        QTest::newRow("sv_SE yyyy-MM-dd") << "sv_SE" << QDate(2026, 12, 8) << "2026-12-08";
+        QTest::newRow("MM/dd/yy") << "MM/dd/yy" << QDate(2026, 1, 8) << "01/08/26";
+    }
+    void clockPutsTwentyOnlyBeforeATwoDigitYear()
+    {
+        QFETCH(QString, dateFormat);
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        if (dateFormat.contains(QLatin1Char('_')))
+            dateFormat = QLocale(dateFormat).dateFormat(QLocale::ShortFormat);
+        QCOMPARE(ClockText(QDateTime(date, QTime(8, 7, 6)), dateFormat, QStringLiteral("HH:mm:ss")),
+                 text + QStringLiteral(" 08:07:06"));
     }
 
     void codePageMatchesIconvForEveryByte()
