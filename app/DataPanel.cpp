@@ -15,7 +15,12 @@
 namespace {
 
 constexpr int RowCount = 13;
-constexpr int RowPitch = 16; // 15 pixels of row and one of grid line
+// Cell sizes without the grid line; a row's or column's section holds its
+// line too.
+constexpr int GridLine = 1;
+constexpr int RowPitch = 15 + GridLine;
+constexpr int CaptionWidth = 68;
+constexpr int ValueWidth = 100;
 
 QTableWidgetItem* Cell(const QString& text, bool fixed)
 {
@@ -25,28 +30,95 @@ QTableWidgetItem* Cell(const QString& text, bool fixed)
     return item;
 }
 
+// What the grid and its frozen caption column share: fixed rows, the
+// caption column's width, clipped (not shortened) texts, no editing, no
+// selection and no scrolling to a clicked cell.
+void SetUpGrid(QTableView* grid)
+{
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(RowPitch);
+    grid->verticalHeader()->setDefaultSectionSize(RowPitch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setMinimumSectionSize(20);
+    grid->setColumnWidth(0, CaptionWidth + GridLine);
+    grid->setShowGrid(true);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setAutoScroll(false);
+    grid->setWordWrap(false);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setFont(SansFont(11));
+}
+
+// Keeps the first row and the caption column of the panel in place: the
+// grid never scrolls vertically nor with the wheel, and a copy of the
+// caption column lies over the cells, so the horizontal scroll bar moves
+// only the value column, beneath it. The copy lets the pointer through, so
+// the status line still follows the grid's own rows.
+class FrozenCaptions final : public QObject {
+public:
+    explicit FrozenCaptions(QTableWidget* grid)
+        : QObject(grid)
+        , grid(grid)
+        , captions(new QTableView(grid))
+    {
+        captions->setModel(grid->model());
+        SetUpGrid(captions);
+        captions->setColumnHidden(1, true);
+        captions->setFrameShape(QFrame::NoFrame);
+        captions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        captions->setFocusPolicy(Qt::NoFocus);
+        captions->setAttribute(Qt::WA_TransparentForMouseEvents);
+        captions->raise();
+
+        // The rows fit but for the scroll bar's height; that overlap must
+        // not turn into a vertical scroll range.
+        QScrollBar* vertical = grid->verticalScrollBar();
+        connect(vertical, &QScrollBar::rangeChanged, this, [vertical] { vertical->setRange(0, 0); });
+        vertical->setRange(0, 0);
+
+        grid->viewport()->installEventFilter(this);
+        Place();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Move:
+        case QEvent::Resize:
+            Place();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void Place()
+    {
+        const QRect cells = grid->viewport()->geometry();
+        captions->setGeometry(cells.x(), cells.y(), grid->columnWidth(0), cells.height());
+    }
+
+    QTableWidget* grid;
+    QTableView* captions;
+};
+
 } // namespace
 
 void TForm1::PrepareDataPanel()
 {
     Dane->setRowCount(RowCount);
     Dane->setColumnCount(2);
-    Dane->horizontalHeader()->hide();
-    Dane->verticalHeader()->hide();
-    Dane->verticalHeader()->setMinimumSectionSize(RowPitch);
-    Dane->verticalHeader()->setDefaultSectionSize(RowPitch);
-    Dane->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Dane->horizontalHeader()->setMinimumSectionSize(20);
-    Dane->setColumnWidth(0, 68);
-    Dane->setColumnWidth(1, 100);
-    Dane->setShowGrid(true);
-    Dane->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Dane->setSelectionMode(QAbstractItemView::NoSelection);
-    Dane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetUpGrid(Dane);
+    Dane->setColumnWidth(1, ValueWidth + GridLine);
     Dane->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Dane->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    Dane->setWordWrap(false);
-    Dane->setFont(SansFont(11));
     // The panel never keeps the keyboard focus: it hands it to the search box.
     Dane->setFocusPolicy(Qt::ClickFocus);
     Dane->installEventFilter(this);
@@ -58,6 +130,7 @@ void TForm1::PrepareDataPanel()
         // The first row is a fixed row too.
         Dane->setItem(row, 1, Cell(QString(), row == 0));
     }
+    new FrozenCaptions(Dane);
 }
 
 void TForm1::ShowElementData(int z)
