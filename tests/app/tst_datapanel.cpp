@@ -1,7 +1,7 @@
 // The data panel grid: its caption column and first row stay where they are
 // whatever the pointer does, long texts are clipped rather than shortened
 // with an ellipsis, and its cells have their stated sizes on screen.
-#include "MainWindowKit.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QPaintEngine>
 #include <QScrollBar>
