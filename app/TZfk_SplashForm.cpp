@@ -1,7 +1,7 @@
 #include "app/TZfk_SplashForm.h"
 
-#include "app/codec/ExpandBuiltIn.h"
-#include "app/builtin/BuiltInBlocks.h"
+#include "builtin/codec/ExpandBuiltIn.h"
+#include "builtin/blocks/BuiltInBlocks.h"
 #include "app/Look.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "settings/Skin.h"
 
-#include "app/builtin/BuiltInBlocks.h"
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/blocks/BuiltInBlocks.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "platform/Platform.h"
 
 #include <QDir>

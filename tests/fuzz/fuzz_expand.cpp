@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tools/lh5/Lh5Encoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,5 +1,5 @@
 #include "tools/lh5/Lh5Encoder.h"
-#include "app/codec/Lh5Format.h"
+#include "builtin/codec/Lh5Format.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <exception>
 #include <vector>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tools/lh5/Lh5Encoder.h"
 #include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"

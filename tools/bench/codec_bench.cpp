@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tools/lh5/Lh5Encoder.h"
 #include "tests/codec/Lh5TestKit.h"
 

@@ -232,4 +232,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(CodecTool)
-#include "codec_tool.moc"
+#include "tst_tool.moc"

@@ -2,8 +2,8 @@
 // program, checked against a reconstruction of the skin written here from
 // the geometry alone (pixel predicates and a row scan, nothing shared with
 // the generator) and against the banner the generator drew.
-#include "app/builtin/BuiltInBlocks.h"
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/blocks/BuiltInBlocks.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 
 #include <QFile>
 #include <QImage>
@@ -352,4 +352,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(BuiltInFilesTest)
-#include "BuiltInFilesTest.moc"
+#include "tst_builtin_files.moc"

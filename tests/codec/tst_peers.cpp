@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tools/lh5/Lh5Encoder.h"
 #include "tests/codec/Lh5TestKit.h"
 
@@ -233,4 +233,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(CodecPeers)
-#include "codec_peers.moc"
+#include "tst_peers.moc"

@@ -527,4 +527,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(DataTableTest)
-#include "DataTableTest.moc"
+#include "tst_table.moc"

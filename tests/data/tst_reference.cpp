@@ -756,4 +756,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(ReferenceTest)
-#include "ReferenceTest.moc"
+#include "tst_reference.moc"

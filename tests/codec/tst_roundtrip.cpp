@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tools/lh5/Lh5Encoder.h"
 #include "tests/codec/Lh5TestKit.h"
 
@@ -142,4 +142,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(CodecRoundTrip)
-#include "codec_roundtrip.moc"
+#include "tst_roundtrip.moc"

@@ -1,5 +1,5 @@
-#include "app/codec/ExpandBuiltIn.h"
-#include "app/codec/Lh5Format.h"
+#include "builtin/codec/ExpandBuiltIn.h"
+#include "builtin/codec/Lh5Format.h"
 
 #include <algorithm>
 #include <array>

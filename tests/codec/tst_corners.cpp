@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/codec/ExpandBuiltIn.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 #include "tests/codec/Lh5TestKit.h"
 
 using namespace kit;
@@ -410,4 +410,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(CodecCorners)
-#include "codec_corners.moc"
+#include "tst_corners.moc"

@@ -1,4 +1,4 @@
-#include "app/builtin/BuiltInBlocks.h"
+#include "builtin/blocks/BuiltInBlocks.h"
 
 #include <cstddef>
 

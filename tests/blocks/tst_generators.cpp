@@ -106,4 +106,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(GeneratorsTest)
-#include "GeneratorsTest.moc"
+#include "tst_generators.moc"

@@ -474,4 +474,4 @@ private slots:
 };
 
 QTEST_MAIN(TestZfkButton)
-#include "widgets_zfkbutton.moc"
+#include "tst_zfkbutton.moc"

@@ -503,4 +503,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSkin)
-#include "settings_skin.moc"
+#include "tst_skin.moc"

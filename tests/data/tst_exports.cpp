@@ -99,4 +99,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(ExportsTest)
-#include "ExportsTest.moc"
+#include "tst_exports.moc"

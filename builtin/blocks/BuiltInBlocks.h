@@ -1,6 +1,6 @@
 // The files the program carries inside itself, each as a compressed block:
 // 4-byte little-endian expanded size, then the lh5 stream.  Expand them with
-// ExpandBuiltIn (app/codec).  The bytes are static and live for the whole run.
+// ExpandBuiltIn (builtin/codec).  The bytes are static and live for the whole run.
 #pragma once
 
 #include <cstdint>

@@ -81,4 +81,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(UnloadTest)
-#include "UnloadTest.moc"
+#include "tst_unload.moc"

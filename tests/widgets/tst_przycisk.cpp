@@ -230,4 +230,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPrzycisk)
-#include "widgets_przycisk.moc"
+#include "tst_przycisk.moc"

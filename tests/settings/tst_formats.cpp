@@ -216,4 +216,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestSkinFormats)
-#include "settings_formats.moc"
+#include "tst_formats.moc"
