@@ -1,16 +1,20 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Zefirak need.
 # Only packages that are missing are installed, so running it twice is cheap.
-# Usage: tools/deps.sh [build|test]   (default: build)
+# Usage: tools/deps.sh [build|test|bench]   (default: build)
 set -eu
 
 BUILD_PKGS="cmake g++ make pkgconf qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core"
 TEST_PKGS="libx11-dev xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils lhasa jlha-utils bodr clang libclang-rt-14-dev binutils gzip"
 
+# The timing programs in tools/bench.
+BENCH_PKGS="xvfb python3-xlib time"
+
 want="$BUILD_PKGS"
-if [ "${1:-build}" = test ]; then
-    want="$want $TEST_PKGS"
-fi
+case "${1:-build}" in
+test) want="$want $TEST_PKGS" ;;
+bench) want="$want $BENCH_PKGS" ;;
+esac
 
 missing=""
 for p in $want; do
