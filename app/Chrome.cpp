@@ -252,9 +252,13 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 void TForm1::FormMouseDown(QMouseEvent* event)
 {
     // Ask the window manager for an interactive move, as a title bar would.
-    if (windowHandle() && windowHandle()->startSystemMove())
+    // Only for the left button: the window manager ends its move when the
+    // left button comes up, so a move begun with another one would go on
+    // after that button's release.
+    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
         return;
-    // No window manager offers one: follow the pointer ourselves.
+    // Another button, or no window manager offers a move: follow the
+    // pointer ourselves until the button is released.
     manualDrag = true;
     dragOffset = event->globalPosition().toPoint() - pos();
     grabMouse();

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <cstdint>
 
 #include "widgets/Colors.h"
@@ -15,7 +16,15 @@ void SetTextColour(QWidget* widget, TColor colour);
 void CentreOnScreen(QWidget* window);
 
 // "MS Sans Serif" and "MS Serif" stand for the platform's plain faces; Arial
-// is served by its metric twin Liberation Sans. Heights are in pixels.
+// is served by its metric twin Liberation Sans, Arial Narrow by Liberation
+// Sans Narrow. Heights are in pixels; the narrow face keeps the size, style
+// and weight of the font it is like.
 QFont SansFont(int pixelHeight);
 QFont SerifFont(int pixelHeight);
 QFont ArialFont(int pixelHeight);
+QFont ArialNarrowFont(const QFont& like);
+
+// The font squeezed sideways, no more than needed for every text to be at
+// most width pixels wide; a font the texts already fit is returned as it is.
+// Liberation Sans runs wider than the faces the layout was drawn for.
+QFont FitWidth(QFont font, const QStringList& texts, int width);

@@ -41,6 +41,10 @@ const char* const ComponentNames[ElementCount] = {
 constexpr int Semimetals[] = {5, 14, 32, 33, 51, 52};
 constexpr int Nonmetals[] = {1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 34, 35, 36, 53, 54, 85, 86};
 
+// Room left free on each side of a compact toolbar caption, for the
+// button's frame and a little air.
+constexpr int CompactCaptionMargin = 4;
+
 bool In(const int* first, const int* last, int z) { return std::find(first, last, z) != last; }
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, int y, TColor colour,
@@ -56,9 +60,11 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
 }
 
 QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                    TColor background, TColor colour)
+                    TColor background, TColor colour, const QFont& font)
 {
-    QLabel* label = Caption(parent, name, text, x, y, colour, 15);
+    QLabel* label = Caption(parent, name, text, x, y, colour);
+    label->setFont(font);
+    label->adjustSize();
     label->setAutoFillBackground(true);
     SetFaceColour(label, background);
     label->setFixedHeight(16);
@@ -93,9 +99,16 @@ void TForm1::CreateTableCaptions()
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Bevel1->setGeometry(496, 256, 81, 73);
     Label37 = Caption(this, "Label37", QStringLiteral("Legenda:"), 507, 242, colors::Teal, 13);
-    Label34 = LegendLabel(this, "Label34", QStringLiteral("    Metale   "), 504, 264, colors::Lime, colors::Blue);
-    Label35 = LegendLabel(this, "Label35", QStringLiteral("Półmetale "), 504, 284, colors::Aqua, colors::Green);
-    Label36 = LegendLabel(this, "Label36", QStringLiteral("Niemetale "), 504, 304, colors::Yellow, colors::Red);
+
+    // The three labels share one face, narrowed just enough for the widest
+    // to keep as far from the bevel's right edge as they start from its left.
+    const int labelLeft = 504;
+    const QStringList legend = {QStringLiteral("    Metale   "), QStringLiteral("Półmetale "),
+                                QStringLiteral("Niemetale ")};
+    const QFont legendFont = FitWidth(SansFont(15), legend, Bevel1->width() - 2 * (labelLeft - Bevel1->x()));
+    Label34 = LegendLabel(this, "Label34", legend[0], labelLeft, 264, colors::Lime, colors::Blue, legendFont);
+    Label35 = LegendLabel(this, "Label35", legend[1], labelLeft, 284, colors::Aqua, colors::Green, legendFont);
+    Label36 = LegendLabel(this, "Label36", legend[2], labelLeft, 304, colors::Yellow, colors::Red, legendFont);
 }
 
 void TForm1::BuildButtonTable()
@@ -226,10 +239,12 @@ void TForm1::ChangeResource(int flag)
     }
 
     Image1->hide();
+    // At 7 points the captions take the narrow face, squeezed further where
+    // a caption would still not fit its shortened button.
     for (QToolButton* button : {OriginalToolbarButton974, ToolbarButton971, ToolbarButton974}) {
-        QFont font = button->font();
+        QFont font = ArialNarrowFont(button->font());
         font.setPointSize(7);
-        button->setFont(font);
+        button->setFont(FitWidth(font, {button->text()}, button->width() - 2 * CompactCaptionMargin));
     }
     repaint();
 }

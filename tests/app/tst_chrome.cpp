@@ -356,6 +356,36 @@ private slots:
             if (!w->isHidden())
                 QVERIFY2(w->geometry().right() < 631, qPrintable(w->objectName()));
     }
+
+    void compactCaptionsFitTheirButtons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Wydruk Zefiraku") << "OriginalToolbarButton974";
+        QTest::newRow("Wydruk Raportu") << "ToolbarButton971";
+        QTest::newRow("Informacja i Ustawienia Programu") << "ToolbarButton974";
+    }
+    void compactCaptionsFitTheirButtons()
+    {
+        QFETCH(QString, name);
+        QVERIFY(form->Image1->isHidden()); // the compact layout is in force
+        auto* button = form->findChild<QToolButton*>(name);
+        QVERIFY(button);
+        const int margin = 2;
+        const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(advance < button->width() - 2 * margin,
+                 qPrintable(QStringLiteral("%1 px in %2").arg(advance).arg(button->width())));
+
+        // The black caption's ink, drawn whole, with room on both sides.
+        const QImage shot = button->grab().toImage();
+        QRect ink;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 128)
+                    ink |= QRect(x, y, 1, 1);
+        const QString where = QStringLiteral("ink %1..%2 of %3").arg(ink.left()).arg(ink.right()).arg(shot.width());
+        QVERIFY2(ink.left() >= margin && ink.right() < shot.width() - margin, qPrintable(where));
+        QVERIFY2(ink.width() > advance * 3 / 4, qPrintable(where));
+    }
 };
 
 // A low screen, answered No: no warning at later starts.

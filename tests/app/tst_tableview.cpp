@@ -413,6 +413,35 @@ private slots:
         QCOMPARE(form->Podglad->text(), QString());
     }
 
+    void legendLabelsStayInsideTheirBevel()
+    {
+        // Each coloured label shows its whole text and its colour ends
+        // inside the bevel's frame.
+        const QImage shot = Shot(form.get());
+        const QRect bevel = form->Bevel1->geometry();
+        const int innerRight = bevel.right() - form->Bevel1->frameWidth();
+        struct Case {
+            QLabel* label;
+            QString text;
+            QRgb face;
+        };
+        for (const Case& c : {Case{form->Label34, QStringLiteral("    Metale   "), qRgb(0, 255, 0)},
+                              Case{form->Label35, QStringLiteral("Półmetale "), qRgb(0, 255, 255)},
+                              Case{form->Label36, QStringLiteral("Niemetale "), qRgb(255, 255, 0)}}) {
+            QCOMPARE(c.label->text(), c.text);
+            const int advance = QFontMetrics(c.label->font()).horizontalAdvance(c.text);
+            QVERIFY2(advance <= c.label->contentsRect().width(), qPrintable(c.text));
+            const int y = c.label->geometry().center().y();
+            int last = -1;
+            for (int x = c.label->x(); x < bevel.right() + 20; ++x)
+                if (shot.pixel(x, y) == c.face)
+                    last = x;
+            QVERIFY2(last >= c.label->x() + advance - 1, qPrintable(c.text));
+            QVERIFY2(last <= innerRight, qPrintable(QStringLiteral("%1 ends at %2, the frame at %3")
+                                                       .arg(c.text).arg(last).arg(innerRight)));
+        }
+    }
+
     void pressOnBareSurfaceDragsTheWindow()
     {
         // Without a window manager's move the window follows the pointer
