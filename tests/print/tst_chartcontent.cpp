@@ -36,7 +36,6 @@ private slots:
     void chartFontNameFollowsTheInputs();
     void testChartDrawsGridNumbersAndFirstColumn();
     void fullChartDrawsEveryCellAndTheLegend();
-    void textsAreOpaqueBoxes();
     void densityIsBareInCellsAndHasItsUnitInTheLegend();
     void namesArePolishWithLatinNamesOn();
     void emptyPositionsKeepTheirPlace();
@@ -90,19 +89,6 @@ void ChartContentTest::fullChartDrawsEveryCellAndTheLegend() {
     // 105 hatched grid boxes (all but the six semimetals) and two legend boxes, nine doubled lines each.
     const auto diagonal = std::count_if(lines.begin(), lines.end(), [](const QLine& l) { return l.dx() && l.dy(); });
     QCOMPARE(diagonal, qsizetype(107 * 9 * 2));
-}
-
-void ChartContentTest::textsAreOpaqueBoxes() {
-    ChartInputs in;
-    in.items = {0, 3, 12};
-    const std::vector<DrawnText> texts = Record(10, cmFull, in);
-    for (const DrawnText& t : texts) {
-        QVERIFY2(t.box.width() > 0 && t.box.height() > 0, qPrintable(t.text));
-    }
-    // Hydrogen's symbol centred in its cell.
-    const DrawnText* h = Find(texts, QStringLiteral("H"));
-    QVERIFY(h);
-    QVERIFY(std::abs(h->box.center().x() - (1 + 180)) <= 1);
 }
 
 void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend() {

@@ -120,6 +120,7 @@ void ChartLayoutTest::gridLinesInPixels() {
     using Run = std::pair<int, int>;
     QCOMPARE(RunThrough(page, 200, 550, false), Run(550, 551));     // below hydrogen
     QCOMPARE(RunThrough(page, 320, 50, false), Run(50, 51));        // above it
+    QVERIFY(RunThrough(page, 10, 50, true).second < 160);           // hidden under "01"
     QCOMPARE(RunThrough(page, 361, 300, true), Run(361, 362));      // right of it
     QCOMPARE(RunThrough(page, 1, 3000, true), Run(1, 2));           // the left edge
     QCOMPARE(RunThrough(page, 6481, 2000, true), Run(6481, 6482));  // the right edge
