@@ -20,6 +20,10 @@ public:
     bool Write(std::span<const uint8_t> data);
     bool Commit();
 
+    // Where the data goes until Commit: the temporary, or the file itself
+    // when it is written in place. For writers that open files by name.
+    const std::string& WritePath() const { return temp_.empty() ? path_ : temp_; }
+
     // Closes and removes the temporary without a message.
     void Discard();
 

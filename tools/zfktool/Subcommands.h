@@ -28,3 +28,6 @@ int RunDump(std::span<char* const> args);
 int RunVersion(std::span<char* const> args);
 int RunExpand(std::span<char* const> args);
 int RunPack(std::span<char* const> args);
+#if defined(ZFK_CHART)
+int RunChart(std::span<char* const> args);
+#endif

@@ -15,6 +15,9 @@ constexpr Subcommand kCommands[] = {
     {"version", "", "the library's version record, one field per line", RunVersion},
     {"expand", "BLOCK OUT", "expand a compressed block (exit 1: damaged block)", RunExpand},
     {"pack", "IN BLOCK", "compress a file into a block", RunPack},
+#if defined(ZFK_CHART)
+    {"chart", "--out FILE.pdf [OPTIONS]", "the wall chart as a 600 dpi landscape PDF (see README)", RunChart},
+#endif
 };
 
 void PrintUsage(std::FILE* to) {

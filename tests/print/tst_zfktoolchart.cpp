@@ -1,0 +1,180 @@
+// zfktool chart end to end: the PDF read back by poppler at 600 dpi, and
+// the arguments it refuses.
+#include "tests/print/ChartTestKit.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+Run Exec(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    Run r;
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return r;
+    r.code = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+Run Chart(const QStringList& args) {
+    return Exec(QStringLiteral(ZFKTOOL), QStringList{QStringLiteral("chart")} + args);
+}
+
+QStringList Words(const QString& pdf) {
+    const Run r = Exec(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    return QString::fromUtf8(r.out).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+// First rows (or columns) of the lines that run dark for at least `span`
+// pixels: the grid, not the hatching or the texts.
+QList<int> GridLines(const QImage& page, bool horizontal, int span) {
+    QList<int> found;
+    const int outer = horizontal ? page.height() : page.width();
+    const int inner = horizontal ? page.width() : page.height();
+    bool previous = false;
+    for (int i = 0; i < outer; ++i) {
+        int run = 0, best = 0;
+        for (int j = 0; j < inner; ++j) {
+            run = (horizontal ? Dark(page, j, i) : Dark(page, i, j)) ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        const bool line = best >= span;
+        if (line && !previous) found << i;
+        previous = line;
+    }
+    return found;
+}
+
+QList<int> Steps(const QList<int>& positions) {
+    QList<int> steps;
+    for (qsizetype i = 1; i < positions.size(); ++i) steps << positions[i] - positions[i - 1];
+    return steps;
+}
+
+}  // namespace
+
+class ZfktoolChartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        LoadTables();
+        QVERIFY(dir_.isValid());
+    }
+    void gridPitchAtSixHundredDpi();
+    void textsAsTheItemsAsk();
+    void invalidArguments_data();
+    void invalidArguments();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void ZfktoolChartTest::gridPitchAtSixHundredDpi() {
+    const QString pdf = dir_.filePath(QStringLiteral("e10.pdf"));
+    const Run r = Chart({"--out", pdf, "--scale", "10", "--items", "0,3,12"});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.err.isEmpty());
+    const Run info = Exec(QStringLiteral("pdfinfo"), {pdf});
+    const QString infoText = QString::fromUtf8(info.out);
+    QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))), info.out.constData());
+    QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595 pts \\(A4\\)"))),
+             info.out.constData());  // landscape
+    const QString prefix = dir_.filePath(QStringLiteral("e10"));
+    QCOMPARE(Exec(QStringLiteral("pdftoppm"), {"-r", "600", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", pdf,
+                                               prefix}).code,
+             0);
+    const QImage page(prefix + QStringLiteral(".pgm"));
+    QVERIFY(page.width() > 7000 && page.height() > 4900);
+
+    // Columns: 19 lines 360 pixels apart. Rows, where the lines run the
+    // width of the groups they close: periods 3-7 500 apart, the gap of 100, the f-block rows.
+    QCOMPARE(Steps(GridLines(page, false, 300)), QList<int>(18, 360));
+    QCOMPARE(Steps(GridLines(page, true, 1000)), (QList<int>{500, 500, 500, 500, 500, 100, 500, 500}));
+}
+
+void ZfktoolChartTest::textsAsTheItemsAsk() {
+    const QString pdf = dir_.filePath(QStringLiteral("texts.pdf"));
+    QCOMPARE(Chart({"--out", pdf, "--items", "0,3,12", "--latin"}).code, 0);
+    QStringList words = Words(pdf);
+    for (const TPierwData& r : ElementTable) {
+        QVERIFY2(words.contains(QString::fromStdString(r.Symbol)), r.Symbol.c_str());
+        QVERIFY2(words.contains(QString::fromStdString(r.PolishName)), r.PolishName.c_str());
+    }
+    QVERIFY(words.contains(QStringLiteral("Wodór")));
+    QVERIFY(!words.contains(QStringLiteral("Hydrogenium")));
+    QVERIFY(words.contains(QString::fromStdString(ElementTable[0].AtomicMass)));
+    QVERIFY(words.contains(QStringLiteral("1-0-0-0-0-0-0")));
+    QVERIFY(words.contains(QStringLiteral("ZEFIRAK")));
+    QVERIFY(words.contains(QStringLiteral("iupac.org/what-we-do/periodic-table-of-elements/")));
+
+    QCOMPARE(Chart({"--out", pdf, "--mode", "test", "--items", "13", "--info-line", "Klasa 2b"}).code, 0);
+    words = Words(pdf);
+    QVERIFY(words.contains(QStringLiteral("Hydrogenium")));
+    QVERIFY(words.contains(QStringLiteral("Li")));
+    QVERIFY(!words.contains(QStringLiteral("He")));
+    QVERIFY(!words.contains(QStringLiteral("Wodór")));
+    QVERIFY(!words.contains(QStringLiteral("ZEFIRAK")));
+    QVERIFY(!words.contains(QStringLiteral("Klasa")));  // no legend, no info field
+}
+
+void ZfktoolChartTest::invalidArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("scale 0") << QStringList{"--scale", "0"};
+    QTest::newRow("scale 21") << QStringList{"--scale", "21"};
+    QTest::newRow("scale 1x") << QStringList{"--scale", "1x"};
+    QTest::newRow("item 15") << QStringList{"--items", "0,15"};
+    QTest::newRow("four items") << QStringList{"--items", "0,1,2,3"};
+    QTest::newRow("size 26") << QStringList{"--data-size", "26"};
+    QTest::newRow("unknown option") << QStringList{"--colour"};
+    QTest::newRow("missing value") << QStringList{"--font"};
+    QTest::newRow("paper") << QStringList{"--paper", "Serviette"};
+    QTest::newRow("mode") << QStringList{"--mode", "big"};
+    QTest::newRow("unwritable") << QStringList{"--out", "parent-is-a-file/chart.pdf"};
+}
+
+// One line on stderr, exit code 2, the old file untouched, nothing added.
+void ZfktoolChartTest::invalidArguments() {
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("chart.pdf"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("old");
+    file.close();
+    QFile blocker(dir.filePath(QStringLiteral("parent-is-a-file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QStringList full = args;
+    if (full.first() == "--out") full[1] = dir.filePath(full[1]);
+    else full = QStringList{"--out", old} + full;
+
+    const Run r = Chart(full);
+    QCOMPARE(r.code, 2);
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(r.err.endsWith('\n'));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"chart.pdf", "parent-is-a-file"}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old"));
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QImageReader::setAllocationLimit(0);  // a 600 dpi A4 page is 35 MB of grey
+    ZfktoolChartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_zfktoolchart.moc"
