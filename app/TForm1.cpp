@@ -176,8 +176,15 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
+    // Once: a close command that comes while a shutdown message is open
+    // must not write the settings again.
+    static bool closing = false;
+    if (closing)
+        return;
+    closing = true;
     if (Tlo)
         Tlo->Stop();
+    const ShutdownMessages blocking;
     WriteReg();
     // End at once: no window is closed and the clock thread is not joined
     // (exit() would run destructors while it still runs). Everything written

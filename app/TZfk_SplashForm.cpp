@@ -6,9 +6,39 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
+#include <QWindow>
 
 #include <vector>
+
+namespace {
+
+// Long enough for any X server to map a window, short enough not to hold up
+// a start on a desktop that never exposes the splash.
+constexpr int kExposeWaitMs = 500;
+
+// Ends its loop when the window becomes exposed.
+class ExposeWatch : public QObject {
+public:
+    explicit ExposeWatch(QWindow* window) : window(window) { window->installEventFilter(this); }
+    ~ExposeWatch() override { window->removeEventFilter(this); }
+    QEventLoop loop;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window && event->type() == QEvent::Expose && window->isExposed())
+            loop.quit();
+        return false;
+    }
+
+private:
+    QWindow* window;
+};
+
+} // namespace
 
 QPixmap LoadBanner()
 {
@@ -68,10 +98,25 @@ void TZfk_SplashForm::SetStatus(const QString& text)
 {
     Label2->setText(text);
     Label2->adjustSize();
+    WaitUntilExposed();
     repaint();
-    // Let the window system take the new picture (expose and flush); user
-    // input waits for the event loop.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The steps between status texts keep the GUI thread busy: the picture
+    // must be on the screen before the next one starts, not queued.
+    QGuiApplication::sync();
+}
+
+void TZfk_SplashForm::WaitUntilExposed()
+{
+    // The window system exposes a new window some time after it is shown,
+    // and paints before that are dropped: the splash would stay a blank
+    // rectangle. Wait for it, but not for ever (a desktop may never expose
+    // it); user input waits for the event loop.
+    QWindow* window = windowHandle();
+    if (!window || window->isExposed())
+        return;
+    ExposeWatch watch(window);
+    QTimer::singleShot(kExposeWaitMs, &watch.loop, &QEventLoop::quit);
+    watch.loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 QPixmap TZfk_SplashForm::Banner() const

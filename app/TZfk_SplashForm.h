@@ -11,8 +11,9 @@ class TZfk_SplashForm : public QWidget {
 public:
     explicit TZfk_SplashForm(QWidget* parent = nullptr);
 
-    // Shows a start-up status text and repaints at once: the event loop is
-    // not running yet, so nothing else would paint it.
+    // Shows a start-up status text and puts it on the screen before
+    // returning: the event loop is not running yet, so nothing else would
+    // paint it.
     void SetStatus(const QString& text);
     QPixmap Banner() const;
 
@@ -26,6 +27,7 @@ protected:
 
 private:
     void FormActivate();
+    void WaitUntilExposed();
     bool bannerLoaded = false;
 };
 

@@ -5,9 +5,21 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+int shutdownHolders = 0;
+
+} // namespace
+
+ShutdownMessages::ShutdownMessages() { ++shutdownHolders; }
+ShutdownMessages::~ShutdownMessages() { --shutdownHolders; }
+
 void ShowMessageBox(const QString& text, const QString& caption, int flags)
 {
-    platform::Messages().ShowOwnerless(text, caption, flags);
+    if (shutdownHolders > 0)
+        platform::Messages().ShowApplicationModal(text, caption, flags);
+    else
+        platform::Messages().ShowOwnerless(text, caption, flags);
 }
 
 void ShowNotice(const QString& text, NoticeKind kind)

@@ -13,8 +13,21 @@ enum NoticeKind : uint8_t {
     nkFatal = 3,
 };
 
-// Shows a box without an owner; the pressed button is not returned.
+// Shows a box without an owner; the pressed button is not returned. While
+// a ShutdownMessages lives, the box is modal to the whole application
+// instead.
 void ShowMessageBox(const QString& text, const QString& caption, int flags);
+
+// Held while the program ends: its windows must not be used any more (the
+// clock has stopped and a second close would do nothing), so a message
+// shown meanwhile blocks them.
+class ShutdownMessages {
+public:
+    ShutdownMessages();
+    ~ShutdownMessages();
+    ShutdownMessages(const ShutdownMessages&) = delete;
+    ShutdownMessages& operator=(const ShutdownMessages&) = delete;
+};
 
 // Shows text with the caption and icon of kind. Kinds above nkFatal show
 // nothing. After an nkFatal box the process ends at once with exit code 0.

@@ -6,10 +6,12 @@
 #include "platform/Messages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QSaveFile>
 #include <QWidget>
 
 #include <exception>
@@ -19,6 +21,29 @@ namespace {
 // A background bigger than this cannot be meant for the window and would
 // only cost time and memory at every paint.
 constexpr int kMaxBackgroundSide = 8192;
+
+const QString DamagedSuffix = QStringLiteral(".bad");
+
+// Moves a damaged outline file aside (replacing an older one there) and
+// writes the built-in outline in its place, so the damage is reported once
+// and the user's file is kept. False when the folder does not allow it;
+// the damaged file is then where it was.
+bool SetAsideDamagedOutline(const QString& outline)
+{
+    const QString aside = outline + DamagedSuffix;
+    if (QFileInfo::exists(aside) && !QFile::remove(aside))
+        return false;
+    if (!QFile::rename(outline, aside))
+        return false;
+    const std::vector<uint8_t> builtIn = BuiltInOutline();
+    QSaveFile file(outline);
+    if (file.open(QIODevice::WriteOnly)
+        && file.write(reinterpret_cast<const char*>(builtIn.data()), qint64(builtIn.size())) == qint64(builtIn.size())
+        && file.commit())
+        return true;
+    QFile::rename(aside, outline);
+    return false;
+}
 
 void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionColours)
 {
@@ -58,6 +83,19 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
         break;
     case OutlineLoad::Invalid:
         window.clearMask();
+        if (SetAsideDamagedOutline(outline)) {
+            // The built-in outline just written is sound; the window takes it
+            // now, as it would at the next start.
+            if (LoadOutline(outline) == OutlineLoad::Loaded)
+                window.setMask(SkinRegion.region);
+            ShowNotice(QStringLiteral("Plik kształtu okna jest uszkodzony (%1):\r\n%2\r\n"
+                                      "Przeniesiono go do pliku:\r\n%3\r\n"
+                                      "Okno programu otrzymało domyślny kształt.")
+                           .arg(RegionErrorText(error), QDir::toNativeSeparators(outline),
+                                QDir::toNativeSeparators(outline + DamagedSuffix)),
+                       nkError);
+            break;
+        }
         ShowNotice(QStringLiteral("Plik kształtu okna jest uszkodzony (%1):\r\n%2\r\n"
                                   "Okno programu pozostanie prostokątne. Usuń ten plik, "
                                   "a program zapisze domyślny przy następnym wczytaniu skórki.")

@@ -4,6 +4,9 @@
 //   zfk_probe close DIR - start-up with DIR as the program folder, then the
 //                         main window is closed while a second thread is
 //                         still running
+//   zfk_probe closebox DIR - as close, with the real message boxes: each box
+//                         that appears is described on stdout ("box:
+//                         CAPTION modality=N blocking=0|1") and answered OK
 //   zfk_probe toolkit ... - the application object as the program makes it;
 //                         prints its layout direction, platform and scale
 #include "tests/app/FakeMessages.h"
@@ -13,6 +16,9 @@
 #include "app/TForm1.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -52,6 +58,31 @@ int main(int argc, char** argv)
         ShowNotice(QStringLiteral("koniec"), nkFatal);
         std::puts("returned");
         return 3;
+    }
+    if (mode == QLatin1String("closebox") && argc > 2) {
+        platform::SetMessages(nullptr);
+        FixedProgramFolder folder(QString::fromLocal8Bit(argv[2]));
+        platform::SetPaths(&folder);
+        StartZefirak();
+        auto* answering = new QTimer;
+        QObject::connect(answering, &QTimer::timeout, [] {
+            static QSet<QMessageBox*> seen;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible() || seen.contains(box))
+                    continue;
+                seen.insert(box);
+                std::printf("box: %s modality=%d blocking=%d\n", qPrintable(box->windowTitle()),
+                            int(box->windowModality()), int(QApplication::activeModalWidget() == box));
+                std::fflush(stdout);
+                box->defaultButton()->click();
+            }
+        });
+        answering->start(20);
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        const int result = RunEventLoop();
+        std::puts("loop returned");
+        return 10 + result;
     }
     if (mode == QLatin1String("close") && argc > 2) {
         // The process ends without running destructors, so the folder is

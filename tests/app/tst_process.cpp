@@ -70,6 +70,26 @@ private slots:
                                     QStringLiteral("app_buttons=14539474"), QStringLiteral("app_legend=8421376"),
                                     QStringLiteral("app_info=0"), QStringLiteral("but_transp=1")}));
     }
+
+    void writeErrorAtShutdownBlocksTheWindowsThenEndsWithZero()
+    {
+        // A directory where the colour file goes: not writable, not even
+        // for root.
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("default.col/inside")));
+        QProcess* p = Run({QStringLiteral("closebox"), folder.path()});
+        const QByteArray out = p->readAll();
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p->exitCode(), 0);
+        QByteArrayList boxes;
+        for (const QByteArray& line : out.split('\n'))
+            if (line.startsWith("box: "))
+                boxes << line;
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0], QByteArray("box: Błąd! modality=") + QByteArray::number(int(Qt::ApplicationModal))
+                               + " blocking=1");
+        QVERIFY2(!out.contains("loop returned"), out.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProcess)

@@ -309,7 +309,7 @@ private slots:
         QVERIFY(fake.boxes.isEmpty());
     }
 
-    void damagedOutlineLeavesTheFullRectangle_data()
+    void damagedOutlineIsSetAsideOnce_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray good = RegionBytes({QRect(0, 0, 100, 50), QRect(0, 60, 100, 50)});
@@ -326,12 +326,41 @@ private slots:
         QTest::newRow("absurdly large") << patched(4 + 32 + 12, 0x7FFFFFFF);
     }
 
-    void damagedOutlineLeavesTheFullRectangle()
+    void damagedOutlineIsSetAsideOnce()
     {
         QFETCH(QByteArray, bytes);
         LoadDefaultsInto(dir->path());
         QVERIFY(!form->mask().isEmpty());
         WriteAll(File("zfkmain.rgn"), bytes);
+        WriteAll(File("zfkmain.rgn.bad"), "older damage");
+        FakeMessages fake;
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(fake.boxes.size(), 1);
+        QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
+        QVERIFY(fake.boxes[0].text.startsWith(QStringLiteral("Plik kształtu okna jest uszkodzony (")));
+        QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn.bad")));
+        // The user's file is kept beside, the built-in one takes its place
+        // and shapes the window at once.
+        QCOMPARE(ReadAll(File("zfkmain.rgn.bad")), bytes);
+        QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
+        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(SkinRegion.count, 1040u);
+
+        // The next load, as the next start, is clean.
+        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(fake.boxes.size(), 1);
+        QCOMPARE(form->mask(), DesignOutline());
+    }
+
+    void damagedOutlineThatCannotBeSetAsideLeavesTheFullRectangle()
+    {
+        // Something that cannot be replaced, root or not, where the damaged
+        // file would go: the file stays where it is and the window
+        // rectangular, as the message says.
+        const QByteArray bytes = Le32(64);
+        LoadDefaultsInto(dir->path());
+        WriteAll(File("zfkmain.rgn"), bytes);
+        QVERIFY(QDir(dir->path()).mkpath("zfkmain.rgn.bad/inside"));
         FakeMessages fake;
         form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QVERIFY(form->mask().isEmpty());
@@ -340,6 +369,7 @@ private slots:
         QCOMPARE(fake.boxes.size(), 1);
         QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
         QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn")));
+        QVERIFY(fake.boxes[0].text.contains(QStringLiteral("pozostanie prostokątne")));
         QCOMPARE(ReadAll(File("zfkmain.rgn")), bytes); // the file is the user's to mend
     }
 
