@@ -4,7 +4,10 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -113,4 +116,23 @@ QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& tit
 QDateTime QtClockService::Now() const
 {
     return QDateTime::currentDateTime();
+}
+
+QPrinter& QtPrinterService::Printer()
+{
+    if (!m_printer)
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool QtPrinterService::ExecPrintDialog(QWidget* parent)
+{
+    QPrintDialog dialog(&Printer(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrinterService::ExecPageSetupDialog(QWidget* parent)
+{
+    QPageSetupDialog dialog(&Printer(), parent);
+    dialog.exec();
 }
