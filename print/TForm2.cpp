@@ -148,6 +148,15 @@ private:
     const QImage& m_picture;
 };
 
+// "hi" down to "01".
+QStringList SizeRows(int hi)
+{
+    QStringList rows;
+    for (int v = hi; v >= 1; --v)
+        rows.append(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
+    return rows;
+}
+
 // A list's value: the number its selected row starts with, or fallback
 // when no row is selected.
 int ListValue(const QComboBox& list, int fallback)
@@ -260,7 +269,9 @@ void TForm2::CreateControls()
     auto label = [](QWidget* parent, const char* name, const QString& text, QRect r) {
         auto* l = new QLabel(text, parent);
         l->setObjectName(QLatin1String(name));
-        l->setGeometry(r);
+        // Labels grow to their text: the plain face here runs a little wider
+        // than the one these widths were measured in.
+        l->setGeometry(r.x(), r.y(), qMax(r.width(), l->sizeHint().width()), r.height());
         return l;
     };
     auto list = [this](QWidget* parent, const char* name, QRect r, bool editable) {
@@ -300,14 +311,14 @@ void TForm2::CreateControls()
     f3 = list(GroupBox5, "f3", {56, 16, 81, 21}, true);
     FontComboBox1 = list(GroupBox4, "FontComboBox1", {8, 24, 113, 20}, false);
 
+    QStringList items;
+    for (const char* row : DataItemRows)
+        items.append(QString::fromUtf8(row));
     for (QComboBox* c : {Dane1, dane2, dane3})
-        for (const char* row : DataItemRows)
-            c->addItem(QString::fromUtf8(row));
-    for (int v = 20; v >= 1; --v)
-        Scale->addItem(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
+        c->addItems(items);
+    Scale->addItems(SizeRows(20));
     for (QComboBox* c : {f1, f2, f3})
-        for (int v = 25; v >= 1; --v)
-            c->addItem(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
+        c->addItems(SizeRows(25));
     for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3})
         ShowUnselected(*c);
 
