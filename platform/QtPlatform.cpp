@@ -65,7 +65,9 @@ void QtMessageService::ShowOwnerless(const QString& text, const QString& caption
     // and disable the program's windows, which a notice must not do.
     QMessageBox box;
     Prepare(box, text, caption, flags);
-    box.setWindowModality(Qt::NonModal);
+    // While a modal dialog runs, the toolkit would block a box that is not
+    // modal itself; the program's windows are disabled by that dialog anyway.
+    box.setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal : Qt::NonModal);
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();

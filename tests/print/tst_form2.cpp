@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -542,6 +543,33 @@ private slots:
         QVERIFY(!form.isVisible());
         if (control == QLatin1String("dodatkowe"))
             QCOMPARE(form.InfoLines().constFirst(), QStringLiteral("1  Układ zawiera dane o pierwiastkach"));
+    }
+
+    // The real error box comes up while the dialog runs modally; a click on
+    // its OK button must reach it.
+    void errorBoxOverTheRunningDialogCanBeDismissed()
+    {
+        TForm2 form;
+        Type(form.f1, QStringLiteral("abc"));
+        bool dismissedByClick = false;
+        QTimer::singleShot(100, &form, [&] {
+            QTimer::singleShot(100, [&] {
+                QMessageBox* box = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                        box = b;
+                if (!box)
+                    return;
+                QWidget* ok = box->button(QMessageBox::Ok);
+                QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, ok->mapTo(box, ok->rect().center()));
+                dismissedByClick = !box->isVisible();
+                if (!dismissedByClick)
+                    box->done(0); // blocked: let the test end
+            });
+            form.Przycisk3Click(); // the closing check shows the box
+        });
+        form.exec();
+        QVERIFY(dismissedByClick);
     }
 
     // With no printer installed, the real print dialog offers a PDF file.
