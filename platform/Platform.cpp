@@ -7,11 +7,13 @@ QtMessageService realMessages;
 QtPathService realPaths;
 QtFileDialogService realFileDialogs;
 QtClockService realClock;
+QtPrinterService realPrinters;
 
 MessageService* currentMessages = &realMessages;
 PathService* currentPaths = &realPaths;
 FileDialogService* currentFileDialogs = &realFileDialogs;
 ClockService* currentClock = &realClock;
+PrinterService* currentPrinters = &realPrinters;
 
 } // namespace
 
@@ -21,6 +23,7 @@ MessageService& Messages() { return *currentMessages; }
 PathService& Paths() { return *currentPaths; }
 FileDialogService& FileDialogs() { return *currentFileDialogs; }
 ClockService& Clock() { return *currentClock; }
+PrinterService& Printers() { return *currentPrinters; }
 
 void SetMessages(MessageService* service) { currentMessages = service ? service : &realMessages; }
 void SetPaths(PathService* service) { currentPaths = service ? service : &realPaths; }
@@ -29,5 +32,9 @@ void SetFileDialogs(FileDialogService* service)
     currentFileDialogs = service ? service : &realFileDialogs;
 }
 void SetClock(ClockService* service) { currentClock = service ? service : &realClock; }
+void SetPrinters(PrinterService* service)
+{
+    currentPrinters = service ? service : &realPrinters;
+}
 
 } // namespace platform

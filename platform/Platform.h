@@ -1,12 +1,13 @@
 // The narrow doors between the program and the platform. Message boxes, the
-// program folder, file dialogs and the clock are reached only through these
-// services, so a test can point them at a fake, a temporary folder or a
-// fixed time.
+// program folder, file dialogs, the clock and the printer are reached only
+// through these services, so a test can point them at a fake, a temporary
+// folder, a fixed time or a PDF file.
 #pragma once
 
 #include <QDateTime>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Message-box style flags: the button set in the low nibble, the icon
@@ -60,12 +61,25 @@ public:
     virtual QDateTime Now() const = 0;
 };
 
+class PrinterService {
+public:
+    virtual ~PrinterService() = default;
+    // The program's one printer, shared by every print of the run: what one
+    // print or the setup dialog sets on it stays for the next.
+    virtual QPrinter& Printer() = 0;
+    // The system print dialog for Printer(); true when the user chose to print.
+    virtual bool ExecPrintDialog(QWidget* parent) = 0;
+    // The system printer setup dialog (paper, orientation, margins) for Printer().
+    virtual void ExecPageSetupDialog(QWidget* parent) = 0;
+};
+
 namespace platform {
 
 MessageService& Messages();
 PathService& Paths();
 FileDialogService& FileDialogs();
 ClockService& Clock();
+PrinterService& Printers();
 
 // Swap a service; nullptr puts the real one back. The caller keeps ownership
 // and must keep the object alive while it is installed.
@@ -73,5 +87,6 @@ void SetMessages(MessageService* service);
 void SetPaths(PathService* service);
 void SetFileDialogs(FileDialogService* service);
 void SetClock(ClockService* service);
+void SetPrinters(PrinterService* service);
 
 } // namespace platform

@@ -4,7 +4,10 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -62,7 +65,9 @@ void QtMessageService::ShowOwnerless(const QString& text, const QString& caption
     // and disable the program's windows, which a notice must not do.
     QMessageBox box;
     Prepare(box, text, caption, flags);
-    box.setWindowModality(Qt::NonModal);
+    // While a modal dialog runs, the toolkit would block a box that is not
+    // modal itself; the program's windows are disabled by that dialog anyway.
+    box.setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal : Qt::NonModal);
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
@@ -113,4 +118,23 @@ QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& tit
 QDateTime QtClockService::Now() const
 {
     return QDateTime::currentDateTime();
+}
+
+QPrinter& QtPrinterService::Printer()
+{
+    if (!m_printer)
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool QtPrinterService::ExecPrintDialog(QWidget* parent)
+{
+    QPrintDialog dialog(&Printer(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrinterService::ExecPageSetupDialog(QWidget* parent)
+{
+    QPageSetupDialog dialog(&Printer(), parent);
+    dialog.exec();
 }

@@ -24,3 +24,16 @@ class QtClockService final : public ClockService {
 public:
     QDateTime Now() const override;
 };
+
+class QtPrinterService final : public PrinterService {
+public:
+    QPrinter& Printer() override;
+    bool ExecPrintDialog(QWidget* parent) override;
+    void ExecPageSetupDialog(QWidget* parent) override;
+
+private:
+    // Made on first use, as the service exists before the application object
+    // and a printer needs it; never destroyed, like the program's windows, so
+    // that it does not outlive the printing plug-in at exit.
+    QPrinter* m_printer = nullptr;
+};

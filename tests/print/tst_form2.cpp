@@ -1,0 +1,595 @@
+// The table print dialog: its controls, the size checks, the print and test
+// print flows with the print dialog and the printer replaced by a PDF file,
+// closing, and the real print dialog's print-to-file path.
+#include "tests/app/FakeMessages.h"
+#include "data/SettingsValues.h"
+#include "print/TForm2.h"
+#include "widgets/Przycisk.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// A printer writing PDF files; duringJob runs once from inside the next job.
+class PdfPrinter final : public QPrinter {
+public:
+    PdfPrinter()
+        : QPrinter(QPrinter::HighResolution)
+    {
+        setOutputFormat(QPrinter::PdfFormat);
+    }
+    mutable std::function<void()> duringJob;
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        if (duringJob && printerState() == QPrinter::Active)
+            std::exchange(duringJob, nullptr)();
+        return QPrinter::metric(m);
+    }
+};
+
+class FakePrinters final : public PrinterService {
+public:
+    FakePrinters()
+    {
+        platform::SetPrinters(this);
+        printer.setOutputFileName(Pdf());
+    }
+    ~FakePrinters() override { platform::SetPrinters(nullptr); }
+
+    QPrinter& Printer() override { return printer; }
+    bool ExecPrintDialog(QWidget*) override
+    {
+        ++printDialogs;
+        return accept;
+    }
+    void ExecPageSetupDialog(QWidget*) override {}
+
+    QString Pdf(const QString& name = QStringLiteral("chart.pdf")) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    PdfPrinter printer;
+    bool accept = true;
+    int printDialogs = 0;
+};
+
+// pdfinfo's "Key: value" lines of a PDF.
+QMap<QString, QString> PdfInfo(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    p.waitForFinished();
+    QMap<QString, QString> info;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0)
+            info.insert(line.left(colon), line.mid(colon + 1).trimmed());
+    }
+    return info;
+}
+
+void Type(QComboBox* list, const QString& text)
+{
+    list->lineEdit()->selectAll();
+    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClicks(list->lineEdit(), text);
+}
+
+QStringList Texts(const QList<RecordedBox>& boxes)
+{
+    QStringList texts;
+    for (const RecordedBox& b : boxes)
+        texts.append(b.text);
+    return texts;
+}
+
+const QString NotDigits = QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!");
+const QString OutOfRange = QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!");
+
+} // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Warn1 = true; }
+
+    void controlsSitWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        const QString d = QStringLiteral("Form2");
+        auto row = [](const char* n, const QString& p, QRect r, const char* c) {
+            QTest::newRow(n) << QString::fromLatin1(n) << p << r << QString::fromUtf8(c);
+        };
+        row("GroupBox2", d, {8, 16, 185, 145}, "Dane do umieszczenia na układzie");
+        row("Label3", "GroupBox2", {8, 16, 81, 13}, "Pierwsza pozycja");
+        row("Dane1", d, {16, 48, 169, 21}, "--Wybierz z listy--");
+        row("Label4", "GroupBox2", {8, 56, 68, 13}, "Druga pozycja");
+        row("dane2", d, {16, 88, 169, 21}, "--Wybierz z listy--");
+        row("Label5", "GroupBox2", {8, 96, 74, 13}, "Trzecia pozycja");
+        row("dane3", d, {16, 128, 169, 21}, "--Wybierz z listy--");
+        row("GroupBox1", d, {8, 168, 185, 89}, "Skala dokumentu");
+        row("Scale", d, {16, 184, 169, 21}, "10");
+        row("Label1", "GroupBox1", {8, 40, 80, 13}, "Roz. cz. symbolu");
+        row("Label2", "GroupBox1", {96, 40, 77, 13}, "Roz. cz. danych");
+        row("f1", d, {16, 224, 81, 21}, "16");
+        row("f2", d, {104, 224, 81, 21}, "07");
+        row("GroupBox3", d, {200, 24, 129, 177}, "Przykład");
+        row("PBox", "GroupBox3", {8, 16, 113, 153}, "");
+        row("GroupBox4", d, {200, 200, 129, 57}, "Czcionka wydruku");
+        row("FontComboBox1", "GroupBox4", {8, 24, 113, 20}, "");
+        row("GroupBox5", d, {8, 264, 217, 161}, "Dodatkowe pole informacyjne");
+        row("Label6", "GroupBox5", {8, 20, 45, 13}, "Roz. cz..:");
+        row("f3", "GroupBox5", {56, 16, 81, 21}, "08");
+        row("bold1", "GroupBox5", {144, 18, 65, 17}, "pogrub.");
+        row("Label7", "GroupBox5", {8, 40, 180, 13}, "Treść informacji w polu informacyjnym:");
+        row("dodatkowe", "GroupBox5", {8, 56, 201, 97}, "");
+        row("Image1", d, {264, 264, 41, 41}, "");
+        row("Przycisk5", d, {230, 312, 104, 21}, "Ustawienia drukarki");
+        row("Przycisk4", d, {230, 336, 105, 21}, "Wydruk testowy");
+        row("Przycisk1", d, {230, 360, 105, 21}, "Wydrukuj układ");
+        row("Przycisk2", d, {230, 384, 105, 21}, "Domyślne paramtery");
+        row("Przycisk3", d, {230, 408, 105, 21}, "Zakończ");
+    }
+    void controlsSitWhereTheyBelong()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        TForm2 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Wydruk Zefiraku"));
+        QCOMPARE(form.size(), QSize(338, 431));
+        auto* w = form.findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget()->objectName(), parent);
+        if (qobject_cast<QLabel*>(w) && name != QLatin1String("Image1")) {
+            QCOMPARE(w->pos(), geometry.topLeft());
+            QCOMPARE(w->height(), geometry.height());
+            QVERIFY(w->width() >= geometry.width());
+            QVERIFY(w->width() >= w->sizeHint().width());
+            QVERIFY(w->geometry().right() < w->parentWidget()->width());
+        } else {
+            QCOMPARE(w->geometry(), geometry);
+        }
+        QString shown;
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            shown = g->title();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            shown = l->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            shown = c->isEditable() ? c->currentText() : QString();
+        else if (auto* b = qobject_cast<QCheckBox*>(w))
+            shown = b->text();
+        else if (auto* p = qobject_cast<TPrzycisk*>(w))
+            shown = p->Tekst();
+        QCOMPARE(shown, caption);
+        if (auto* p = qobject_cast<TPrzycisk*>(w)) {
+            QCOMPARE(p->Kolor_Przycisku(), TColor(14155775));
+            QVERIFY(p->Aktywny());
+        }
+    }
+
+    void listsHoldTheirRowsAndStartValues()
+    {
+        TForm2 form;
+        for (QComboBox* c : {form.Dane1, form.dane2, form.dane3}) {
+            QCOMPARE(c->count(), 15);
+            QCOMPARE(c->itemText(6), QStringLiteral("Gęstość"));
+            QCOMPARE(c->itemText(14), QStringLiteral("Pozycja pusta"));
+            QCOMPARE(c->currentIndex(), -1);
+        }
+        QCOMPARE(form.Scale->count(), 20);
+        QCOMPARE(form.Scale->itemText(0), QStringLiteral("20"));
+        QCOMPARE(form.Scale->itemText(19), QStringLiteral("01"));
+        for (QComboBox* c : {form.f1, form.f2, form.f3}) {
+            QCOMPARE(c->count(), 25);
+            QCOMPARE(c->itemText(0), QStringLiteral("25"));
+            QCOMPARE(c->itemText(24), QStringLiteral("01"));
+        }
+        QVERIFY(form.bold1->isChecked());
+        QCOMPARE(form.InfoLines().size(), 4);
+        QCOMPARE(form.InfoLines().at(0), QStringLiteral("  Układ zawiera dane o pierwiastkach"));
+        QCOMPARE(form.Image1->pixmap().size(), QSize(32, 32));
+
+        const ChartInputs in = form.ChartInputsFromControls();
+        QCOMPARE(in.symbolSize, 16);
+        QCOMPARE(in.dataSize, 7);
+        QCOMPARE(in.infoSize, 8);
+        QVERIFY(in.infoBold);
+        QCOMPARE(in.items, (std::array<int, 3>{-1, -1, -1}));
+        QCOMPARE(in.infoLines, form.InfoLines());
+    }
+
+    void fontListIsFilledOnlyWhenNeeded()
+    {
+        TForm2 form;
+        QVERIFY(!form.FontListFilled());
+        // The store may set a name before the list exists; it is kept as given.
+        form.SetFontName(QStringLiteral("liberation SANS"));
+        QCOMPARE(form.FontName(), QStringLiteral("liberation SANS"));
+        form.show();
+        QVERIFY(form.FontListFilled());
+        QVERIFY(form.FontComboBox1->count() > 0);
+        QCOMPARE(form.FontName(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(form.ChartInputsFromControls().fontName, QStringLiteral("Liberation Sans"));
+        form.SetFontName(QStringLiteral("No Such Face"));
+        QCOMPARE(form.FontComboBox1->currentIndex(), -1);
+        QCOMPARE(form.FontName(), QString());
+    }
+
+    void sizeCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("hi");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("7 in the scale") << "7" << 20 << true << "" << "07";
+        QTest::newRow("20 in the scale") << "20" << 20 << true << "" << "20";
+        QTest::newRow("leading zeros") << "0025" << 25 << true << "" << "25";
+        QTest::newRow("0") << "0" << 20 << false << OutOfRange << "0";
+        QTest::newRow("21 in the scale") << "21" << 20 << false << OutOfRange << "21";
+        QTest::newRow("26 in a size") << "26" << 25 << false << OutOfRange << "26";
+        QTest::newRow("too long for an int") << "99999999999" << 25 << false << OutOfRange << "99999999999";
+        QTest::newRow("letter") << "1a" << 20 << false << NotDigits << "1a";
+        QTest::newRow("minus") << "-5" << 20 << false << NotDigits << "-5";
+        QTest::newRow("blank") << " 5" << 20 << false << NotDigits << " 5";
+        QTest::newRow("empty") << "" << 20 << false << NotDigits << "";
+    }
+    void sizeCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, hi);
+        QFETCH(bool, ok);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        FakeMessages messages;
+        TForm2 form;
+        QComboBox* list = hi == 20 ? form.Scale : form.f1;
+        Type(list, typed);
+        QCOMPARE(list->currentIndex(), -1); // typing leaves no row selected
+        QCOMPARE(CheckSizeCombo(*list, 1, hi), ok);
+        QCOMPARE(list->currentText(), shown);
+        QCOMPARE(list->currentIndex(), ok ? hi - shown.toInt() : -1);
+        QCOMPARE(Texts(messages.boxes), ok ? QStringList() : QStringList{message});
+        if (!ok)
+            QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));
+    }
+
+    void questionNoPrintsNothingYesIsNotAskedAgain()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        messages.answers = {mb::ResultNo};
+        form.Przycisk1Click();
+        QCOMPARE(messages.boxes.size(), 1);
+        QCOMPARE(messages.boxes[0].text, PrintSettingsQuestion + QLatin1Char('?'));
+        QVERIFY(messages.boxes[0].text.startsWith(
+            QStringLiteral("Ponieważ na różnych modelach drukarek ustawienia wydruku\r\nsą często")));
+        QCOMPARE(messages.boxes[0].caption, QStringLiteral("Pytanie"));
+        QCOMPARE(printers.printDialogs, 0);
+        QVERIFY(Warn1);
+
+        // Yes clears the flag even though the print dialog is then cancelled.
+        messages.answers = {mb::ResultYes};
+        printers.accept = false;
+        form.Przycisk1Click();
+        QVERIFY(!Warn1);
+        QCOMPARE(printers.printDialogs, 1);
+        QVERIFY(!QFile::exists(printers.Pdf()));
+        QVERIFY(form.Przycisk1->Aktywny() && form.Przycisk4->Aktywny());
+
+        form.Przycisk1Click();
+        QCOMPARE(messages.boxes.size(), 2);
+        QCOMPARE(printers.printDialogs, 2);
+        QVERIFY(!Warn1);
+    }
+
+    void testPrintAsksNothingAndDrawsOnALandscapePage()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        printers.printer.setPageOrientation(QPageLayout::Portrait);
+        form.Przycisk4Click();
+        QVERIFY(messages.boxes.isEmpty());
+        QVERIFY(Warn1);
+        const auto info = PdfInfo(printers.Pdf());
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QVERIFY2(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")),
+                 qPrintable(info.value(QStringLiteral("Page size"))));
+        QCOMPARE(printers.printer.docName(), QString()); // the test print sets no title
+    }
+
+    void printTitlesTheJobsThatFollowIt()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        Warn1 = false;
+        form.Przycisk1Click();
+        QVERIFY(QFile::exists(printers.Pdf()));
+        QCOMPARE(PdfInfo(printers.Pdf()).value(QStringLiteral("Title")), QString());
+        QCOMPARE(printers.printer.docName(), QStringLiteral("Zefirak"));
+        printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("second.pdf")));
+        form.Przycisk4Click();
+        QCOMPARE(PdfInfo(printers.Pdf(QStringLiteral("second.pdf"))).value(QStringLiteral("Title")),
+                 QStringLiteral("Zefirak"));
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void typedScaleIsSelectedBeforePrinting()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        Warn1 = false;
+        Type(form.Scale, QStringLiteral("7"));
+        form.Przycisk1Click();
+        QCOMPARE(form.Scale->currentIndex(), 13);
+        QCOMPARE(form.Scale->currentText(), QStringLiteral("07"));
+        QVERIFY(QFile::exists(printers.Pdf()));
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void invalidF2AndF3ReportOnlyF2_data()
+    {
+        QTest::addColumn<bool>("testPrint");
+        QTest::newRow("print") << false;
+        QTest::newRow("test print") << true;
+    }
+    void invalidF2AndF3ReportOnlyF2()
+    {
+        QFETCH(bool, testPrint);
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        Warn1 = false;
+        Type(form.f2, QStringLiteral("x"));
+        Type(form.f3, QStringLiteral("99"));
+        Type(form.Scale, QStringLiteral("0"));
+        testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
+        QCOMPARE(Texts(messages.boxes), QStringList{NotDigits});
+        QCOMPARE(printers.printDialogs, 0);
+        QCOMPARE(form.f3->currentText(), QStringLiteral("99"));
+    }
+
+    void buttonIsInactiveDuringTheJobAndASecondClickStartsNothing()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        form.show();
+        Warn1 = false;
+        bool activeDuringJob = true;
+        printers.printer.duringJob = [&] {
+            activeDuringJob = form.Przycisk1->Aktywny();
+            QTest::mouseClick(form.Przycisk1, Qt::LeftButton);
+            form.Przycisk1Click();
+            form.Przycisk4Click();
+        };
+        form.Przycisk1Click();
+        QVERIFY(!printers.printer.duringJob); // it ran
+        QVERIFY(!activeDuringJob);
+        QCOMPARE(printers.printDialogs, 1);
+        QVERIFY(form.Przycisk1->Aktywny());
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void jobThatCannotStartIsReported_data()
+    {
+        QTest::addColumn<bool>("testPrint");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("print, missing folder") << false << "missing/chart.pdf" << "folder nie istnieje";
+        QTest::newRow("test print, missing folder") << true << "missing/chart.pdf" << "folder nie istnieje";
+        QTest::newRow("print, a folder") << false << "." << "to jest folder";
+    }
+    void jobThatCannotStartIsReported()
+    {
+        QFETCH(bool, testPrint);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        Warn1 = false;
+        const QString path = QDir::cleanPath(printers.Pdf(file));
+        printers.printer.setOutputFileName(path);
+        testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
+        QCOMPARE(messages.boxes.size(), 1);
+        QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));
+        QVERIFY(messages.boxes[0].text.contains(QStringLiteral("Nie udało się wydrukować układu")));
+        QVERIFY(messages.boxes[0].text.contains(path));
+        QVERIFY(messages.boxes[0].text.contains(reason));
+        QVERIFY(form.Przycisk1->Aktywny() && form.Przycisk4->Aktywny());
+
+        // The next job, to a writable file, goes through.
+        printers.printer.setOutputFileName(printers.Pdf());
+        testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
+        QVERIFY(QFile::exists(printers.Pdf()));
+        QCOMPARE(messages.boxes.size(), 1);
+    }
+
+    void previewFollowsPositionsAndFontOnly()
+    {
+        FakeMessages messages;
+        TForm2 form;
+        form.show();
+        QSignalSpy drawn(&form, &TForm2::PreviewDrawn);
+        for (QComboBox* c : {form.f1, form.f2, form.f3, form.Scale}) {
+            c->setFocus();
+            QTest::keyClick(c, Qt::Key_Down);
+        }
+        QTest::keyClicks(form.dodatkowe, QStringLiteral("x"));
+        form.bold1->click();
+        QCOMPARE(drawn.size(), 0);
+
+        form.Dane1->setFocus();
+        QTest::keyClick(form.Dane1->lineEdit(), Qt::Key_Down);
+        QCOMPARE(drawn.size(), 1);
+        QCOMPARE(form.ChartInputsFromControls().items[0], 0);
+        form.FontComboBox1->setFocus();
+        QTest::keyClick(form.FontComboBox1, Qt::Key_Down);
+        QCOMPARE(drawn.size(), 2);
+        form.SetFontName(QStringLiteral("Liberation Serif")); // the store, not the user
+        QCOMPARE(drawn.size(), 2);
+    }
+
+    void defaultsButton()
+    {
+        FakeMessages messages;
+        TForm2 form;
+        form.show();
+        form.Dane1->setCurrentIndex(3);
+        form.dane3->setCurrentIndex(12);
+        form.bold1->setChecked(false);
+        Type(form.f3, QStringLiteral("x"));
+        form.SetInfoLines({QStringLiteral("własny")});
+        Warn1 = false;
+        QSignalSpy drawn(&form, &TForm2::PreviewDrawn);
+        form.Przycisk2Click();
+        QCOMPARE(drawn.size(), 1);
+        QCOMPARE(form.f1->currentText(), QStringLiteral("15"));
+        QCOMPARE(form.f2->currentText(), QStringLiteral("07"));
+        QCOMPARE(form.Scale->currentText(), QStringLiteral("10"));
+        QCOMPARE(form.f3->currentText(), QStringLiteral("08"));
+        QVERIFY(form.bold1->isChecked());
+        for (QComboBox* c : {form.Dane1, form.dane2, form.dane3}) {
+            QCOMPARE(c->currentIndex(), -1);
+            QCOMPARE(c->currentText(), QStringLiteral("--Wybierz z listy--"));
+        }
+        QCOMPARE(form.InfoLines(), QStringList{QStringLiteral("własny")});
+        QVERIFY(!Warn1);
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void closingChecksTypedSymbolDataAndScaleOnly()
+    {
+        FakeMessages messages;
+        TForm2 form;
+        form.show();
+        Type(form.f1, QStringLiteral("abc"));
+        Type(form.f2, QStringLiteral("7"));
+        Type(form.Scale, QStringLiteral("30"));
+        Type(form.f3, QStringLiteral("abc"));
+        form.Przycisk3Click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(Texts(messages.boxes), (QStringList{NotDigits, OutOfRange}));
+        QCOMPARE(form.f1->currentIndex(), -1);
+        QCOMPARE(form.f2->currentText(), QStringLiteral("07"));
+        QCOMPARE(form.Scale->currentIndex(), -1);
+
+        // f3 alone is not examined.
+        messages.boxes.clear();
+        form.show();
+        form.f1->setCurrentIndex(0);
+        form.Scale->setCurrentIndex(0);
+        form.Przycisk3Click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void escapeClosesFromEveryControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* name : {"Dane1", "dane2", "dane3", "Scale", "f1", "f2", "f3", "FontComboBox1", "bold1",
+                                 "dodatkowe"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void escapeClosesFromEveryControl()
+    {
+        QFETCH(QString, control);
+        FakeMessages messages;
+        TForm2 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* w = form.findChild<QWidget*>(control);
+        QVERIFY(w);
+        if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
+            w = c->lineEdit();
+        QTest::keyClicks(w, QStringLiteral("1")); // other keys pass on
+        QVERIFY(form.isVisible());
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        if (control == QLatin1String("dodatkowe"))
+            QCOMPARE(form.InfoLines().constFirst(), QStringLiteral("1  Układ zawiera dane o pierwiastkach"));
+    }
+
+    // The real error box comes up while the dialog runs modally; a click on
+    // its OK button must reach it.
+    void errorBoxOverTheRunningDialogCanBeDismissed()
+    {
+        TForm2 form;
+        Type(form.f1, QStringLiteral("abc"));
+        bool dismissedByClick = false;
+        QTimer::singleShot(100, &form, [&] {
+            QTimer::singleShot(100, [&] {
+                QMessageBox* box = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                        box = b;
+                if (!box)
+                    return;
+                QWidget* ok = box->button(QMessageBox::Ok);
+                QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, ok->mapTo(box, ok->rect().center()));
+                dismissedByClick = !box->isVisible();
+                if (!dismissedByClick)
+                    box->done(0); // blocked: let the test end
+            });
+            form.Przycisk3Click(); // the closing check shows the box
+        });
+        form.exec();
+        QVERIFY(dismissedByClick);
+    }
+
+    // With no printer installed, the real print dialog offers a PDF file.
+    void realPrintDialogPrintsToAFile()
+    {
+        FakeMessages messages;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("wall chart.pdf"));
+        QPrinter& printer = platform::Printers().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        TForm2 form;
+        Warn1 = false;
+        bool sawDialog = false;
+        QTimer::singleShot(200, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                sawDialog = true;
+                dialog->accept();
+            }
+        });
+        form.Przycisk1Click();
+        QVERIFY(sawDialog);
+        QVERIFY(messages.boxes.isEmpty());
+        const auto info = PdfInfo(pdf);
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QCOMPARE(printer.docName(), QStringLiteral("Zefirak"));
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
