@@ -122,16 +122,15 @@ void TForm1::SetStatus(const QString& text)
 
 void TForm1::ReadReg()
 {
-    // Until the settings store exists the defaults apply: the default skin
-    // and Polish names.
+    // The skin and the name language; the skin is the only one there is.
     loadskin(QStringLiteral("default"), colors::White);
     SetLatin(LatinNames);
 }
 
 void TForm1::WriteReg()
 {
-    // Of the settings only the colour scheme has its home yet: the skin's
-    // colour file. It is written whole or not at all.
+    // The colour scheme lives in the skin's colour file, written whole or
+    // not at all.
     if (!WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
                      ColorScheme.app_info, ColorScheme.but_transp))
         ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")

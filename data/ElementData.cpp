@@ -27,6 +27,8 @@
 
 namespace dane {
 
+// The rows are laid out by hand, each element a block of its own.
+// clang-format off
 const ElementRow ElementRows[111] = {
     { // 1 H
         .Symbol = "H", .Name = "Wodór", .Kind = "niemetal", .State = "gaz",
@@ -1250,6 +1252,7 @@ const ElementRow ElementRows[111] = {
         .LatinName = "Roentgenium", .PolishName = "Roentgen",
     },
 };
+// clang-format on
 
 const VersionRow DaneVersionRow = {
     .Version = "1.0b",
