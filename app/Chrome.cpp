@@ -5,11 +5,11 @@
 
 #include "app/Forms.h"
 #include "app/Look.h"
-#include "platform/Messages.h"
 #include "app/Pictures.h"
+#include "data/SettingsValues.h"
+#include "platform/Messages.h"
 #include "print/TForm2.h"
 #include "print/TForm3.h"
-#include "data/SettingsValues.h"
 #include "settings/TForm4.h"
 
 #include <QApplication>
@@ -69,20 +69,20 @@ void TForm1::CreateToolbar()
     toolbarFont.setBold(true);
     OriginalToolbarButton974 = FlatButton(this, "OriginalToolbarButton974", QStringLiteral("Wydruk Zefiraku"),
                                           QRect(8, 14, 185, 22), toolbarFont);
-    ToolbarButton971 = FlatButton(this, "ToolbarButton971", QStringLiteral("Wydruk Raportu"),
-                                  QRect(200, 14, 113, 22), toolbarFont);
+    ToolbarButton971 =
+        FlatButton(this, "ToolbarButton971", QStringLiteral("Wydruk Raportu"), QRect(200, 14, 113, 22), toolbarFont);
     ToolbarButton974 = FlatButton(this, "ToolbarButton974", QStringLiteral("Informacja i Ustawienia Programu"),
                                   QRect(320, 14, 193, 22), toolbarFont);
     ToolbarButton973 = FlatButton(this, "ToolbarButton973", QString(), QRect(726, 13, 25, 22), font());
     ToolbarButton973->setAccessibleName(QStringLiteral("Minimalizacja programu"));
     ToolbarButton972 = FlatButton(this, "ToolbarButton972", QString(), QRect(752, 13, 25, 22), font());
     ToolbarButton972->setAccessibleName(QStringLiteral("Wyjście z aplikacji"));
-    OriginalToolbarButton971 = FlatButton(this, "OriginalToolbarButton971", QStringLiteral("Kopiuj dane"),
-                                          QRect(632, 288, 137, 17), font());
+    OriginalToolbarButton971 =
+        FlatButton(this, "OriginalToolbarButton971", QStringLiteral("Kopiuj dane"), QRect(632, 288, 137, 17), font());
     OriginalToolbarButton972 = FlatButton(this, "OriginalToolbarButton972", QStringLiteral("Zapisz dane do pliku txt"),
                                           QRect(632, 308, 137, 17), font());
-    OriginalToolbarButton973 = FlatButton(this, "OriginalToolbarButton973", QStringLiteral("Wydrukuj dane"),
-                                          QRect(632, 328, 137, 17), font());
+    OriginalToolbarButton973 =
+        FlatButton(this, "OriginalToolbarButton973", QStringLiteral("Wydrukuj dane"), QRect(632, 328, 137, 17), font());
 
     connect(OriginalToolbarButton971, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton971Click);
     connect(OriginalToolbarButton972, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton972Click);
@@ -93,9 +93,9 @@ void TForm1::CreateToolbar()
     connect(ToolbarButton973, &QToolButton::clicked, this, &TForm1::ToolbarButton973Click);
     connect(ToolbarButton974, &QToolButton::clicked, this, &TForm1::ToolbarButton974Click);
 
-    for (QToolButton* button : {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973,
-                                OriginalToolbarButton974, ToolbarButton971, ToolbarButton972, ToolbarButton973,
-                                ToolbarButton974}) {
+    for (QToolButton* button :
+         {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973, OriginalToolbarButton974,
+          ToolbarButton971, ToolbarButton972, ToolbarButton973, ToolbarButton974}) {
         SetCaptionColour(button, colors::Black);
         button->installEventFilter(this);
     }
@@ -145,15 +145,9 @@ bool TForm1::ToolbarPointer(QObject* watched, QEvent::Type type)
     return true;
 }
 
-void TForm1::OriginalToolbarButton971Click()
-{
-    CopyElementData();
-}
+void TForm1::OriginalToolbarButton971Click() { CopyElementData(); }
 
-void TForm1::OriginalToolbarButton972Click()
-{
-    SaveElementData();
-}
+void TForm1::OriginalToolbarButton972Click() { SaveElementData(); }
 
 void TForm1::OriginalToolbarButton973Click()
 {
@@ -166,20 +160,11 @@ void TForm1::OriginalToolbarButton973Click()
     Form3->raise();
 }
 
-void TForm1::OriginalToolbarButton974Click()
-{
-    Form2->exec();
-}
+void TForm1::OriginalToolbarButton974Click() { Form2->exec(); }
 
-void TForm1::ToolbarButton971Click()
-{
-    Form3->exec();
-}
+void TForm1::ToolbarButton971Click() { Form3->exec(); }
 
-void TForm1::ToolbarButton974Click()
-{
-    Form4->exec();
-}
+void TForm1::ToolbarButton974Click() { Form4->exec(); }
 
 void TForm1::ToolbarButton973Click()
 {
@@ -189,10 +174,7 @@ void TForm1::ToolbarButton973Click()
             w->showMinimized();
 }
 
-void TForm1::ToolbarButton972Click()
-{
-    AskToQuit();
-}
+void TForm1::ToolbarButton972Click() { AskToQuit(); }
 
 void TForm1::AskToQuit()
 {

@@ -1,15 +1,15 @@
 // The data panel: a two-column grid with the selected element's values.
 #include "app/TForm1.h"
 
-#include "data/ElementTables.h"
 #include "app/ElementText.h"
 #include "app/Look.h"
+#include "data/ElementTables.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -60,9 +60,9 @@ void SetUpGrid(QTableView* grid)
 class FrozenCaptions final : public QObject {
 public:
     explicit FrozenCaptions(QTableWidget* grid)
-        : QObject(grid)
-        , grid(grid)
-        , captions(new QTableView(grid))
+        : QObject(grid),
+          grid(grid),
+          captions(new QTableView(grid))
     {
         captions->setModel(grid->model());
         SetUpGrid(captions);
@@ -156,10 +156,7 @@ void TForm1::DaneMouseMove(int, int y)
     Podglad->repaint(); // show it while the pointer is still moving
 }
 
-void TForm1::DaneEnter()
-{
-    Szukaj->setFocus();
-}
+void TForm1::DaneEnter() { Szukaj->setFocus(); }
 
 bool TForm1::DataPanelEvent(QObject* watched, QEvent* event)
 {

@@ -7,10 +7,10 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
 const QStringList PanelRowCaptions = {
-    QStringLiteral("Pierwiastek:"),   QStringLiteral("Stan skup.:"),    QStringLiteral("Liczba at.:"),
-    QStringLiteral("Masa at.[u]:"),   QStringLiteral("Char. tleku:"),   QStringLiteral("Elektrouj.[eV]:"),
-    QStringLiteral("Gęst.[g/cm3]:"),  QStringLiteral("Temp. topn.:"),   QStringLiteral("Temp. wrz.:"),
-    QStringLiteral("Liczba izot.:"),  QStringLiteral("R. odkrycia:"),   QStringLiteral("Promień at.:"),
+    QStringLiteral("Pierwiastek:"),   QStringLiteral("Stan skup.:"),  QStringLiteral("Liczba at.:"),
+    QStringLiteral("Masa at.[u]:"),   QStringLiteral("Char. tleku:"), QStringLiteral("Elektrouj.[eV]:"),
+    QStringLiteral("Gęst.[g/cm3]:"),  QStringLiteral("Temp. topn.:"), QStringLiteral("Temp. wrz.:"),
+    QStringLiteral("Liczba izot.:"),  QStringLiteral("R. odkrycia:"), QStringLiteral("Promień at.:"),
     QStringLiteral("Konf. elektr.:"),
 };
 
@@ -32,10 +32,9 @@ const QStringList PanelRowNames = {
 
 QString ShellText(const TPierwData& r)
 {
-    return QStringLiteral("K: ") + Q(r.ShellK) + QStringLiteral(" L: ") + Q(r.ShellL)
-        + QStringLiteral(" M: ") + Q(r.ShellM) + QStringLiteral(" N: ") + Q(r.ShellN)
-        + QStringLiteral(" O: ") + Q(r.ShellO) + QStringLiteral(" P: ") + Q(r.ShellP)
-        + QStringLiteral(" Q: ") + Q(r.ShellQ);
+    return QStringLiteral("K: ") + Q(r.ShellK) + QStringLiteral(" L: ") + Q(r.ShellL) + QStringLiteral(" M: ")
+           + Q(r.ShellM) + QStringLiteral(" N: ") + Q(r.ShellN) + QStringLiteral(" O: ") + Q(r.ShellO)
+           + QStringLiteral(" P: ") + Q(r.ShellP) + QStringLiteral(" Q: ") + Q(r.ShellQ);
 }
 
 QStringList PanelRowValues(const TPierwData& r)
@@ -60,8 +59,8 @@ QStringList PanelRowValues(const TPierwData& r)
 QString BuildElementText(const TPierwData& r, TextVariant variant)
 {
     const QString density = variant == TextVariant::Clipboard
-        ? QStringLiteral("Gęstość [g/cm sześcienny]: ") + Q(r.Density)
-        : QStringLiteral("Gęstość: [g/cm sześcienny]") + Q(r.Density);
+                                ? QStringLiteral("Gęstość [g/cm sześcienny]: ") + Q(r.Density)
+                                : QStringLiteral("Gęstość: [g/cm sześcienny]") + Q(r.Density);
     const QStringList lines = {
         QStringLiteral("***Dane Pierwiastka Chemicznego***"),
         QStringLiteral("Pierwiastek: ") + Q(r.Symbol) + QStringLiteral(" - ") + Q(r.Name),

@@ -2,8 +2,8 @@
 #include "app/TForm1.h"
 
 #include "app/Cp1250.h"
-#include "data/ElementTables.h"
 #include "app/ElementText.h"
+#include "data/ElementTables.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 
@@ -20,10 +20,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-void TForm1::CreateClipboard()
-{
-    Clipboard = QGuiApplication::clipboard();
-}
+void TForm1::CreateClipboard() { Clipboard = QGuiApplication::clipboard(); }
 
 void TForm1::CopyElementData()
 {

@@ -40,20 +40,11 @@ void CentreOnScreen(QWidget* window)
         window->move(screen->geometry().center() - window->rect().center());
 }
 
-QFont SansFont(int pixelHeight)
-{
-    return Face(QStringLiteral("Liberation Sans"), QFont::SansSerif, pixelHeight);
-}
+QFont SansFont(int pixelHeight) { return Face(QStringLiteral("Liberation Sans"), QFont::SansSerif, pixelHeight); }
 
-QFont SerifFont(int pixelHeight)
-{
-    return Face(QStringLiteral("Liberation Serif"), QFont::Serif, pixelHeight);
-}
+QFont SerifFont(int pixelHeight) { return Face(QStringLiteral("Liberation Serif"), QFont::Serif, pixelHeight); }
 
-QFont ArialFont(int pixelHeight)
-{
-    return Face(QStringLiteral("Arial"), QFont::SansSerif, pixelHeight);
-}
+QFont ArialFont(int pixelHeight) { return Face(QStringLiteral("Arial"), QFont::SansSerif, pixelHeight); }
 
 QFont ArialNarrowFont(const QFont& like)
 {

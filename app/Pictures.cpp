@@ -7,32 +7,25 @@ namespace {
 // The search icon: a sheet of paper with a folded corner, a shadow and short
 // rays. '.' olive background, 'k' black, 'w' white, 'g' grey, 'y' yellow.
 constexpr std::array<const char*, 16> SearchIconMap = {
-    "y.....y.....y...",
-    ".y....y....y....",
-    "....kkkkkk......",
-    "yy..kwwwwkk.....",
-    "....kwwwwkwk....",
-    "....kwwwwkkkk...",
-    "....kwwwwwwwkg..",
-    "yy..kwwwwwwwkg..",
-    "....kwwwwwwwkg..",
-    "....kwwwwwwwkg..",
-    "....kwwwwwwwkg..",
-    "yy..kwwwwwwwkg..",
-    "....kwwwwwwwkg..",
-    "....kkkkkkkkkg..",
-    ".....ggggggggg..",
-    "................",
+    "y.....y.....y...", ".y....y....y....", "....kkkkkk......", "yy..kwwwwkk.....",
+    "....kwwwwkwk....", "....kwwwwkkkk...", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..",
+    "....kwwwwwwwkg..", "....kwwwwwwwkg..", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..",
+    "....kwwwwwwwkg..", "....kkkkkkkkkg..", ".....ggggggggg..", "................",
 };
 
 QRgb SearchColour(char c, bool enabled)
 {
     switch (c) {
-    case 'k': return enabled ? qRgb(0, 0, 0) : qRgb(128, 128, 128);
-    case 'w': return enabled ? qRgb(255, 255, 255) : qRgb(224, 224, 224);
-    case 'g': return enabled ? qRgb(128, 128, 128) : qRgb(192, 192, 192);
-    case 'y': return enabled ? qRgb(255, 255, 0) : qRgb(160, 160, 160);
-    default: return qRgb(128, 128, 0); // olive, the transparent colour
+    case 'k':
+        return enabled ? qRgb(0, 0, 0) : qRgb(128, 128, 128);
+    case 'w':
+        return enabled ? qRgb(255, 255, 255) : qRgb(224, 224, 224);
+    case 'g':
+        return enabled ? qRgb(128, 128, 128) : qRgb(192, 192, 192);
+    case 'y':
+        return enabled ? qRgb(255, 255, 0) : qRgb(160, 160, 160);
+    default:
+        return qRgb(128, 128, 0); // olive, the transparent colour
     }
 }
 

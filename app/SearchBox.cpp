@@ -2,10 +2,10 @@
 // element; the arrow keys walk the table; Esc asks whether to quit.
 #include "app/TForm1.h"
 
-#include "data/ElementTables.h"
 #include "app/Look.h"
 #include "app/Pictures.h"
 #include "app/Search.h"
+#include "data/ElementTables.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,10 +41,7 @@ void TForm1::CreateSearchBox()
     connect(SzukajButton, &QToolButton::clicked, this, &TForm1::SzukajButtonClick);
 }
 
-void TForm1::HookSearchButton()
-{
-    SzukajButton->installEventFilter(this);
-}
+void TForm1::HookSearchButton() { SzukajButton->installEventFilter(this); }
 
 void TForm1::SzukajTextEdited(const QString& text)
 {
@@ -91,10 +88,10 @@ bool TForm1::SzukajKeyDown(QKeyEvent* event)
         } else {
             const TPierwData& e = ElementTable[SelectedElement - 1];
             const int key = event->key();
-            NavigateTo(key == Qt::Key_Left ? e.LeftNeighbour
+            NavigateTo(key == Qt::Key_Left    ? e.LeftNeighbour
                        : key == Qt::Key_Right ? e.RightNeighbour
-                       : key == Qt::Key_Up ? e.UpNeighbour
-                                           : e.DownNeighbour);
+                       : key == Qt::Key_Up    ? e.UpNeighbour
+                                              : e.DownNeighbour);
         }
         return false; // the box still moves its caret
     }
@@ -117,10 +114,7 @@ void TForm1::SzukajButtonMouseEnter()
     SetStatus(QStringLiteral("Kliknij na ten przycisk aby wyświetlić dane o szukanym przez ciebie pierwiastku"));
 }
 
-void TForm1::SzukajMouseMove()
-{
-    SetStatus(QString());
-}
+void TForm1::SzukajMouseMove() { SetStatus(QString()); }
 
 bool TForm1::SearchBoxEvent(QObject* watched, QEvent* event)
 {

@@ -1,13 +1,13 @@
 #include "app/TForm1.h"
 
-#include "data/ElementTables.h"
 #include "app/Look.h"
 #include "app/TTlo.h"
 #include "app/TableLoading.h"
-#include "widgets/ZfkButton.h"
-#include "platform/Messages.h"
+#include "data/ElementTables.h"
 #include "data/SettingsValues.h"
+#include "platform/Messages.h"
 #include "settings/Skin.h"
+#include "widgets/ZfkButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,15 +144,9 @@ void TForm1::loadskin(const QString& /*name*/, TColor /*transparent*/)
     LoadSkinOnto(*this, [this] { SetProgramInterface(); });
 }
 
-void TForm1::FormPaint(QPainter& painter)
-{
-    PaintSkinBackground(painter);
-}
+void TForm1::FormPaint(QPainter& painter) { PaintSkinBackground(painter); }
 
-void TForm1::RepaintWindow()
-{
-    repaint();
-}
+void TForm1::RepaintWindow() { repaint(); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {

@@ -91,8 +91,8 @@ public:
     void SetStatus(const QString& text);
 
     // Components, named as the window's design names them.
-    QLabel* Image1 = nullptr;  // the banner
-    QLabel* Podglad = nullptr; // the status line
+    QLabel* Image1 = nullptr;    // the banner
+    QLabel* Podglad = nullptr;   // the status line
     std::array<QLabel*, 18> a{}; // group numbers a1..a18
     std::array<QLabel*, 7> b{};  // period numbers b1..b7
     QLabel* lantanowce = nullptr;

@@ -22,10 +22,7 @@ QString ClockText(const QDateTime& now, const QString& shortDateFormat, const QS
     return date + QLatin1Char(' ') + QLocale::system().toString(now.time(), longTimeFormat);
 }
 
-QString UserShortDateFormat()
-{
-    return QLocale::system().dateFormat(QLocale::ShortFormat);
-}
+QString UserShortDateFormat() { return QLocale::system().dateFormat(QLocale::ShortFormat); }
 
 QString UserLongTimeFormat()
 {

@@ -1,12 +1,12 @@
 #include "app/TZfk_SplashForm.h"
 
-#include "builtin/codec/ExpandBuiltIn.h"
-#include "builtin/blocks/BuiltInBlocks.h"
 #include "app/Look.h"
+#include "builtin/blocks/BuiltInBlocks.h"
+#include "builtin/codec/ExpandBuiltIn.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QEventLoop>
+#include <QImage>
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
@@ -22,7 +22,11 @@ constexpr int kExposeWaitMs = 500;
 // Ends its loop when the window becomes exposed.
 class ExposeWatch : public QObject {
 public:
-    explicit ExposeWatch(QWindow* window) : window(window) { window->installEventFilter(this); }
+    explicit ExposeWatch(QWindow* window)
+        : window(window)
+    {
+        window->installEventFilter(this);
+    }
     ~ExposeWatch() override { window->removeEventFilter(this); }
     QEventLoop loop;
 
@@ -72,10 +76,9 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     Label2->setMinimumWidth(110);
     Label2->adjustSize();
 
-    Label1 = new QLabel(
-        QStringLiteral("Zefirak jest programem darmowym (freeware). Wolno go używać i "
-                       "rozpowszechniać bez opłat, w postaci niezmienionej."),
-        this);
+    Label1 = new QLabel(QStringLiteral("Zefirak jest programem darmowym (freeware). Wolno go używać i "
+                                       "rozpowszechniać bez opłat, w postaci niezmienionej."),
+                        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(24, 96, 296, 30);
     Label1->setWordWrap(true);
@@ -119,10 +122,7 @@ void TZfk_SplashForm::WaitUntilExposed()
     watch.loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-QPixmap TZfk_SplashForm::Banner() const
-{
-    return Image1->pixmap();
-}
+QPixmap TZfk_SplashForm::Banner() const { return Image1->pixmap(); }
 
 void TZfk_SplashForm::showEvent(QShowEvent* event)
 {

@@ -22,7 +22,7 @@ GridCell ElementCell(int z)
     const int row = z <= 86 ? 6 : 7;
     const int first = row == 6 ? 55 : 87;
     if (z <= first + 2)
-        return {z - first + 1, row};        // Cs Ba La / Fr Ra Ac
+        return {z - first + 1, row};             // Cs Ba La / Fr Ra Ac
     return {z - (row == 6 ? 72 : 104) + 4, row}; // Hf..Rn / Rf..Rg from column 4
 }
 

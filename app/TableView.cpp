@@ -3,12 +3,12 @@
 // keyboard navigation, the name language and the compact layout.
 #include "app/TForm1.h"
 
-#include "data/ElementTables.h"
+#include "app/Forms.h"
 #include "app/Look.h"
 #include "app/TableGeometry.h"
-#include "widgets/ZfkButton.h"
+#include "data/ElementTables.h"
 #include "settings/Skin.h"
-#include "app/Forms.h"
+#include "widgets/ZfkButton.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -27,14 +27,13 @@ namespace {
 // UuuClick and UuuMouseEnter) differ only in the atomic number they pass on,
 // so they are ElementClick(z) and ElementMouseEnter(z).
 const char* const ComponentNames[ElementCount] = {
-    "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",   "F",   "Ne", "Na", "Mg", "Al", "Si", "P",
-    "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",   "Cr",  "Mn", "Fe", "Co", "Ni", "Cu", "Zn",
-    "Ga", "Ge", "Ars", "Se", "Br", "Kr", "Rb", "Sr", "Y",   "Zr", "Nb", "Mo", "Tc", "Ru", "Rh",
-    "Pd", "Ag", "Cd", "Ind", "Sn", "Sb", "Te", "I",  "Xe",  "Cs", "Ba", "La", "Ce", "Pr", "Nd",
-    "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er",  "Tm",  "Yb", "Lu", "Hf", "Ta", "W",  "Re",
-    "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi",  "Po",  "At", "Rn", "Fr", "Ra", "Ac", "Th",
-    "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf",  "Es",  "Fm", "Md", "No", "Lr", "Rf", "Db",
-    "Sg", "Bh", "Hs", "Mt", "Uun", "Uuu",
+    "H",   "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",  "P",   "S",
+    "Cl",  "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn",  "Ga",  "Ge",
+    "Ars", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd",  "Ag",  "Cd",
+    "Ind", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr", "Nd", "Pm", "Sm",  "Eu",  "Gd",
+    "Tb",  "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",  "Re", "Os", "Ir", "Pt",  "Au",  "Hg",
+    "Tl",  "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac", "Th", "Pa", "U",  "Np", "Pu",  "Am",  "Cm",
+    "Bk",  "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf", "Db", "Sg", "Bh", "Hs", "Mt", "Uun", "Uuu",
 };
 
 // The design's colour of each element's button follows its class.
@@ -59,8 +58,8 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
     return label;
 }
 
-QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
-                    TColor background, TColor colour, const QFont& font)
+QLabel* LegendLabel(QWidget* parent, const char* name, const QString& text, int x, int y, TColor background,
+                    TColor colour, const QFont& font)
 {
     QLabel* label = Caption(parent, name, text, x, y, colour);
     label->setFont(font);
@@ -146,15 +145,9 @@ void TForm1::InitElementButtons()
     SetToolbarPictures(false, false);
 }
 
-void TForm1::ElementClick(int z)
-{
-    ShowElementData(z);
-}
+void TForm1::ElementClick(int z) { ShowElementData(z); }
 
-void TForm1::ElementMouseEnter(int z)
-{
-    ShowElementStatus(z);
-}
+void TForm1::ElementMouseEnter(int z) { ShowElementStatus(z); }
 
 void TForm1::ShowElementStatus(int z)
 {
@@ -164,15 +157,9 @@ void TForm1::ShowElementStatus(int z)
               + GroupPeriodText(p.x(), p.y()));
 }
 
-void TForm1::HMouseExit(QObject*)
-{
-    SetStatus(QString());
-}
+void TForm1::HMouseExit(QObject*) { SetStatus(QString()); }
 
-void TForm1::RClick(QObject*)
-{
-    ClearSelection();
-}
+void TForm1::RClick(QObject*) { ClearSelection(); }
 
 void TForm1::ClearSelection()
 {
@@ -249,15 +236,9 @@ void TForm1::ChangeResource(int flag)
     repaint();
 }
 
-void TForm1::eMove()
-{
-    SetStatus(QStringLiteral("Kliknij aby wyświetlić informacje o programie"));
-}
+void TForm1::eMove() { SetStatus(QStringLiteral("Kliknij aby wyświetlić informacje o programie")); }
 
-void TForm1::Image1Click()
-{
-    ToolbarButton974Click();
-}
+void TForm1::Image1Click() { ToolbarButton974Click(); }
 
 bool TForm1::BannerEvent(QObject* watched, QEvent* event)
 {

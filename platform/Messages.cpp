@@ -41,7 +41,7 @@ void ShowNotice(const QString& text, NoticeKind kind)
 
 bool AskYesNo(const QString& text)
 {
-    const int result = platform::Messages().ShowApplicationModal(
-        text + QLatin1Char('?'), QStringLiteral("Pytanie"), mb::YesNo | mb::IconQuestion);
+    const int result = platform::Messages().ShowApplicationModal(text + QLatin1Char('?'), QStringLiteral("Pytanie"),
+                                                                 mb::YesNo | mb::IconQuestion);
     return result == mb::ResultYes;
 }

@@ -27,14 +27,8 @@ PrinterService& Printers() { return *currentPrinters; }
 
 void SetMessages(MessageService* service) { currentMessages = service ? service : &realMessages; }
 void SetPaths(PathService* service) { currentPaths = service ? service : &realPaths; }
-void SetFileDialogs(FileDialogService* service)
-{
-    currentFileDialogs = service ? service : &realFileDialogs;
-}
+void SetFileDialogs(FileDialogService* service) { currentFileDialogs = service ? service : &realFileDialogs; }
 void SetClock(ClockService* service) { currentClock = service ? service : &realClock; }
-void SetPrinters(PrinterService* service)
-{
-    currentPrinters = service ? service : &realPrinters;
-}
+void SetPrinters(PrinterService* service) { currentPrinters = service ? service : &realPrinters; }
 
 } // namespace platform

@@ -15,11 +15,16 @@ namespace {
 QMessageBox::Icon IconFor(int flags)
 {
     switch (flags & mb::IconMask) {
-    case mb::IconStop: return QMessageBox::Critical;
-    case mb::IconQuestion: return QMessageBox::Question;
-    case mb::IconExclamation: return QMessageBox::Warning;
-    case mb::IconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case mb::IconStop:
+        return QMessageBox::Critical;
+    case mb::IconQuestion:
+        return QMessageBox::Question;
+    case mb::IconExclamation:
+        return QMessageBox::Warning;
+    case mb::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -50,10 +55,14 @@ void Prepare(QMessageBox& box, const QString& text, const QString& caption, int 
 int ResultCode(int button)
 {
     switch (button) {
-    case QMessageBox::Yes: return mb::ResultYes;
-    case QMessageBox::No: return mb::ResultNo;
-    case QMessageBox::Ok: return mb::ResultOk;
-    default: return 0;
+    case QMessageBox::Yes:
+        return mb::ResultYes;
+    case QMessageBox::No:
+        return mb::ResultNo;
+    case QMessageBox::Ok:
+        return mb::ResultOk;
+    default:
+        return 0;
     }
 }
 
@@ -88,21 +97,16 @@ int QtMessageService::ShowApplicationModal(const QString& text, const QString& c
     return ResultCode(button);
 }
 
-QString QtPathService::ProgramFolder() const
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString QtPathService::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
 
-QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& title,
-                                             const QString& fileName, const QString& filter,
-                                             const QString& defaultSuffix)
+QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
+                                             const QString& filter, const QString& defaultSuffix)
 {
     // "Description|*.ext" is the program's filter form; the toolkit wants
     // "Description (*.ext)".
     const QStringList parts = filter.split(QLatin1Char('|'));
-    const QString nameFilter = parts.size() == 2
-        ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')')
-        : filter;
+    const QString nameFilter =
+        parts.size() == 2 ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')') : filter;
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -115,10 +119,7 @@ QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& tit
     return dialog.selectedFiles().constFirst();
 }
 
-QDateTime QtClockService::Now() const
-{
-    return QDateTime::currentDateTime();
-}
+QDateTime QtClockService::Now() const { return QDateTime::currentDateTime(); }
 
 QPrinter& QtPrinterService::Printer()
 {

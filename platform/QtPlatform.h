@@ -16,8 +16,8 @@ public:
 
 class QtFileDialogService final : public FileDialogService {
 public:
-    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
-                            const QString& filter, const QString& defaultSuffix) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter,
+                            const QString& defaultSuffix) override;
 };
 
 class QtClockService final : public ClockService {

@@ -6,16 +6,19 @@
 #include <utility>
 
 PrinterTextDevice::PrinterTextDevice(const TextMetrics& metrics, int pageWidth, int pageHeight)
-    : metrics_(&metrics), pageWidth_(pageWidth), pageHeight_(pageHeight)
-{
-}
+    : metrics_(&metrics),
+      pageWidth_(pageWidth),
+      pageHeight_(pageHeight)
+{}
 
 void PrinterTextDevice::Write(const QString& text)
 {
     QString pending;
     for (QChar ch : text) {
         switch (ch.unicode()) {
-        case '\r': Put(std::exchange(pending, QString())); break;
+        case '\r':
+            Put(std::exchange(pending, QString()));
+            break;
         case '\n':
             Put(std::exchange(pending, QString()));
             EndLine();
@@ -28,16 +31,14 @@ void PrinterTextDevice::Write(const QString& text)
             Put(std::exchange(pending, QString()));
             Tab();
             break;
-        default: pending += ch;
+        default:
+            pending += ch;
         }
     }
     Put(pending);
 }
 
-std::vector<TextRun> PrinterTextDevice::TakeRuns()
-{
-    return std::exchange(runs_, {});
-}
+std::vector<TextRun> PrinterTextDevice::TakeRuns() { return std::exchange(runs_, {}); }
 
 // Text at the current position; what does not fit before the right edge of
 // the page goes on the next line, broken between characters.
@@ -118,10 +119,11 @@ void PrinterTextDevice::Tab()
 }
 
 PainterTextOutput::PainterTextOutput(QPainter& painter, std::function<bool()> newPage)
-    : painter_(painter), newPage_(std::move(newPage)), metrics_(painter.fontMetrics()),
+    : painter_(painter),
+      newPage_(std::move(newPage)),
+      metrics_(painter.fontMetrics()),
       device_(metrics_, painter.device()->width(), painter.device()->height())
-{
-}
+{}
 
 void PainterTextOutput::SetFont(const QFont& font)
 {

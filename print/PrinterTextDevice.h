@@ -73,7 +73,9 @@ private:
 // The metrics of a real font on a real device.
 class QtTextMetrics : public TextMetrics {
 public:
-    explicit QtTextMetrics(const QFontMetrics& fm) : fm_(fm) { }
+    explicit QtTextMetrics(const QFontMetrics& fm)
+        : fm_(fm)
+    {}
     int Height() const override { return fm_.height(); }
     int AverageCharWidth() const override { return fm_.averageCharWidth(); }
     int Width(const QString& text) const override { return fm_.horizontalAdvance(text); }

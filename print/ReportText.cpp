@@ -4,10 +4,7 @@
 
 namespace {
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 const QString CrLf = QStringLiteral("\r\n");
 

@@ -25,14 +25,13 @@
 
 #include <array>
 
-const QString PrintSettingsQuestion = QStringLiteral(
-    "Ponieważ na różnych modelach drukarek ustawienia wydruku\r\n"
-    "są często różne od domyślnych, zalecane jest dokonywanie\r\n"
-    "wydruków testowych i manipulowanie ustawieniami\r\n"
-    "wydruku(skala dokumentu) aż do momentu odpowiedniego\r\n"
-    "ustawienia wszystkich parametrów.\r\n"
-    "\r\n"
-    "Czy dokonałeś właściwych ustawień");
+const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych modelach drukarek ustawienia wydruku\r\n"
+                                                     "są często różne od domyślnych, zalecane jest dokonywanie\r\n"
+                                                     "wydruków testowych i manipulowanie ustawieniami\r\n"
+                                                     "wydruku(skala dokumentu) aż do momentu odpowiedniego\r\n"
+                                                     "ustawienia wszystkich parametrów.\r\n"
+                                                     "\r\n"
+                                                     "Czy dokonałeś właściwych ustawień");
 
 namespace {
 
@@ -43,38 +42,17 @@ const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 // outline going in and a printed one coming out. '.' background, 'k' black,
 // 'w' white, 'n' navy, 's' silver, 'g' grey, 'l' lime.
 constexpr std::array<const char*, 32> PrinterIconMap = {
-    "................................",
-    "........kkkkkkkkkkkkkkkk........",
-    "........kwwwwwwwwwwwwwwk........",
-    "........kwnwwwwwwwwwwnwk........",
-    "........kwnnwwwwwwnnnnwk........",
-    "........kwnnwwwwwwnnnnwk........",
-    "........kwnnnnnnnnnnnnwk........",
-    "........kwnnnnnnnnnnnnwk........",
-    "........kwwwwwwwwwwwwwwk........",
-    "........kwwwnnnnnnnnwwwk........",
-    "........kwwwwwwwwwwwwwwk........",
-    "....kkkkkkkkkkkkkkkkkkkkkkkk....",
-    "...kwwwwwwwwwwwwwwwwwwwwwwwsk...",
-    "..kwsssssssssssssssssssssssssk..",
-    "..kwsssssssssssssssssssssssssk..",
-    "..kwssssssssssssssssssssslsgsk..",
-    "..kwsssssssssssssssssssssssgsk..",
-    "..kwsssssssssssssssssssssssssk..",
-    "..kwssgggggggggggggggggggggssk..",
-    "..kwsgkkkkkkkkkkkkkkkkkkkkkwsk..",
-    "..kwssssssssssssssssssssssssgk..",
-    "..kgggggggggggggggggggggggggggk.",
-    "..kkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
-    "......kwwwwwwwwwwwwwwwwwk.......",
-    ".....kwwnnwwwwwwwwwwnnnwk.......",
-    ".....kwwnnnnnnnnnnnnnnnwk.......",
-    "....kwwwwwwwwwwwwwwwwwwk........",
-    "....kwwwnnnnnnnnnnnnwwwk........",
-    "...kwwwwwwwwwwwwwwwwwwk.........",
-    "...kkkkkkkkkkkkkkkkkkkk.........",
-    "................................",
-    "................................",
+    "................................", "........kkkkkkkkkkkkkkkk........", "........kwwwwwwwwwwwwwwk........",
+    "........kwnwwwwwwwwwwnwk........", "........kwnnwwwwwwnnnnwk........", "........kwnnwwwwwwnnnnwk........",
+    "........kwnnnnnnnnnnnnwk........", "........kwnnnnnnnnnnnnwk........", "........kwwwwwwwwwwwwwwk........",
+    "........kwwwnnnnnnnnwwwk........", "........kwwwwwwwwwwwwwwk........", "....kkkkkkkkkkkkkkkkkkkkkkkk....",
+    "...kwwwwwwwwwwwwwwwwwwwwwwwsk...", "..kwsssssssssssssssssssssssssk..", "..kwsssssssssssssssssssssssssk..",
+    "..kwssssssssssssssssssssslsgsk..", "..kwsssssssssssssssssssssssgsk..", "..kwsssssssssssssssssssssssssk..",
+    "..kwssgggggggggggggggggggggssk..", "..kwsgkkkkkkkkkkkkkkkkkkkkkwsk..", "..kwssssssssssssssssssssssssgk..",
+    "..kgggggggggggggggggggggggggggk.", "..kkkkkkkkkkkkkkkkkkkkkkkkkkkkk.", "......kwwwwwwwwwwwwwwwwwk.......",
+    ".....kwwnnwwwwwwwwwwnnnwk.......", ".....kwwnnnnnnnnnnnnnnnwk.......", "....kwwwwwwwwwwwwwwwwwwk........",
+    "....kwwwnnnnnnnnnnnnwwwk........", "...kwwwwwwwwwwwwwwwwwwk.........", "...kkkkkkkkkkkkkkkkkkkk.........",
+    "................................", "................................",
 };
 
 QImage PrinterIcon()
@@ -84,13 +62,27 @@ QImage PrinterIcon()
         for (int x = 0; x < 32; ++x) {
             QRgb c;
             switch (PrinterIconMap[y][x]) {
-            case 'k': c = qRgb(0, 0, 0); break;
-            case 'w': c = qRgb(255, 255, 255); break;
-            case 'n': c = qRgb(0, 0, 128); break;
-            case 's': c = qRgb(192, 192, 192); break;
-            case 'g': c = qRgb(128, 128, 128); break;
-            case 'l': c = qRgb(0, 255, 0); break;
-            default: c = qRgba(0, 0, 0, 0); break;
+            case 'k':
+                c = qRgb(0, 0, 0);
+                break;
+            case 'w':
+                c = qRgb(255, 255, 255);
+                break;
+            case 'n':
+                c = qRgb(0, 0, 128);
+                break;
+            case 's':
+                c = qRgb(192, 192, 192);
+                break;
+            case 'g':
+                c = qRgb(128, 128, 128);
+                break;
+            case 'l':
+                c = qRgb(0, 255, 0);
+                break;
+            default:
+                c = qRgba(0, 0, 0, 0);
+                break;
             }
             img.setPixel(x, y, c);
         }
@@ -113,8 +105,8 @@ QFont DialogFont(const QString& family)
 class TPreviewBox final : public QWidget {
 public:
     TPreviewBox(QWidget* parent, const QImage& picture)
-        : QWidget(parent)
-        , m_picture(picture)
+        : QWidget(parent),
+          m_picture(picture)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -160,7 +152,7 @@ QString PrintFailure(const QPrinter& printer)
     const QString lead = QStringLiteral("Nie udało się wydrukować układu: ");
     if (printer.outputFormat() != QPrinter::PdfFormat)
         return lead + QStringLiteral("drukarka \"") + printer.printerName()
-            + QStringLiteral("\" nie przyjęła zadania wydruku.");
+               + QStringLiteral("\" nie przyjęła zadania wydruku.");
     const QString path = printer.outputFileName();
     if (path.isEmpty())
         return lead + QStringLiteral("nie podano nazwy pliku.");
@@ -357,7 +349,8 @@ void TForm2::CreateControls()
         b->OnClick = [this, click](QObject*) { (this->*click)(); };
         return b;
     };
-    Przycisk5 = button("Przycisk5", QStringLiteral("Ustawienia drukarki"), {230, 312, 104, 21}, &TForm2::Przycisk5Click);
+    Przycisk5 =
+        button("Przycisk5", QStringLiteral("Ustawienia drukarki"), {230, 312, 104, 21}, &TForm2::Przycisk5Click);
     Przycisk4 = button("Przycisk4", QStringLiteral("Wydruk testowy"), {230, 336, 105, 21}, &TForm2::Przycisk4Click);
     Przycisk1 = button("Przycisk1", QStringLiteral("Wydrukuj układ"), {230, 360, 105, 21}, &TForm2::Przycisk1Click);
     Przycisk2 = button("Przycisk2", QStringLiteral("Domyślne paramtery"), {230, 384, 105, 21}, &TForm2::Przycisk2Click);
@@ -440,10 +433,7 @@ QStringList TForm2::InfoLines() const
     return lines;
 }
 
-void TForm2::SetInfoLines(const QStringList& lines)
-{
-    dodatkowe->setPlainText(lines.join(QLatin1Char('\n')));
-}
+void TForm2::SetInfoLines(const QStringList& lines) { dodatkowe->setPlainText(lines.join(QLatin1Char('\n'))); }
 
 ChartInputs TForm2::ChartInputsFromControls()
 {
@@ -478,15 +468,9 @@ void TForm2::CloseClick()
     emit PreviewDrawn();
 }
 
-void TForm2::Przycisk1Click()
-{
-    PrintChart(cmFull);
-}
+void TForm2::Przycisk1Click() { PrintChart(cmFull); }
 
-void TForm2::Przycisk4Click()
-{
-    PrintChart(cmTest);
-}
+void TForm2::Przycisk4Click() { PrintChart(cmTest); }
 
 bool TForm2::CheckUnselectedSizes()
 {
@@ -542,10 +526,7 @@ void TForm2::PrintChart(ChartMode mode)
         printer.setDocName(QStringLiteral("Zefirak"));
 }
 
-void TForm2::Przycisk5Click()
-{
-    platform::Printers().ExecPageSetupDialog(this);
-}
+void TForm2::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); }
 
 void TForm2::Przycisk2Click()
 {
@@ -560,10 +541,7 @@ void TForm2::Przycisk2Click()
     CloseClick();
 }
 
-void TForm2::Przycisk3Click()
-{
-    close();
-}
+void TForm2::Przycisk3Click() { close(); }
 
 bool TForm2::FormKeyPress(int key)
 {

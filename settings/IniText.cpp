@@ -121,8 +121,7 @@ std::string_view IniText::SectionName(size_t i) const
 bool IniText::IsKeyLine(size_t i) const
 {
     const std::string_view t = Trim(Body(i));
-    return !t.empty() && t.front() != ';' && t.front() != '#' && t.find('=') != std::string_view::npos &&
-           !IsSection(i);
+    return !t.empty() && t.front() != ';' && t.front() != '#' && t.find('=') != std::string_view::npos && !IsSection(i);
 }
 
 std::optional<size_t> IniText::FindSection(std::string_view section) const

@@ -2,10 +2,7 @@
 
 namespace {
 
-uint32_t U32(const uint8_t* p)
-{
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
+uint32_t U32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
 int32_t I32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
 
@@ -46,8 +43,8 @@ RegionError ParseRegionFile(std::span<const uint8_t> file, std::vector<RegionRec
     for (uint32_t i = 0; i < count; ++i) {
         const uint8_t* r = data + 32 + 16 * i;
         const RegionRect rect{I32(r), I32(r + 4), I32(r + 8), I32(r + 12)};
-        if (!InRange(rect.left) || !InRange(rect.top) || !InRange(rect.right) || !InRange(rect.bottom) ||
-            rect.left >= rect.right || rect.top >= rect.bottom)
+        if (!InRange(rect.left) || !InRange(rect.top) || !InRange(rect.right) || !InRange(rect.bottom)
+            || rect.left >= rect.right || rect.top >= rect.bottom)
             return RegionError::BadRectangle;
         out.push_back(rect);
     }

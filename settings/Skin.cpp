@@ -61,8 +61,8 @@ QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder
 QString RefreshSkinFolder()
 {
     cachedProgramFolder = platform::Paths().ProgramFolder();
-    cachedSkinFolder = ChooseSkinFolder(
-        cachedProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    cachedSkinFolder =
+        ChooseSkinFolder(cachedProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     cached = true;
     return cachedSkinFolder;
 }
@@ -85,8 +85,8 @@ TColorScheme ReadColors(const QString& /*name*/)
     return ColorsFromIni(std::string_view(text.constData(), static_cast<size_t>(text.size())));
 }
 
-bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons,
-                 TColor app_legend, TColor app_info, bool but_transp)
+bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
+                 bool but_transp)
 {
     const QString path = SkinFilePath(skinfile::Colors);
     QByteArray existing;
@@ -98,9 +98,8 @@ bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons
         existing = file.readAll();
         file.close();
     }
-    const std::string text = ColorsIntoIni(
-        std::string_view(existing.constData(), static_cast<size_t>(existing.size())),
-        TColorScheme{transparent, app_buttons, app_legend, app_info, but_transp});
+    const std::string text = ColorsIntoIni(std::string_view(existing.constData(), static_cast<size_t>(existing.size())),
+                                           TColorScheme{transparent, app_buttons, app_legend, app_info, but_transp});
     return WriteWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 

@@ -65,8 +65,8 @@ TColorScheme ReadColors(const QString& name);
 // else in the file. The file is replaced atomically: a crash or a full disk
 // leaves the old file. False when it could not be written (the caller
 // decides what the user is told). The name is not used.
-bool WriteColors(const QString& name, TColor transparent, TColor app_buttons,
-                 TColor app_legend, TColor app_info, bool but_transp);
+bool WriteColors(const QString& name, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
+                 bool but_transp);
 
 // Writes the built-in "default.bmp" and "zfkmain.rgn" into the skin folder
 // (each replaced atomically) and resets the four colours of ColorScheme

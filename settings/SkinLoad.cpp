@@ -53,9 +53,8 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
     QDir::setCurrent(folder);
 
     bool written = true;
-    if (!QFileInfo::exists(dir.filePath(skinfile::Colors)) ||
-        !QFileInfo::exists(dir.filePath(skinfile::Outline)) ||
-        !QFileInfo::exists(dir.filePath(skinfile::Background))) {
+    if (!QFileInfo::exists(dir.filePath(skinfile::Colors)) || !QFileInfo::exists(dir.filePath(skinfile::Outline))
+        || !QFileInfo::exists(dir.filePath(skinfile::Background))) {
         written = WriteDefaultSkinTo(folder);
         if (!written)
             ShowNotice(QStringLiteral("Nie można zapisać plików skórki „%1” i „%2” w folderze:\r\n%3")

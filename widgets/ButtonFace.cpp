@@ -16,8 +16,7 @@ class TButtonAccessible : public QAccessibleWidget {
 public:
     explicit TButtonAccessible(TZfkButtonFace* button)
         : QAccessibleWidget(button, QAccessible::Button)
-    {
-    }
+    {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -87,10 +86,10 @@ QFont WithStyles(QFont font, TFontStyles styles)
 }
 
 TZfkButtonFace::TZfkButtonFace(QWidget* parent, const QString& about)
-    : QWidget(parent)
-    , m_aboutText(about)
-    , m_about(about)
-    , m_font(QGuiApplication::font())
+    : QWidget(parent),
+      m_aboutText(about),
+      m_about(about),
+      m_font(QGuiApplication::font())
 {
     m_font.setFamily(QStringLiteral("Arial"));
     m_font.setStyleHint(QFont::SansSerif);
@@ -167,10 +166,7 @@ void TZfkButtonFace::SetShowHint(bool value)
     m_parentShowHint = false;
 }
 
-QColor TZfkButtonFace::ToColor(TColor color) const
-{
-    return ToQColor(color, palette());
-}
+QColor TZfkButtonFace::ToColor(TColor color) const { return ToQColor(color, palette()); }
 
 void TZfkButtonFace::SetText(const QString& text)
 {
@@ -205,10 +201,7 @@ bool TZfkButtonFace::IsOver(QPoint p) const
     return p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height();
 }
 
-void TZfkButtonFace::PaintFill(QPainter& painter, TColor fill) const
-{
-    painter.fillRect(rect(), ToColor(fill));
-}
+void TZfkButtonFace::PaintFill(QPainter& painter, TColor fill) const { painter.fillRect(rect(), ToColor(fill)); }
 
 int TZfkButtonFace::PaintCaption(QPainter& painter, const QFont& font, TColor textColor, TColor fill) const
 {
@@ -235,8 +228,7 @@ int TZfkButtonFace::PaintCaption(QPainter& painter, const QFont& font, TColor te
     return tw;
 }
 
-void TZfkButtonFace::PaintFrame(QPainter& painter, int l, int t, int r, int b, TColor topLeft,
-                                TColor bottomRight) const
+void TZfkButtonFace::PaintFrame(QPainter& painter, int l, int t, int r, int b, TColor topLeft, TColor bottomRight) const
 {
     const QColor tl = ToColor(topLeft);
     const QColor br = ToColor(bottomRight);
@@ -268,15 +260,9 @@ void TZfkButtonFace::PaintPicture(QPainter& painter, int captionWidth) const
     painter.drawImage(QPoint(left, top), m_keyed, QRect(0, 0, pw, ph));
 }
 
-void TZfkButtonFace::enterEvent(QEnterEvent*)
-{
-    SetPointerInside(true);
-}
+void TZfkButtonFace::enterEvent(QEnterEvent*) { SetPointerInside(true); }
 
-void TZfkButtonFace::leaveEvent(QEvent*)
-{
-    SetPointerInside(false);
-}
+void TZfkButtonFace::leaveEvent(QEvent*) { SetPointerInside(false); }
 
 void TZfkButtonFace::mouseMoveEvent(QMouseEvent* event)
 {

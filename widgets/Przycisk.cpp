@@ -5,8 +5,7 @@
 
 TPrzycisk::TPrzycisk(QWidget* parent)
     : TZfkButtonFace(parent, QStringLiteral("TPrzycisk - przycisk okien dialogowych programu Zefirak"))
-{
-}
+{}
 
 void TPrzycisk::paintEvent(QPaintEvent*)
 {

@@ -9,8 +9,7 @@ TZfkButton97* CurrentButton = nullptr;
 
 TZfkButton97::TZfkButton97(QWidget* parent)
     : TZfkButtonFace(parent, QStringLiteral("TZfkButton97 - przycisk pierwiastka programu Zefirak"))
-{
-}
+{}
 
 TZfkButton97::~TZfkButton97()
 {

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t kDicSize = 8192;  // dictionary and piece size
+constexpr uint32_t kDicSize = 8192; // dictionary and piece size
 constexpr uint32_t kDicMask = kDicSize - 1;
 using namespace lh5format;
 
@@ -22,14 +22,19 @@ constexpr uint8_t kInitialFill = 0x20;
 // forever, so a stream may omit its trailing zero bytes.
 class BitReader {
 public:
-    explicit BitReader(std::span<const uint8_t> in) : p_(in.data()), end_(in.data() + in.size()) {}
+    explicit BitReader(std::span<const uint8_t> in)
+        : p_(in.data()),
+          end_(in.data() + in.size())
+    {}
 
     // Afterwards at least 56 bits are buffered.
-    void Refill() {
+    void Refill()
+    {
         if (end_ - p_ >= 8) {
             uint64_t v;
             std::memcpy(&v, p_, 8);
-            if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+            if constexpr (std::endian::native == std::endian::little)
+                v = __builtin_bswap64(v);
             // Bits past the whole bytes taken are the stream's next bits, so
             // or-ing them in again on the next refill changes nothing.
             buf_ |= v >> count_;
@@ -47,13 +52,16 @@ public:
         }
     }
     uint32_t Peek16() const { return static_cast<uint32_t>(buf_ >> 48); }
-    void Skip(int n) {
+    void Skip(int n)
+    {
         buf_ <<= n;
         count_ -= n;
     }
     // n <= 16 and at least n bits buffered.
-    uint32_t Get(int n) {
-        if (n == 0) return 0;
+    uint32_t Get(int n)
+    {
+        if (n == 0)
+            return 0;
         const uint32_t v = static_cast<uint32_t>(buf_ >> (64 - n));
         Skip(n);
         return v;
@@ -75,15 +83,19 @@ public:
     static constexpr uint32_t kLink = 0x80000000u;
 
     HuffTable(int bits, int maxSymbols)
-        : bits_(bits), e_((1u << bits) + static_cast<size_t>(maxSymbols) * (1u << (16 - bits))) {}
+        : bits_(bits),
+          e_((1u << bits) + static_cast<size_t>(maxSymbols) * (1u << (16 - bits)))
+    {}
 
     // Every pattern decodes to `symbol` without consuming bits.
     void MakeSingle(int symbol) { std::fill_n(e_.begin(), 1u << bits_, static_cast<uint32_t>(symbol)); }
 
-    Lh5Status Build(const uint8_t* len, int n) {
+    Lh5Status Build(const uint8_t* len, int n)
+    {
         std::array<uint32_t, kMaxCodeLen + 1> count{};
         for (int i = 0; i < n; ++i) {
-            if (len[i] > kMaxCodeLen) return Lh5Status::BadTable;
+            if (len[i] > kMaxCodeLen)
+                return Lh5Status::BadTable;
             count[len[i]]++;
         }
         // Kraft sum in units of 2^-16: a complete code sums to exactly 1.
@@ -91,8 +103,10 @@ public:
         // only check the sum modulo 2^16 would accept some over-subscribed
         // sets and then index past their tables.
         uint32_t sum = 0;
-        for (int l = 1; l <= kMaxCodeLen; ++l) sum += count[l] << (kMaxCodeLen - l);
-        if (sum != (1u << kMaxCodeLen)) return Lh5Status::IncompleteCode;
+        for (int l = 1; l <= kMaxCodeLen; ++l)
+            sum += count[l] << (kMaxCodeLen - l);
+        if (sum != (1u << kMaxCodeLen))
+            return Lh5Status::IncompleteCode;
 
         std::array<uint32_t, kMaxCodeLen + 2> next{};
         uint32_t code = 0;
@@ -108,7 +122,8 @@ public:
         std::fill_n(e_.begin(), primary, 0u);
         for (int s = 0; s < n; ++s) {
             const int l = len[s];
-            if (l == 0) continue;
+            if (l == 0)
+                continue;
             const uint32_t c = next[l]++;
             const uint32_t entry = static_cast<uint32_t>(s) | static_cast<uint32_t>(l) << 16;
             if (l <= bits_) {
@@ -128,10 +143,12 @@ public:
         return Lh5Status::Ok;
     }
 
-    uint32_t Decode(BitReader& br) const {
+    uint32_t Decode(BitReader& br) const
+    {
         const uint32_t w = br.Peek16();
         uint32_t e = e_[w >> (16 - bits_)];
-        if (e & kLink) e = e_[(e & 0xFFFFu) + (w & ((1u << (16 - bits_)) - 1))];
+        if (e & kLink)
+            e = e_[(e & 0xFFFFu) + (w & ((1u << (16 - bits_)) - 1))];
         br.Skip(static_cast<int>((e >> 16) & 31));
         return e & 0xFFFFu;
     }
@@ -141,18 +158,24 @@ private:
     std::vector<uint32_t> e_;
 };
 
-}  // namespace
+} // namespace
 
 namespace {
 
 class Lh5Decoder {
 public:
     explicit Lh5Decoder(std::span<const uint8_t> stream)
-        : br_(stream), tTable_(8, kNT), pTable_(8, kNP), cTable_(12, kNC), ring_(new uint8_t[kDicSize]) {
+        : br_(stream),
+          tTable_(8, kNT),
+          pTable_(8, kNP),
+          cTable_(12, kNC),
+          ring_(new uint8_t[kDicSize])
+    {
         std::memset(ring_.get(), kInitialFill, kDicSize);
     }
 
-    Lh5Status Run(uint32_t size, const ExpandSink& sink) {
+    Lh5Status Run(uint32_t size, const ExpandSink& sink)
+    {
         uint64_t remaining = size;
         uint32_t loc = 0;
         uint32_t blockLeft = 0;
@@ -162,7 +185,8 @@ public:
         // decoded into the ring, not handed out.
         auto flushIfFull = [&] {
             if (loc == kDicSize) {
-                if (!refused && !sink(std::span<const uint8_t>(ring_.get(), kDicSize))) refused = true;
+                if (!refused && !sink(std::span<const uint8_t>(ring_.get(), kDicSize)))
+                    refused = true;
                 loc = 0;
             }
         };
@@ -174,11 +198,15 @@ public:
                 // down in 16 bits and wraps. (lhasa and gzip stop at it
                 // instead; wrapping keeps the stated size reachable.)
                 blockLeft = br_.Get(16);
-                if (blockLeft == 0) blockLeft = 0x10000;
+                if (blockLeft == 0)
+                    blockLeft = 0x10000;
                 Lh5Status st = ReadPtLen(tTable_, kNT, kTBits, 3);
-                if (st == Lh5Status::Ok) st = ReadCLen();
-                if (st == Lh5Status::Ok) st = ReadPtLen(pTable_, kNP, kPBits, -1);
-                if (st != Lh5Status::Ok) return st;
+                if (st == Lh5Status::Ok)
+                    st = ReadCLen();
+                if (st == Lh5Status::Ok)
+                    st = ReadPtLen(pTable_, kNP, kPBits, -1);
+                if (st != Lh5Status::Ok)
+                    return st;
             }
             --blockLeft;
             br_.Refill();
@@ -193,7 +221,8 @@ public:
             const uint32_t j = pTable_.Decode(br_);
             const uint32_t dist = (j == 0 ? 0 : (1u << (j - 1)) + br_.Get(static_cast<int>(j) - 1)) + 1;
             // A final match running past the stated size is cut there.
-            if (len > remaining) len = static_cast<uint32_t>(remaining);
+            if (len > remaining)
+                len = static_cast<uint32_t>(remaining);
             remaining -= len;
             // A distance reaching before the start of the output reads the
             // initial fill; distance 8192 reads the byte about to be replaced.
@@ -226,7 +255,8 @@ public:
                 }
             }
         }
-        if (refused || (loc > 0 && !sink(std::span<const uint8_t>(ring, loc)))) return Lh5Status::SinkStopped;
+        if (refused || (loc > 0 && !sink(std::span<const uint8_t>(ring, loc))))
+            return Lh5Status::SinkStopped;
         return Lh5Status::Ok;
     }
 
@@ -236,16 +266,19 @@ private:
     // further 1 bit adds one, a 0 ends). After the third code-length entry
     // a 2-bit count of zero lengths follows. A count of 0 instead sends a
     // single symbol that every pattern decodes to, using no bits.
-    Lh5Status ReadPtLen(HuffTable& table, int nn, int nbit, int special) {
+    Lh5Status ReadPtLen(HuffTable& table, int nn, int nbit, int special)
+    {
         br_.Refill();
         const int n = static_cast<int>(br_.Get(nbit));
         if (n == 0) {
             const int c = static_cast<int>(br_.Get(nbit));
-            if (c >= nn) return Lh5Status::BadTable;
+            if (c >= nn)
+                return Lh5Status::BadTable;
             table.MakeSingle(c);
             return Lh5Status::Ok;
         }
-        if (n > nn) return Lh5Status::BadTable;
+        if (n > nn)
+            return Lh5Status::BadTable;
         std::array<uint8_t, kNT> len{};
         int i = 0;
         while (i < n) {
@@ -253,16 +286,19 @@ private:
             const uint32_t w = br_.Peek16();
             int c = static_cast<int>(w >> 13);
             if (c == 7) {
-                for (uint32_t mask = 1u << 12; mask != 0 && (w & mask); mask >>= 1) ++c;
+                for (uint32_t mask = 1u << 12; mask != 0 && (w & mask); mask >>= 1)
+                    ++c;
                 // 17 or more cannot be a length; the unary run may also be
                 // longer than the 16 bits looked at.
-                if (c > kMaxCodeLen) return Lh5Status::BadTable;
+                if (c > kMaxCodeLen)
+                    return Lh5Status::BadTable;
             }
             br_.Skip(c < 7 ? 3 : c - 3);
             len[i++] = static_cast<uint8_t>(c);
             if (i == special) {
                 // At most three zeros, so i stays within the 19 entries.
-                for (int z = static_cast<int>(br_.Get(2)); z > 0; --z) len[i++] = 0;
+                for (int z = static_cast<int>(br_.Get(2)); z > 0; --z)
+                    len[i++] = 0;
             }
         }
         return table.Build(len.data(), nn);
@@ -271,16 +307,19 @@ private:
     // Literal/length code lengths, sent through the code-length tree:
     // symbol 0 is one zero, 1 is 3..18 zeros (4 more bits), 2 is 20..531
     // zeros (9 more bits), k >= 3 is a length of k - 2.
-    Lh5Status ReadCLen() {
+    Lh5Status ReadCLen()
+    {
         br_.Refill();
         const int n = static_cast<int>(br_.Get(kCBits));
         if (n == 0) {
             const int c = static_cast<int>(br_.Get(kCBits));
-            if (c >= kNC) return Lh5Status::BadTable;
+            if (c >= kNC)
+                return Lh5Status::BadTable;
             cTable_.MakeSingle(c);
             return Lh5Status::Ok;
         }
-        if (n > kNC) return Lh5Status::BadTable;
+        if (n > kNC)
+            return Lh5Status::BadTable;
         std::array<uint8_t, kNC> len{};
         int i = 0;
         while (i < n) {
@@ -294,7 +333,8 @@ private:
             // A run past the count only adds zeros, which the rest of the
             // table holds anyway; it is cut at the table's end, where LHa
             // would write past its array.
-            while (run-- > 0 && i < kNC) len[i++] = 0;
+            while (run-- > 0 && i < kNC)
+                len[i++] = 0;
         }
         return cTable_.Build(len.data(), kNC);
     }
@@ -307,39 +347,47 @@ private:
 };
 
 // The expanded size in the first 4 bytes, little-endian.
-uint32_t StatedSize(std::span<const uint8_t> block) {
-    return static_cast<uint32_t>(block[0]) | static_cast<uint32_t>(block[1]) << 8 |
-           static_cast<uint32_t>(block[2]) << 16 | static_cast<uint32_t>(block[3]) << 24;
+uint32_t StatedSize(std::span<const uint8_t> block)
+{
+    return static_cast<uint32_t>(block[0]) | static_cast<uint32_t>(block[1]) << 8
+           | static_cast<uint32_t>(block[2]) << 16 | static_cast<uint32_t>(block[3]) << 24;
 }
 
-}  // namespace
+} // namespace
 
-ExpandSink AppendTo(std::vector<uint8_t>& out) {
+ExpandSink AppendTo(std::vector<uint8_t>& out)
+{
     return [&out](std::span<const uint8_t> piece) {
         out.insert(out.end(), piece.begin(), piece.end());
         return true;
     };
 }
 
-Lh5Status DecodeBlock(std::span<const uint8_t> block, const ExpandSink& sink) {
+Lh5Status DecodeBlock(std::span<const uint8_t> block, const ExpandSink& sink)
+{
     // Without 4 bytes there is no size to expand to; such a block is
     // damaged, not empty.
-    if (block.size() < 4) return Lh5Status::ShortBlock;
+    if (block.size() < 4)
+        return Lh5Status::ShortBlock;
     Lh5Decoder decoder(block.subspan(4));
     return decoder.Run(StatedSize(block), sink);
 }
 
-Lh5Status DecodeBlock(std::span<const uint8_t> block, std::vector<uint8_t>& out) {
+Lh5Status DecodeBlock(std::span<const uint8_t> block, std::vector<uint8_t>& out)
+{
     const size_t before = out.size();
     // The size comes from the block itself, so a damaged one must not make
     // us reserve gigabytes up front.
-    if (block.size() >= 4) out.reserve(before + std::min<uint32_t>(StatedSize(block), 16u << 20));
+    if (block.size() >= 4)
+        out.reserve(before + std::min<uint32_t>(StatedSize(block), 16u << 20));
     const Lh5Status st = DecodeBlock(block, AppendTo(out));
-    if (st != Lh5Status::Ok) out.resize(before);
+    if (st != Lh5Status::Ok)
+        out.resize(before);
     return st;
 }
 
-void ExpandBuiltIn(std::span<const uint8_t> block, const ExpandSink& sink) {
+void ExpandBuiltIn(std::span<const uint8_t> block, const ExpandSink& sink)
+{
     const Lh5Status st = DecodeBlock(block, sink);
     if (st != Lh5Status::Ok && st != Lh5Status::SinkStopped) {
         // _Exit: the program's clock thread may be running, and exit()

@@ -2,11 +2,11 @@
 // and small helpers for reading the window's state.
 #pragma once
 
-#include "tests/app/FakeMessages.h"
 #include "app/TForm1.h"
-#include "widgets/ZfkButton.h"
 #include "platform/Platform.h"
+#include "tests/app/FakeMessages.h"
 #include "tests/widgets/ButtonTestKit.h"
+#include "widgets/ZfkButton.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -61,10 +61,7 @@ private:
     QElapsedTimer m_elapsed;
 };
 
-inline QString PanelValue(const TForm1& form, int row)
-{
-    return form.Dane->item(row, 1)->text();
-}
+inline QString PanelValue(const TForm1& form, int row) { return form.Dane->item(row, 1)->text(); }
 
 inline QStringList PanelValues(const TForm1& form)
 {

@@ -3,7 +3,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-
 QImage ScreenArea(const QRect& area)
 {
     Display* display = XOpenDisplay(nullptr);

@@ -9,17 +9,17 @@
 //                         CAPTION modality=N blocking=0|1") and answered OK
 //   zfk_probe toolkit ... - the application object as the program makes it;
 //                         prints its layout direction, platform and scale
-#include "tests/app/FakeMessages.h"
 #include "app/Forms.h"
-#include "platform/Messages.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
+#include "platform/Messages.h"
+#include "tests/app/FakeMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSet>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 
@@ -30,7 +30,9 @@ namespace {
 
 class FixedProgramFolder final : public PathService {
 public:
-    explicit FixedProgramFolder(QString folder) : folder(std::move(folder)) {}
+    explicit FixedProgramFolder(QString folder)
+        : folder(std::move(folder))
+    {}
     QString ProgramFolder() const override { return folder; }
 
 private:

@@ -2,11 +2,11 @@
 // pixel, the clock's date rule and its thread, and the compact layout with
 // the low-resolution question. The compact layout cannot be undone, so each
 // screen-size case gets a window of its own.
-#include "tests/app/MainWindowKit.h"
 #include "app/Pictures.h"
 #include "app/TTlo.h"
 #include "app/TableGeometry.h"
 #include "data/SettingsValues.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -20,40 +20,16 @@ namespace {
 // The four toolbar pictures as drawn by hand: r ring B5B5B5, w white,
 // l light grey DFDFDF, g grey 808080, k black, . face C0C0C0, x the symbol.
 const char* const CloseMap[16] = {
-    "rrrrrrrrrrrrrrrrrr",
-    "rwwwwwwwwwwwwwwwkr",
-    "rwlllllllllllllgkr",
-    "rwl............gkr",
-    "rwl..xx....xx..gkr",
-    "rwl...xx..xx...gkr",
-    "rwl....xxxx....gkr",
-    "rwl.....xx.....gkr",
-    "rwl....xxxx....gkr",
-    "rwl...xx..xx...gkr",
-    "rwl..xx....xx..gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwggggggggggggggkr",
-    "rkkkkkkkkkkkkkkkkr",
-    "rrrrrrrrrrrrrrrrrr",
+    "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr", "rwlllllllllllllgkr", "rwl............gkr",
+    "rwl..xx....xx..gkr", "rwl...xx..xx...gkr", "rwl....xxxx....gkr", "rwl.....xx.....gkr",
+    "rwl....xxxx....gkr", "rwl...xx..xx...gkr", "rwl..xx....xx..gkr", "rwl............gkr",
+    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
 };
 const char* const MinimiseMap[16] = {
-    "rrrrrrrrrrrrrrrrrr",
-    "rwwwwwwwwwwwwwwwkr",
-    "rwlllllllllllllgkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl............gkr",
-    "rwl..xxxxxx....gkr",
-    "rwl..xxxxxx....gkr",
-    "rwl............gkr",
-    "rwggggggggggggggkr",
-    "rkkkkkkkkkkkkkkkkr",
-    "rrrrrrrrrrrrrrrrrr",
+    "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr", "rwlllllllllllllgkr", "rwl............gkr",
+    "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl............gkr",
+    "rwl............gkr", "rwl............gkr", "rwl..xxxxxx....gkr", "rwl..xxxxxx....gkr",
+    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
 };
 
 QImage FromMap(const char* const* map, bool hot)
@@ -66,14 +42,29 @@ QImage FromMap(const char* const* map, bool hot)
         for (int x = 0; x < 18; ++x) {
             QRgb c = 0;
             switch (row[x]) {
-            case 'r': c = qRgb(0xB5, 0xB5, 0xB5); break;
-            case 'w': c = qRgb(0xFF, 0xFF, 0xFF); break;
-            case 'l': c = qRgb(0xDF, 0xDF, 0xDF); break;
-            case 'g': c = qRgb(0x80, 0x80, 0x80); break;
-            case 'k': c = qRgb(0, 0, 0); break;
-            case '.': c = qRgb(0xC0, 0xC0, 0xC0); break;
-            case 'x': c = hot ? qRgb(0, 0, 0xFF) : qRgb(0, 0, 0); break;
-            default: return {};
+            case 'r':
+                c = qRgb(0xB5, 0xB5, 0xB5);
+                break;
+            case 'w':
+                c = qRgb(0xFF, 0xFF, 0xFF);
+                break;
+            case 'l':
+                c = qRgb(0xDF, 0xDF, 0xDF);
+                break;
+            case 'g':
+                c = qRgb(0x80, 0x80, 0x80);
+                break;
+            case 'k':
+                c = qRgb(0, 0, 0);
+                break;
+            case '.':
+                c = qRgb(0xC0, 0xC0, 0xC0);
+                break;
+            case 'x':
+                c = hot ? qRgb(0, 0, 0xFF) : qRgb(0, 0, 0);
+                break;
+            default:
+                return {};
             }
             img.setPixel(x, y, c);
         }
@@ -89,7 +80,10 @@ QString Describe(const QImage& got, const QImage& want)
         for (int x = 0; x < want.width(); ++x)
             if (got.pixel(x, y) != want.pixel(x, y))
                 return QStringLiteral("first difference at %1,%2: %3 instead of %4")
-                    .arg(x).arg(y).arg(got.pixel(x, y), 8, 16).arg(want.pixel(x, y), 8, 16);
+                    .arg(x)
+                    .arg(y)
+                    .arg(got.pixel(x, y), 8, 16)
+                    .arg(want.pixel(x, y), 8, 16);
     return QStringLiteral("same");
 }
 
@@ -157,8 +151,7 @@ private slots:
             for (int x = 0; x < 16; ++x) {
                 const bool background = (bitmap.pixel(x, y) & 0xFFFFFF) == (Olive & 0xFFFFFF);
                 QCOMPARE(qAlpha(normal.pixel(x, y)) == 0, background);
-                QCOMPARE(qAlpha(greyed.pixel(x, y)) == 0,
-                         (bitmap.pixel(16 + x, y) & 0xFFFFFF) == (Olive & 0xFFFFFF));
+                QCOMPARE(qAlpha(greyed.pixel(x, y)) == 0, (bitmap.pixel(16 + x, y) & 0xFFFFFF) == (Olive & 0xFFFFFF));
                 if (background) {
                     ++transparent;
                     continue;
@@ -205,11 +198,16 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("dateFormat");
         QTest::addColumn<QString>("text");
-        QTest::newRow("two-digit year 05") << QDate(2005, 3, 12) << "yy-MM-dd" << "2005-03-12 08:07:06";
-        QTest::newRow("year 12 starts with 1") << QDate(2012, 3, 5) << "yy-MM-dd" << "12-03-05 08:07:06";
-        QTest::newRow("day 25 starts with 2") << QDate(2005, 3, 25) << "dd.MM.yy" << "25.03.05 08:07:06";
-        QTest::newRow("four-digit year") << QDate(2005, 3, 12) << "yyyy-MM-dd" << "2005-03-12 08:07:06";
-        QTest::newRow("day first keeps its zero") << QDate(2012, 3, 5) << "dd.MM.yyyy" << "05.03.2012 08:07:06";
+        QTest::newRow("two-digit year 05") << QDate(2005, 3, 12) << "yy-MM-dd"
+                                           << "2005-03-12 08:07:06";
+        QTest::newRow("year 12 starts with 1") << QDate(2012, 3, 5) << "yy-MM-dd"
+                                               << "12-03-05 08:07:06";
+        QTest::newRow("day 25 starts with 2") << QDate(2005, 3, 25) << "dd.MM.yy"
+                                              << "25.03.05 08:07:06";
+        QTest::newRow("four-digit year") << QDate(2005, 3, 12) << "yyyy-MM-dd"
+                                         << "2005-03-12 08:07:06";
+        QTest::newRow("day first keeps its zero") << QDate(2012, 3, 5) << "dd.MM.yyyy"
+                                                  << "05.03.2012 08:07:06";
     }
     void clockDateRule()
     {
@@ -286,17 +284,16 @@ private slots:
 
         QCOMPARE(messages.boxes.size(), 1);
         const RecordedBox& box = messages.boxes[0];
-        QCOMPARE(box.text, QStringLiteral(
-            "Aktualna rozdzielczość ekranu: 779/600\r\n"
-            "jest mniejsza niż rozmiar skórki, interfejs programu\r\n"
-            "był tworzony dla rozdzielczości 800/600.\r\n"
-            "Może to powodować niewygodę podczas pracy,\r\n"
-            "część interfejsu może zostać ucięta.\r\n"
-            "Można jednak przesuwać interfejs: klikając i przytrzymując\r\n"
-            "lewy przycisk myszy, równocześnie przesuwając mysz.\r\n"
-            "\r\n"
-            "Czy chcesz aby ten komunikat pokazał się podczas\r\n"
-            "następnego uruchomienia programu w niskiej rozdzielczości?"));
+        QCOMPARE(box.text, QStringLiteral("Aktualna rozdzielczość ekranu: 779/600\r\n"
+                                          "jest mniejsza niż rozmiar skórki, interfejs programu\r\n"
+                                          "był tworzony dla rozdzielczości 800/600.\r\n"
+                                          "Może to powodować niewygodę podczas pracy,\r\n"
+                                          "część interfejsu może zostać ucięta.\r\n"
+                                          "Można jednak przesuwać interfejs: klikając i przytrzymując\r\n"
+                                          "lewy przycisk myszy, równocześnie przesuwając mysz.\r\n"
+                                          "\r\n"
+                                          "Czy chcesz aby ten komunikat pokazał się podczas\r\n"
+                                          "następnego uruchomienia programu w niskiej rozdzielczości?"));
         QCOMPARE(box.caption, QStringLiteral("Pytanie"));
         QCOMPARE(box.flags, 36);
         QVERIFY(Warn2);

@@ -1,7 +1,7 @@
 // The clock thread under a day-first locale: the label gets the user's date
 // as the locale writes it, from the clock service's time.
-#include "tests/app/MainWindowKit.h"
 #include "app/TTlo.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QtTest>
 
@@ -14,7 +14,8 @@ private slots:
         FakeClock clock(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0)));
         TTlo tlo;
         QStringList ticks;
-        connect(&tlo, &TTlo::Tick, this, [&ticks](const QString& text) { ticks << text; }, Qt::QueuedConnection);
+        connect(
+            &tlo, &TTlo::Tick, this, [&ticks](const QString& text) { ticks << text; }, Qt::QueuedConnection);
         tlo.start();
         QTRY_VERIFY_WITH_TIMEOUT(!ticks.isEmpty(), 3000);
         tlo.Stop();

@@ -17,10 +17,9 @@ namespace {
 class TextRecorder final : public QPaintDevice, public QPaintEngine {
 public:
     explicit TextRecorder(QSize size)
-        : QPaintEngine(AllFeatures)
-        , m_size(size)
-    {
-    }
+        : QPaintEngine(AllFeatures),
+          m_size(size)
+    {}
 
     QStringList texts;
 
@@ -38,15 +37,24 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth: return m_size.width();
-        case PdmHeight: return m_size.height();
-        case PdmWidthMM: return m_size.width() * 254 / 960;
-        case PdmHeightMM: return m_size.height() * 254 / 960;
-        case PdmNumColors: return INT_MAX;
-        case PdmDepth: return 32;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        default: return 96; // the resolutions
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmWidthMM:
+            return m_size.width() * 254 / 960;
+        case PdmHeightMM:
+            return m_size.height() * 254 / 960;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 96; // the resolutions
         }
     }
 

@@ -2,10 +2,10 @@
 // Windows-1250 file, the save flow with its questions and errors, and the
 // commands that need a selection.
 #include "app/ElementText.h"
-#include "data/ElementTables.h"
 #include "app/Forms.h"
-#include "tests/app/MainWindowKit.h"
+#include "data/ElementTables.h"
 #include "print/TForm3.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -28,39 +28,39 @@
 namespace {
 
 // Hydrogen with Polish names, as the clipboard gets it.
-const QString HydrogenClipboard = QStringLiteral(
-    "***Dane Pierwiastka Chemicznego***\r\n"
-    "Pierwiastek: H - Wodór\r\n"
-    "Stan skupienia: gaz\r\n"
-    "Liczba atomowa: 1\r\n"
-    "Masa atomowa: 1.00794\r\n"
-    "Charakter tlenku: amfoteryczny\r\n"
-    "Elektroujemność: 2.1\r\n"
-    "Gęstość [g/cm sześcienny]: 0.0899\r\n"
-    "Temperatura topnienia: -259.34 C\r\n"
-    "Temperatura wrzenia: -252.88 C\r\n"
-    "Liczba izotopów stałych: 3\r\n"
-    "Rok odkrycia: 1766\r\n"
-    "Promień atomu: 30\r\n"
-    "Liczba elektronów w powłokach: K: 1 L: 0 M: 0 N: 0 O: 0 P: 0 Q: 0");
+const QString HydrogenClipboard = QStringLiteral("***Dane Pierwiastka Chemicznego***\r\n"
+                                                 "Pierwiastek: H - Wodór\r\n"
+                                                 "Stan skupienia: gaz\r\n"
+                                                 "Liczba atomowa: 1\r\n"
+                                                 "Masa atomowa: 1.00794\r\n"
+                                                 "Charakter tlenku: amfoteryczny\r\n"
+                                                 "Elektroujemność: 2.1\r\n"
+                                                 "Gęstość [g/cm sześcienny]: 0.0899\r\n"
+                                                 "Temperatura topnienia: -259.34 C\r\n"
+                                                 "Temperatura wrzenia: -252.88 C\r\n"
+                                                 "Liczba izotopów stałych: 3\r\n"
+                                                 "Rok odkrycia: 1766\r\n"
+                                                 "Promień atomu: 30\r\n"
+                                                 "Liczba elektronów w powłokach: K: 1 L: 0 M: 0 N: 0 O: 0 P: 0 Q: 0");
 
 // The same element as saved: Windows-1250 bytes written out by hand, the
 // density label of the file variant, and the final CR LF.
-const QByteArray HydrogenFile = QByteArray(
-    "***Dane Pierwiastka Chemicznego***\r\n"
-    "Pierwiastek: H - Wod\xF3r\r\n"
-    "Stan skupienia: gaz\r\n"
-    "Liczba atomowa: 1\r\n"
-    "Masa atomowa: 1.00794\r\n"
-    "Charakter tlenku: amfoteryczny\r\n"
-    "Elektroujemno\x9C\xE6: 2.1\r\n"
-    "G\xEAsto\x9C\xE6: [g/cm sze\x9C" "cienny]0.0899\r\n"
-    "Temperatura topnienia: -259.34 C\r\n"
-    "Temperatura wrzenia: -252.88 C\r\n"
-    "Liczba izotop\xF3w sta\xB3ych: 3\r\n"
-    "Rok odkrycia: 1766\r\n"
-    "Promie\xF1 atomu: 30\r\n"
-    "Liczba elektron\xF3w w pow\xB3okach: K: 1 L: 0 M: 0 N: 0 O: 0 P: 0 Q: 0\r\n");
+const QByteArray HydrogenFile =
+    QByteArray("***Dane Pierwiastka Chemicznego***\r\n"
+               "Pierwiastek: H - Wod\xF3r\r\n"
+               "Stan skupienia: gaz\r\n"
+               "Liczba atomowa: 1\r\n"
+               "Masa atomowa: 1.00794\r\n"
+               "Charakter tlenku: amfoteryczny\r\n"
+               "Elektroujemno\x9C\xE6: 2.1\r\n"
+               "G\xEAsto\x9C\xE6: [g/cm sze\x9C"
+               "cienny]0.0899\r\n"
+               "Temperatura topnienia: -259.34 C\r\n"
+               "Temperatura wrzenia: -252.88 C\r\n"
+               "Liczba izotop\xF3w sta\xB3ych: 3\r\n"
+               "Rok odkrycia: 1766\r\n"
+               "Promie\xF1 atomu: 30\r\n"
+               "Liczba elektron\xF3w w pow\xB3okach: K: 1 L: 0 M: 0 N: 0 O: 0 P: 0 Q: 0\r\n");
 
 QByteArray ReadAll(const QString& path)
 {
@@ -108,15 +108,14 @@ class PipeWatchdog {
 public:
     explicit PipeWatchdog(const QString& fifo)
         : thread([this, path = QFile::encodeName(fifo)] {
-            std::unique_lock lock(mutex);
-            if (done.wait_for(lock, std::chrono::seconds(2), [this] { return finished; }))
-                return;
-            fired = true;
-            // Read-write on a pipe does not block; it counts as both ends.
-            fd = ::open(path.constData(), O_RDWR);
-        })
-    {
-    }
+              std::unique_lock lock(mutex);
+              if (done.wait_for(lock, std::chrono::seconds(2), [this] { return finished; }))
+                  return;
+              fired = true;
+              // Read-write on a pipe does not block; it counts as both ends.
+              fd = ::open(path.constData(), O_RDWR);
+          })
+    {}
     ~PipeWatchdog() { Finish(); }
     PipeWatchdog(const PipeWatchdog&) = delete;
     PipeWatchdog& operator=(const PipeWatchdog&) = delete;
@@ -217,8 +216,7 @@ private slots:
         form->SaveElementData();
         QCOMPARE(dialogs.calls, 1);
         QCOMPARE(dialogs.lastFileName, QStringLiteral("Hydrogenium.txt"));
-        QCOMPARE(dialogs.lastTitle,
-                 QStringLiteral("Wybierz plik w którym zapisać dane pierwiastka: H - Hydrogenium"));
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Wybierz plik w którym zapisać dane pierwiastka: H - Hydrogenium"));
     }
 
     void saveWritesWindows1250WithFinalLineBreak()
@@ -242,7 +240,8 @@ private slots:
         dialogs.answer = path;
         form->SaveElementData();
         const QByteArray bytes = ReadAll(path);
-        for (const char* line : {"G\xEAsto\x9C\xE6: [g/cm sze\x9C" "cienny]b.d.\r\n",
+        for (const char* line : {"G\xEAsto\x9C\xE6: [g/cm sze\x9C"
+                                 "cienny]b.d.\r\n",
                                  "Temperatura topnienia: b.d.\r\n", "Temperatura wrzenia: b.d.\r\n",
                                  "Promie\xF1 atomu: b.d.\r\n", "Masa atomowa: (209.987)\r\n",
                                  "Liczba elektron\xF3w w pow\xB3okach: K: 2 L: 8 M: 18 N: 32 O: 18 P: 7 Q: 0\r\n"})

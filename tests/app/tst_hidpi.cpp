@@ -1,8 +1,8 @@
 // The main window on a screen with twice the pixel density: every logical
 // pixel of the pictures and frame lines becomes a 2 x 2 block of the same
 // colour, with no smoothed colours in between.
-#include "tests/app/MainWindowKit.h"
 #include "app/Pictures.h"
+#include "tests/app/MainWindowKit.h"
 
 #include <QToolButton>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "tests/app/FakeMessages.h"
-#include "platform/Messages.h"
 #include "app/Startup.h"
+#include "platform/Messages.h"
 #include "platform/QtPlatform.h"
+#include "tests/app/FakeMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,11 +87,14 @@ private slots:
     {
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << "" << "?";
+        QTest::newRow("empty") << ""
+                               << "?";
         QTest::newRow("plain") << "Czy rzeczywiście chcesz zakończyć program"
                                << "Czy rzeczywiście chcesz zakończyć program?";
-        QTest::newRow("already a question") << "Czy?" << "Czy??";
-        QTest::newRow("trailing space") << "dane pierwiastka H - Wodór ?" << "dane pierwiastka H - Wodór ??";
+        QTest::newRow("already a question") << "Czy?"
+                                            << "Czy??";
+        QTest::newRow("trailing space") << "dane pierwiastka H - Wodór ?"
+                                        << "dane pierwiastka H - Wodór ??";
     }
     void askAppendsOneQuestionMark()
     {

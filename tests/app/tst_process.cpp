@@ -86,8 +86,8 @@ private slots:
             if (line.startsWith("box: "))
                 boxes << line;
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0], QByteArray("box: Błąd! modality=") + QByteArray::number(int(Qt::ApplicationModal))
-                               + " blocking=1");
+        QCOMPARE(boxes[0],
+                 QByteArray("box: Błąd! modality=") + QByteArray::number(int(Qt::ApplicationModal)) + " blocking=1");
         QVERIFY2(!out.contains("loop returned"), out.constData());
     }
 };

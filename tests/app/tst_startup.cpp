@@ -1,10 +1,10 @@
-#include "tests/app/FakeMessages.h"
 #include "app/Forms.h"
-#include "data/ElementTables.h"
 #include "app/Startup.h"
-#include "tests/app/TempProgramFolder.h"
 #include "app/TForm1.h"
 #include "app/TZfk_SplashForm.h"
+#include "data/ElementTables.h"
+#include "tests/app/FakeMessages.h"
+#include "tests/app/TempProgramFolder.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -30,8 +30,8 @@ protected:
         if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Label2")) {
             const QString text = static_cast<QLabel*>(watched)->text();
             if (paints.isEmpty() || paints.last().text != text)
-                paints.append({text, Form1 != nullptr, Form2 != nullptr, Form3 != nullptr,
-                               Form4 != nullptr, Form5 != nullptr});
+                paints.append(
+                    {text, Form1 != nullptr, Form2 != nullptr, Form3 != nullptr, Form4 != nullptr, Form5 != nullptr});
         }
         if (event->type() == QEvent::Show && watched == Form1 && !mainShown) {
             mainShown = true;

@@ -1,8 +1,8 @@
-#include "data/Dane.h"
+#include "app/TForm1.h"
 #include "app/TableLoading.h"
+#include "data/Dane.h"
 #include "data/ElementTables.h"
 #include "tests/app/FakeMessages.h"
-#include "app/TForm1.h"
 
 #include <QtTest>
 

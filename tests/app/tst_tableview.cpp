@@ -1,9 +1,9 @@
 // The table view of the main window: selecting with the mouse and the arrow
 // keys, the status line while pointing at buttons, the data panel rows and
 // the toolbar, and what screen readers see.
+#include "app/Pictures.h"
 #include "data/ElementTables.h"
 #include "tests/app/MainWindowKit.h"
-#include "app/Pictures.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -239,9 +239,9 @@ private slots:
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Button(z));
             QVERIFY(iface);
             QCOMPARE(iface->role(), QAccessible::Button);
-            QCOMPARE(iface->text(QAccessible::Name),
-                     QString::fromStdString(ShortTable[z - 1].Symbol) + QStringLiteral(" - ")
-                         + QString::fromStdString(ShortTable[z - 1].PolishName));
+            QCOMPARE(iface->text(QAccessible::Name), QString::fromStdString(ShortTable[z - 1].Symbol)
+                                                         + QStringLiteral(" - ")
+                                                         + QString::fromStdString(ShortTable[z - 1].PolishName));
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(Button(111))->text(QAccessible::Name),
                  QStringLiteral("Rg - Roentgen"));
@@ -274,10 +274,10 @@ private slots:
         Select(85);
         for (int row : {6, 7, 8, 11})
             QCOMPARE(PanelValue(*form, row), QStringLiteral("b.d."));
-        const QStringList captions = {"Pierwiastek:",  "Stan skup.:",   "Liczba at.:",  "Masa at.[u]:",
-                                      "Char. tleku:",  "Elektrouj.[eV]:", "Gęst.[g/cm3]:", "Temp. topn.:",
-                                      "Temp. wrz.:",   "Liczba izot.:", "R. odkrycia:", "Promień at.:",
-                                      "Konf. elektr.:"};
+        const QStringList captions = {
+            "Pierwiastek:",    "Stan skup.:",   "Liczba at.:",   "Masa at.[u]:", "Char. tleku:",
+            "Elektrouj.[eV]:", "Gęst.[g/cm3]:", "Temp. topn.:",  "Temp. wrz.:",  "Liczba izot.:",
+            "R. odkrycia:",    "Promień at.:",  "Konf. elektr.:"};
         for (int row = 0; row < 13; ++row)
             QCOMPARE(form->Dane->item(row, 0)->text(), captions[row]);
         form->ClearSelection();
@@ -342,12 +342,18 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("hint"); // "-" : the status line is left alone
-        QTest::newRow("Kopiuj dane") << "OriginalToolbarButton971" << "Kopiuj dane do schowka systemowego";
-        QTest::newRow("Zapisz dane") << "OriginalToolbarButton972" << "Zapisz dane do pliku tekstowego";
-        QTest::newRow("Wydrukuj dane") << "OriginalToolbarButton973" << "Wydrukuj dane (raport)";
-        QTest::newRow("Wydruk Zefiraku") << "OriginalToolbarButton974" << "-";
-        QTest::newRow("Wydruk Raportu") << "ToolbarButton971" << "-";
-        QTest::newRow("Informacja") << "ToolbarButton974" << "-";
+        QTest::newRow("Kopiuj dane") << "OriginalToolbarButton971"
+                                     << "Kopiuj dane do schowka systemowego";
+        QTest::newRow("Zapisz dane") << "OriginalToolbarButton972"
+                                     << "Zapisz dane do pliku tekstowego";
+        QTest::newRow("Wydrukuj dane") << "OriginalToolbarButton973"
+                                       << "Wydrukuj dane (raport)";
+        QTest::newRow("Wydruk Zefiraku") << "OriginalToolbarButton974"
+                                         << "-";
+        QTest::newRow("Wydruk Raportu") << "ToolbarButton971"
+                                        << "-";
+        QTest::newRow("Informacja") << "ToolbarButton974"
+                                    << "-";
     }
     void toolbarHoverTexts()
     {
@@ -378,10 +384,9 @@ private slots:
             ToolbarPictureKind kind;
             QString hint;
         };
-        for (const Case& c : {Case{form->ToolbarButton973, ToolbarPictureKind::Minimise,
-                                   QStringLiteral("Minimalizacja programu")},
-                              Case{form->ToolbarButton972, ToolbarPictureKind::Close,
-                                   QStringLiteral("Wyjście z aplikacji")}}) {
+        for (const Case& c :
+             {Case{form->ToolbarButton973, ToolbarPictureKind::Minimise, QStringLiteral("Minimalizacja programu")},
+              Case{form->ToolbarButton972, ToolbarPictureKind::Close, QStringLiteral("Wyjście z aplikacji")}}) {
             QCOMPARE(IconImage(c.button), ToolbarPicture(c.kind, false));
             Enter(c.button);
             QCOMPARE(IconImage(c.button), ToolbarPicture(c.kind, true));
@@ -437,8 +442,9 @@ private slots:
                 if (shot.pixel(x, y) == c.face)
                     last = x;
             QVERIFY2(last >= c.label->x() + advance - 1, qPrintable(c.text));
-            QVERIFY2(last <= innerRight, qPrintable(QStringLiteral("%1 ends at %2, the frame at %3")
-                                                       .arg(c.text).arg(last).arg(innerRight)));
+            QVERIFY2(
+                last <= innerRight,
+                qPrintable(QStringLiteral("%1 ends at %2, the frame at %3").arg(c.text).arg(last).arg(innerRight)));
         }
     }
 

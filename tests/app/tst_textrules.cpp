@@ -18,8 +18,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from)
         : m_cd(iconv_open(to, from))
-    {
-    }
+    {}
     ~Converter()
     {
         if (m_cd != iconv_t(-1))
@@ -155,16 +154,25 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("ASCII") << "az" << "AZ";
-        QTest::newRow("Polish") << "ąćęłńóśżź" << "ĄĆĘŁŃÓŚŻŹ";
-        QTest::newRow("other Central European") << "äčďéőřşţů" << "ÄČĎÉŐŘŞŢŮ";
-        QTest::newRow("capitals, digits, signs") << "Ż9 @€" << "Ż9 @€";
+        QTest::newRow("ASCII") << "az"
+                               << "AZ";
+        QTest::newRow("Polish") << "ąćęłńóśżź"
+                                << "ĄĆĘŁŃÓŚŻŹ";
+        QTest::newRow("other Central European") << "äčďéőřşţů"
+                                                << "ÄČĎÉŐŘŞŢŮ";
+        QTest::newRow("capitals, digits, signs") << "Ż9 @€"
+                                                 << "Ż9 @€";
         // Capitals the code page lacks: the letter stays as typed.
-        QTest::newRow("micro sign, not Greek Mu") << "µ" << "µ";
-        QTest::newRow("sharp s") << "ß" << "ß";
-        QTest::newRow("y diaeresis") << "ÿ" << "ÿ";
-        QTest::newRow("Baltic and Latin extended") << "āėįųǆ" << "āėįųǆ";
-        QTest::newRow("Greek and Cyrillic") << "αж" << "αж";
+        QTest::newRow("micro sign, not Greek Mu") << "µ"
+                                                  << "µ";
+        QTest::newRow("sharp s") << "ß"
+                                 << "ß";
+        QTest::newRow("y diaeresis") << "ÿ"
+                                     << "ÿ";
+        QTest::newRow("Baltic and Latin extended") << "āėįųǆ"
+                                                   << "āėįųǆ";
+        QTest::newRow("Greek and Cyrillic") << "αж"
+                                            << "αж";
     }
     void typedLettersBecomeCapitalsInTheCodePage()
     {

@@ -18,10 +18,7 @@ namespace {
 
 // Windows come and go while we look at them; a request about one that has
 // just gone is not an error for us.
-int IgnoreErrors(Display*, XErrorEvent*)
-{
-    return 0;
-}
+int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
 std::string WindowName(Display* d, Window w)
 {

@@ -20,7 +20,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 struct Box {
-    int left, top, right, bottom;   // right and bottom exclusive
+    int left, top, right, bottom; // right and bottom exclusive
 };
 
 // The five panels of the main window's skin.
@@ -36,7 +36,8 @@ constexpr int kWidth = 789, kHeight = 404;
 // Distance of row y from the nearer of the box's first and last rows.
 int edgeRow(const Box& b, int y) { return std::min(y - b.top, b.bottom - 1 - y); }
 
-bool inOutline(const Box& b, int x, int y) {
+bool inOutline(const Box& b, int x, int y)
+{
     if (y < b.top || y >= b.bottom)
         return false;
     static constexpr int corner[6] = {6, 4, 3, 2, 1, 1};
@@ -45,7 +46,8 @@ bool inOutline(const Box& b, int x, int y) {
     return x >= b.left + inset && x < b.right - inset;
 }
 
-bool inFill(const Box& p, int x, int y) {
+bool inFill(const Box& p, int x, int y)
+{
     const Box f{p.left + 5, p.top + 5, p.right - 5, p.bottom - 5};
     if (y < f.top || y >= f.bottom)
         return false;
@@ -54,7 +56,8 @@ bool inFill(const Box& p, int x, int y) {
     return x >= f.left + inset && x < f.right - inset;
 }
 
-bool inAnyOutline(int x, int y) {
+bool inAnyOutline(int x, int y)
+{
     for (const Box& p : kPanels)
         if (inOutline(p, x, y))
             return true;
@@ -63,7 +66,8 @@ bool inAnyOutline(int x, int y) {
 
 enum class Px { White, Black, Fill };
 
-Px expectedPixel(int x, int y) {
+Px expectedPixel(int x, int y)
+{
     for (const Box& p : kPanels) {
         if (inFill(p, x, y))
             return Px::Fill;
@@ -73,19 +77,22 @@ Px expectedPixel(int x, int y) {
     return Px::White;
 }
 
-void le(Bytes& out, uint32_t v, int n) {
+void le(Bytes& out, uint32_t v, int n)
+{
     for (int i = 0; i < n; ++i)
         out.push_back(uint8_t(v >> (8 * i)));
 }
 
-uint32_t readLe(const Bytes& b, size_t at, int n = 4) {
+uint32_t readLe(const Bytes& b, size_t at, int n = 4)
+{
     uint32_t v = 0;
     for (int i = n - 1; i >= 0; --i)
         v = (v << 8) | b.at(at + size_t(i));
     return v;
 }
 
-Bytes reconstructDefaultBmp() {
+Bytes reconstructDefaultBmp()
+{
     Bytes f;
     f.push_back('B');
     f.push_back('M');
@@ -94,7 +101,7 @@ Bytes reconstructDefaultBmp() {
     le(f, 54, 4);
     le(f, 40, 4);
     le(f, kWidth, 4);
-    le(f, kHeight, 4);   // positive: rows bottom-up
+    le(f, kHeight, 4); // positive: rows bottom-up
     le(f, 1, 2);
     le(f, 24, 2);
     le(f, 0, 4);
@@ -106,12 +113,18 @@ Bytes reconstructDefaultBmp() {
     for (int y = kHeight - 1; y >= 0; --y) {
         for (int x = 0; x < kWidth; ++x) {
             switch (expectedPixel(x, y)) {
-            case Px::White: f.insert(f.end(), {255, 255, 255}); break;
-            case Px::Black: f.insert(f.end(), {0, 0, 0}); break;
-            case Px::Fill: f.insert(f.end(), {221, 218, 210}); break;   // blue, green, red
+            case Px::White:
+                f.insert(f.end(), {255, 255, 255});
+                break;
+            case Px::Black:
+                f.insert(f.end(), {0, 0, 0});
+                break;
+            case Px::Fill:
+                f.insert(f.end(), {221, 218, 210});
+                break; // blue, green, red
             }
         }
-        f.push_back(0);   // 2,367 bytes of pixels padded to 2,368
+        f.push_back(0); // 2,367 bytes of pixels padded to 2,368
     }
     return f;
 }
@@ -123,7 +136,8 @@ struct Rect {
 
 // Scan every row for its runs of outline pixels; rows with the same runs in
 // a row make one band.
-std::vector<Rect> reconstructBands() {
+std::vector<Rect> reconstructBands()
+{
     std::vector<Rect> rects;
     std::vector<std::pair<int, int>> bandRuns;
     int bandTop = 0;
@@ -151,7 +165,8 @@ std::vector<Rect> reconstructBands() {
     return rects;
 }
 
-Bytes reconstructRegionFile() {
+Bytes reconstructRegionFile()
+{
     const std::vector<Rect> rects = reconstructBands();
     Bytes f;
     le(f, 1040, 4);
@@ -167,14 +182,16 @@ Bytes reconstructRegionFile() {
     return f;
 }
 
-Bytes expand(std::span<const uint8_t> block) {
+Bytes expand(std::span<const uint8_t> block)
+{
     Bytes out;
     ExpandBuiltIn(block, AppendTo(out));
     return out;
 }
 
 // Compares without printing a megabyte on failure.
-void compareBytes(const Bytes& actual, const Bytes& expected) {
+void compareBytes(const Bytes& actual, const Bytes& expected)
+{
     QCOMPARE(actual.size(), expected.size());
     auto diff = std::mismatch(actual.begin(), actual.end(), expected.begin());
     if (diff.first != actual.end())
@@ -184,13 +201,14 @@ void compareBytes(const Bytes& actual, const Bytes& expected) {
                              .arg(*diff.second)));
 }
 
-std::vector<Rect> regionRects(const Bytes& rgn) {
+std::vector<Rect> regionRects(const Bytes& rgn)
+{
     std::vector<Rect> rects;
     const uint32_t count = readLe(rgn, 12);
     for (uint32_t i = 0; i < count; ++i) {
         const size_t at = 36 + 16 * size_t(i);
-        rects.push_back(Rect{int32_t(readLe(rgn, at)), int32_t(readLe(rgn, at + 4)),
-                             int32_t(readLe(rgn, at + 8)), int32_t(readLe(rgn, at + 12))});
+        rects.push_back(Rect{int32_t(readLe(rgn, at)), int32_t(readLe(rgn, at + 4)), int32_t(readLe(rgn, at + 8)),
+                             int32_t(readLe(rgn, at + 12))});
     }
     return rects;
 }
@@ -201,18 +219,21 @@ class BuiltInFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void expandsToStatedSize_data() {
+    void expandsToStatedSize_data()
+    {
         QTest::addColumn<int>("which");
         QTest::addColumn<int>("fileSize");
         QTest::newRow("banner") << 0 << 59334;
         QTest::newRow("default.bmp") << 1 << 956726;
         QTest::newRow("zfkmain.rgn") << 2 << 1044;
     }
-    void expandsToStatedSize() {
+    void expandsToStatedSize()
+    {
         QFETCH(int, which);
         QFETCH(int, fileSize);
-        const std::span<const uint8_t> block =
-            which == 0 ? BannerBlock() : which == 1 ? DefaultBmpBlock() : ZfkMainRgnBlock();
+        const std::span<const uint8_t> block = which == 0   ? BannerBlock()
+                                               : which == 1 ? DefaultBmpBlock()
+                                                            : ZfkMainRgnBlock();
         QVERIFY(block.size() > 4);
         Bytes stated(block.begin(), block.begin() + 4);
         QCOMPARE(readLe(stated, 0), uint32_t(fileSize));
@@ -225,7 +246,8 @@ private slots:
         QVERIFY(std::equal(twice.begin(), twice.begin() + fileSize, twice.begin() + fileSize));
     }
 
-    void defaultBmpMatchesGeometry() {
+    void defaultBmpMatchesGeometry()
+    {
         const Bytes bmp = expand(DefaultBmpBlock());
         compareBytes(bmp, reconstructDefaultBmp());
 
@@ -235,17 +257,18 @@ private slots:
                 const size_t at = 54 + size_t(y) * 2368 + size_t(x) * 3;
                 colours.emplace(bmp[at], bmp[at + 1], bmp[at + 2]);
             }
-        const std::set<std::tuple<uint8_t, uint8_t, uint8_t>> three{
-            {255, 255, 255}, {0, 0, 0}, {221, 218, 210}};
+        const std::set<std::tuple<uint8_t, uint8_t, uint8_t>> three{{255, 255, 255}, {0, 0, 0}, {221, 218, 210}};
         QCOMPARE(colours, three);
     }
 
-    void regionMatchesGeometry() {
+    void regionMatchesGeometry()
+    {
         const Bytes rgn = expand(ZfkMainRgnBlock());
         compareBytes(rgn, reconstructRegionFile());
     }
 
-    void regionIsBandedAndBounded() {
+    void regionIsBandedAndBounded()
+    {
         const Bytes rgn = expand(ZfkMainRgnBlock());
         QCOMPARE(readLe(rgn, 0), uint32_t(rgn.size() - 4));
         QCOMPARE(readLe(rgn, 4), 32u);
@@ -259,8 +282,8 @@ private slots:
         QCOMPARE(bound, (Rect{3, 3, 788, 401}));
         Rect hull = rects.front();
         for (const Rect& r : rects)
-            hull = Rect{std::min(hull.left, r.left), std::min(hull.top, r.top),
-                        std::max(hull.right, r.right), std::max(hull.bottom, r.bottom)};
+            hull = Rect{std::min(hull.left, r.left), std::min(hull.top, r.top), std::max(hull.right, r.right),
+                        std::max(hull.bottom, r.bottom)};
         QCOMPARE(hull, bound);
 
         for (size_t i = 0; i < rects.size(); ++i) {
@@ -287,14 +310,15 @@ private slots:
         for (auto it = bands.begin(); std::next(it) != bands.end(); ++it) {
             auto next = std::next(it);
             if (it->first.second == next->first.first)
-                QVERIFY2(it->second != next->second,
-                         qPrintable(QString("bands at rows %1 and %2 could be one")
-                                        .arg(it->first.first)
-                                        .arg(next->first.first)));
+                QVERIFY2(
+                    it->second != next->second,
+                    qPrintable(
+                        QString("bands at rows %1 and %2 could be one").arg(it->first.first).arg(next->first.first)));
         }
     }
 
-    void regionCoversExactlyThePicture() {
+    void regionCoversExactlyThePicture()
+    {
         const Bytes bmp = expand(DefaultBmpBlock());
         const std::vector<Rect> rects = regionRects(expand(ZfkMainRgnBlock()));
         std::vector<int> cover(size_t(kWidth) * kHeight, 0);
@@ -311,11 +335,15 @@ private slots:
                 const int c = cover[size_t(y) * kWidth + size_t(x)];
                 if (c != (white ? 0 : 1))
                     QFAIL(qPrintable(QString("pixel (%1, %2): %3, covered %4 times")
-                                         .arg(x).arg(y).arg(white ? "white" : "painted").arg(c)));
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(white ? "white" : "painted")
+                                         .arg(c)));
             }
     }
 
-    void bannerIsTheGeneratedBitmap() {
+    void bannerIsTheGeneratedBitmap()
+    {
         const Bytes banner = expand(BannerBlock());
         QCOMPARE(banner.size(), size_t(59334));
         QCOMPARE(banner[0], uint8_t('B'));

@@ -8,12 +8,14 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes) {
+void writeAll(const QString& path, const QByteArray& bytes)
+{
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), qint64(bytes.size()));
@@ -24,7 +26,8 @@ struct Run {
     QByteArray stderrText;
 };
 
-Run run(const QString& program, const QStringList& args) {
+Run run(const QString& program, const QStringList& args)
+{
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(15000) || p.exitStatus() != QProcess::NormalExit)
@@ -42,7 +45,8 @@ class GeneratorsTest : public QObject {
     QString path(const QString& name) const { return dir.filePath(name); }
 
 private slots:
-    void sourcesRedrawTheBuiltFiles() {
+    void sourcesRedrawTheBuiltFiles()
+    {
         // Same source, same bytes: the files in the program do not depend on
         // when or where they were drawn.
         QVERIFY(dir.isValid());
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(readAll(path("b.bmp")), readAll(ZFK_BANNER_BMP));
     }
 
-    void brokenSkinIsRefused_data() {
+    void brokenSkinIsRefused_data()
+    {
         QTest::addColumn<QByteArray>("extra");
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("overlapping panels") << QByteArray("panel clash 100 100 200 200\n") << QByteArray("overlap");
@@ -62,7 +67,8 @@ private slots:
         QTest::newRow("colour out of range") << QByteArray("colour fill 256 0 0\n") << QByteArray("range");
         QTest::newRow("not a number") << QByteArray("border 5px\n") << QByteArray("not a number");
     }
-    void brokenSkinIsRefused() {
+    void brokenSkinIsRefused()
+    {
         QFETCH(QByteArray, extra);
         QFETCH(QByteArray, message);
         writeAll(path("skin.txt"), readAll(ZFK_SKIN_SOURCE) + extra);
@@ -75,7 +81,8 @@ private slots:
         QVERIFY(!QFile::exists(path("old.rgn")));
     }
 
-    void brokenBannerIsRefused_data() {
+    void brokenBannerIsRefused_data()
+    {
         QTest::addColumn<QByteArray>("extra");
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("character without glyph")
@@ -84,16 +91,15 @@ private slots:
             << QByteArray("text title title shadow 290 9 Zefirak\n") << QByteArray("does not fit");
         QTest::newRow("text past the bottom")
             << QByteArray("text subtitle subtitle - 150 60 okres\n") << QByteArray("does not fit");
-        QTest::newRow("ragged glyph")
-            << QByteArray("font odd 1 1\nglyph x\n##\n#.#\nend\n") << QByteArray("width");
+        QTest::newRow("ragged glyph") << QByteArray("font odd 1 1\nglyph x\n##\n#.#\nend\n") << QByteArray("width");
         QTest::newRow("glyphs of two heights")
             << QByteArray("font odd 1 1\nglyph x\n#\nglyph y\n#\n#\nend\n") << QByteArray("height");
         QTest::newRow("table cell of unknown kind")
             << QByteArray("table 5 3 6 3\nMQ\nend\n") << QByteArray("unknown kind");
-        QTest::newRow("font without end")
-            << QByteArray("font odd 1 1\nglyph x\n#\n") << QByteArray("without 'end'");
+        QTest::newRow("font without end") << QByteArray("font odd 1 1\nglyph x\n#\n") << QByteArray("without 'end'");
     }
-    void brokenBannerIsRefused() {
+    void brokenBannerIsRefused()
+    {
         QFETCH(QByteArray, extra);
         QFETCH(QByteArray, message);
         writeAll(path("banner.txt"), readAll(ZFK_BANNER_SOURCE) + extra);

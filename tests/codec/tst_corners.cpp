@@ -12,14 +12,17 @@ using namespace kit;
 
 namespace {
 
-std::vector<uint8_t> Decode(const std::vector<uint8_t>& block, Lh5Status expect = Lh5Status::Ok) {
+std::vector<uint8_t> Decode(const std::vector<uint8_t>& block, Lh5Status expect = Lh5Status::Ok)
+{
     std::vector<uint8_t> out;
     const Lh5Status st = DecodeBlock(block, out);
-    if (st != expect) qWarning("status %d, expected %d", static_cast<int>(st), static_cast<int>(expect));
+    if (st != expect)
+        qWarning("status %d, expected %d", static_cast<int>(st), static_cast<int>(expect));
     return st == expect ? out : std::vector<uint8_t>{0xEE};
 }
 
-std::vector<uint8_t> FullBlockStream(const std::vector<Token>& toks) {
+std::vector<uint8_t> FullBlockStream(const std::vector<Token>& toks)
+{
     BitWriter w;
     PutFullBlock(w, toks);
     return w.Bytes();
@@ -27,42 +30,45 @@ std::vector<uint8_t> FullBlockStream(const std::vector<Token>& toks) {
 
 // Literals and matches walking across several 8192-byte pieces; the
 // random literals make every wrong source position visible.
-std::vector<Token> PieceCrossingTokens() {
+std::vector<Token> PieceCrossingTokens()
+{
     Rng rng(7);
     std::vector<Token> t;
     size_t pos = 0;
     auto lits = [&](size_t upTo) {
-        for (; pos < upTo; ++pos) t.push_back(Lit(static_cast<int>(rng.Next() & 0xFF)));
+        for (; pos < upTo; ++pos)
+            t.push_back(Lit(static_cast<int>(rng.Next() & 0xFF)));
     };
     auto match = [&](int len, int dist) {
         t.push_back(Match(len, dist));
         pos += static_cast<size_t>(len);
     };
     lits(8000);
-    match(256, 5000);  // 8000..8256 crosses the first piece end
-    match(100, 8192);  // reads the bytes it replaces, in the second piece
+    match(256, 5000); // 8000..8256 crosses the first piece end
+    match(100, 8192); // reads the bytes it replaces, in the second piece
     lits(16380);
-    match(20, 3);      // overlapping, across the second piece end
+    match(20, 3); // overlapping, across the second piece end
     lits(16384 + 30);
-    match(10, 39);     // source ends one byte past the buffer's end
-    match(200, 100);   // source wraps from the buffer's end to its start
+    match(10, 39);   // source ends one byte past the buffer's end
+    match(200, 100); // source wraps from the buffer's end to its start
     match(256, 8192);
     lits(24576 - 256);
-    match(256, 256);   // ends exactly on a piece end
+    match(256, 256); // ends exactly on a piece end
     match(256, 1);
     lits(32768 - 6);
-    match(7, 500);     // ends one byte past a piece end
+    match(7, 500); // ends one byte past a piece end
     lits(32768 + 50);
     return t;
 }
 
-}  // namespace
+} // namespace
 
 class CodecCorners : public QObject {
     Q_OBJECT
 
 private slots:
-    void literalLengthTreeSingleValue() {
+    void literalLengthTreeSingleValue()
+    {
         // A single-value tree decodes every code without reading bits, be it
         // a literal or a match length.
         BitWriter w;
@@ -75,11 +81,12 @@ private slots:
         PutSingle(w, 9, Match(4, 1).code);
         PutSingle(w, 4, 0);
         const auto stream = w.Bytes();
-        QCOMPARE(stream.size(), size_t{13});  // 2 * 52 header bits, nothing else
+        QCOMPARE(stream.size(), size_t{13}); // 2 * 52 header bits, nothing else
         QCOMPARE(Decode(Block(13, stream)), Bytes("xxxxxxxxxxxxx"));
     }
 
-    void codeLengthTreeSingleValue() {
+    void codeLengthTreeSingleValue()
+    {
         // Code-length tree of the one symbol 10: all 256 listed literal
         // lengths are 8, so each literal is sent as its own 8 bits.
         const auto text = Bytes(std::string("Zefirak\0\xff\x80", 10));
@@ -88,18 +95,21 @@ private slots:
         PutSingle(w, 5, 10);
         w.Put(9, 256);
         PutSingle(w, 4, 0);
-        for (uint8_t b : text) w.Put(8, b);
+        for (uint8_t b : text)
+            w.Put(8, b);
         QCOMPARE(Decode(Block(static_cast<uint32_t>(text.size()), w.Bytes())), text);
     }
 
-    void positionTreeSingleValue() {
+    void positionTreeSingleValue()
+    {
         // Position code 6 for every match: no code bits, 5 low bits each.
         const std::vector<int> t = FullT();
         std::vector<int> c(259, 0);
         c['a'] = c['b'] = c['c'] = 2;
         c[Match(5, 1).code] = 2;
         std::vector<Token> toks;
-        for (int i = 0; i < 40; ++i) toks.push_back(Lit("abc"[i % 3]));
+        for (int i = 0; i < 40; ++i)
+            toks.push_back(Lit("abc"[i % 3]));
         toks.push_back(Match(5, 40));
         toks.push_back(Match(5, 33));
         toks.push_back(Match(5, 64));
@@ -111,16 +121,20 @@ private slots:
         const auto cc = Codes(c);
         for (const Token& k : toks) {
             w.Put(c[k.code], cc[k.code]);
-            if (k.code >= 256) PutDistance(w, {}, {}, k.dist);
+            if (k.code >= 256)
+                PutDistance(w, {}, {}, k.dist);
         }
         QCOMPARE(Decode(Block(55, w.Bytes())), Expected(toks, 55));
     }
 
-    void codeLengthSkipAfterThirdEntry_data() {
+    void codeLengthSkipAfterThirdEntry_data()
+    {
         QTest::addColumn<int>("skip");
-        for (int s = 0; s <= 3; ++s) QTest::addRow("%d zeros", s) << s;
+        for (int s = 0; s <= 3; ++s)
+            QTest::addRow("%d zeros", s) << s;
     }
-    void codeLengthSkipAfterThirdEntry() {
+    void codeLengthSkipAfterThirdEntry()
+    {
         // Code-length tree 2,2,2, then `skip` zeros given only by the 2-bit
         // count, then 3,3: literal lengths 1 + skip and 2 + skip.
         QFETCH(int, skip);
@@ -129,30 +143,33 @@ private slots:
         t.push_back(3);
         t.push_back(3);
         const int l1 = 1 + skip;
-        const int n1 = (1 << l1) - 1;  // n1 codes of l1 bits + 2 of l1 + 1 bits
+        const int n1 = (1 << l1) - 1; // n1 codes of l1 bits + 2 of l1 + 1 bits
         std::vector<int> c(65, 0);
         c.insert(c.end(), static_cast<size_t>(n1), l1);
         c.insert(c.end(), 2, l1 + 1);
         std::vector<Token> toks;
         for (int r = 0; r < 3; ++r)
-            for (int s = 65; s < static_cast<int>(c.size()); ++s) toks.push_back(Lit(s));
+            for (int s = 65; s < static_cast<int>(c.size()); ++s)
+                toks.push_back(Lit(s));
         BitWriter w;
         w.Put(16, static_cast<uint32_t>(toks.size()));
         PutPtLens(w, t, 5, 3);
         PutCLens(w, c, t);
         PutSingle(w, 4, 0);
         const auto cc = Codes(c);
-        for (const Token& k : toks) w.Put(c[k.code], cc[k.code]);
+        for (const Token& k : toks)
+            w.Put(c[k.code], cc[k.code]);
         const auto size = static_cast<uint32_t>(toks.size());
         QCOMPARE(Decode(Block(size, w.Bytes())), Expected(toks, size));
     }
 
-    void positionTreeHasNoSkip() {
+    void positionTreeHasNoSkip()
+    {
         // Zeros after the third position length are sent one by one.
         const std::vector<int> p{2, 2, 2, 0, 0, 0, 3, 3};
         const auto t = FullT(), c = FullC();
-        const std::vector<Token> toks{Lit('q'), Lit('r'), Match(3, 1), Match(4, 2), Match(5, 3), Match(6, 33),
-                                      Match(7, 40)};
+        const std::vector<Token> toks{Lit('q'),    Lit('r'),     Match(3, 1), Match(4, 2),
+                                      Match(5, 3), Match(6, 33), Match(7, 40)};
         BitWriter w;
         w.Put(16, static_cast<uint32_t>(toks.size()));
         PutPtLens(w, t, 5, 3);
@@ -161,12 +178,14 @@ private slots:
         const auto cc = Codes(c), pc = Codes(p);
         for (const Token& k : toks) {
             w.Put(c[k.code], cc[k.code]);
-            if (k.code >= 256) PutDistance(w, p, pc, k.dist);
+            if (k.code >= 256)
+                PutDistance(w, p, pc, k.dist);
         }
         QCOMPARE(Decode(Block(27, w.Bytes())), Expected(toks, 27));
     }
 
-    void matchesCrossPieceBoundaries() {
+    void matchesCrossPieceBoundaries()
+    {
         const auto toks = PieceCrossingTokens();
         const auto expect = Expected(toks, 1u << 20);
         QVERIFY(expect.size() > 4 * 8192);
@@ -176,17 +195,20 @@ private slots:
         QCOMPARE(Decode(Block(8200, FullBlockStream(toks))), Expected(toks, 8200));
     }
 
-    void overlappingCopies() {
+    void overlappingCopies()
+    {
         // Distance shorter than the length: the copy reads what it wrote.
-        const std::vector<Token> toks{Lit('a'), Lit('b'), Lit('c'), Lit('d'), Lit('e'), Lit('f'), Lit('g'),
-                                      Match(256, 1), Match(256, 2), Match(255, 3), Match(256, 7), Lit('h'),
-                                      Match(200, 199), Match(3, 2), Match(256, 255), Match(256, 256)};
+        const std::vector<Token> toks{Lit('a'),        Lit('b'),      Lit('c'),        Lit('d'),
+                                      Lit('e'),        Lit('f'),      Lit('g'),        Match(256, 1),
+                                      Match(256, 2),   Match(255, 3), Match(256, 7),   Lit('h'),
+                                      Match(200, 199), Match(3, 2),   Match(256, 255), Match(256, 256)};
         const auto expect = Expected(toks, 1u << 20);
         const auto size = static_cast<uint32_t>(expect.size());
         QCOMPARE(Decode(Block(size, FullBlockStream(toks))), expect);
     }
 
-    void missingTrailingZeroBytes() {
+    void missingTrailingZeroBytes()
+    {
         // Literal 0 has the all-zero code, so the stream ends in zero bytes;
         // without them it must decode the same.
         std::vector<Token> toks{Lit('k'), Match(5, 1)};
@@ -205,7 +227,8 @@ private slots:
         QCOMPARE(Decode(Block(100, {})), std::vector<uint8_t>(100, 0));
     }
 
-    void blockCountZeroMeans65536Codes() {
+    void blockCountZeroMeans65536Codes()
+    {
         BitWriter w;
         w.Put(16, 0);
         PutSingle(w, 5, 0);
@@ -220,25 +243,29 @@ private slots:
         QCOMPARE(Decode(Block(65539, w.Bytes())), expect);
     }
 
-    void distanceBeforeStartReadsSpaces() {
+    void distanceBeforeStartReadsSpaces()
+    {
         const std::vector<Token> toks{Match(3, 1), Lit('a'), Lit('b'), Match(4, 5), Match(3, 8192)};
         QCOMPARE(Decode(Block(12, FullBlockStream(toks))), Bytes("   ab   a   "));
     }
 
-    void finalMatchCutAtStatedSize() {
+    void finalMatchCutAtStatedSize()
+    {
         const std::vector<Token> toks{Lit('a'), Match(10, 1), Lit('z')};
         std::vector<uint8_t> out = Bytes("pre");
         QCOMPARE(DecodeBlock(Block(6, FullBlockStream(toks)), out), Lh5Status::Ok);
         QCOMPARE(out, Bytes("preaaaaaa"));
     }
 
-    void sizeZeroReadsNothing() {
+    void sizeZeroReadsNothing()
+    {
         std::vector<uint8_t> out = Bytes("keep");
         QCOMPARE(DecodeBlock(Block(0, {0xFF, 0xFF, 0xFF}), out), Lh5Status::Ok);
         QCOMPARE(out, Bytes("keep"));
     }
 
-    void shortBlock() {
+    void shortBlock()
+    {
         for (size_t n = 0; n < 4; ++n) {
             std::vector<uint8_t> out = Bytes("keep");
             const std::vector<uint8_t> block(n, 0);
@@ -247,7 +274,8 @@ private slots:
         }
     }
 
-    void incompleteCodes_data() {
+    void incompleteCodes_data()
+    {
         QTest::addColumn<std::vector<uint8_t>>("stream");
         const auto t = FullT(), c = FullC();
         auto headerThen = [](auto fn) {
@@ -295,14 +323,16 @@ private slots:
         PutPtLens(w, {1, 2, 3, 3, 3}, 4, -1);
         QTest::newRow("second block incomplete") << w.Bytes();
     }
-    void incompleteCodes() {
+    void incompleteCodes()
+    {
         QFETCH(std::vector<uint8_t>, stream);
         std::vector<uint8_t> out = Bytes("keep");
         QCOMPARE(DecodeBlock(Block(4, stream), out), Lh5Status::IncompleteCode);
         QCOMPARE(out, Bytes("keep"));
     }
 
-    void badTables_data() {
+    void badTables_data()
+    {
         QTest::addColumn<std::vector<uint8_t>>("stream");
         const auto t = FullT(), c = FullC();
         auto rows = [&](const char* name, auto fn) {
@@ -343,7 +373,8 @@ private slots:
             PutPtEntry(w, 17);
         });
     }
-    void badTables() {
+    void badTables()
+    {
         QFETCH(std::vector<uint8_t>, stream);
         std::vector<uint8_t> out = Bytes("keep");
         QCOMPARE(DecodeBlock(Block(4, stream), out), Lh5Status::BadTable);
@@ -352,7 +383,8 @@ private slots:
 
     // Damage can only be found after earlier pieces went out: they stay
     // out, while the vector form takes them back.
-    void damageFoundAfterAPieceWentOut() {
+    void damageFoundAfterAPieceWentOut()
+    {
         const std::vector<uint8_t> block = DamagedAfterFirstPieceBlock();
         std::vector<uint8_t> got;
         int calls = 0;
@@ -369,7 +401,8 @@ private slots:
         QCOMPARE(out, Bytes("keep"));
     }
 
-    void refusedPieceStopsTheDecoding() {
+    void refusedPieceStopsTheDecoding()
+    {
         int calls = 0;
         QCOMPARE(DecodeBlock(HugeRunBlock(64), [&](std::span<const uint8_t>) { return ++calls < 3; }),
                  Lh5Status::SinkStopped);
@@ -383,7 +416,8 @@ private slots:
     }
 
     // ExpandBuiltIn ends the process on damage, so it runs in a child.
-    void expandBuiltInExitCode_data() {
+    void expandBuiltInExitCode_data()
+    {
         QTest::addColumn<std::vector<uint8_t>>("block");
         QTest::addColumn<bool>("refuse");
         QTest::addColumn<int>("code");
@@ -392,7 +426,8 @@ private slots:
         QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0} << false << 1;
         QTest::newRow("damage after a piece") << DamagedAfterFirstPieceBlock() << false << 1;
     }
-    void expandBuiltInExitCode() {
+    void expandBuiltInExitCode()
+    {
         QFETCH(std::vector<uint8_t>, block);
         QFETCH(bool, refuse);
         QFETCH(int, code);

@@ -4,25 +4,28 @@
 #include <algorithm>
 
 #include "builtin/codec/ExpandBuiltIn.h"
-#include "tools/lh5/Lh5Encoder.h"
 #include "tests/codec/Lh5TestKit.h"
+#include "tools/lh5/Lh5Encoder.h"
 
 using namespace kit;
 
 namespace {
 
-std::vector<uint8_t> RandomBytes(size_t n, uint64_t seed, uint32_t alphabet = 256) {
+std::vector<uint8_t> RandomBytes(size_t n, uint64_t seed, uint32_t alphabet = 256)
+{
     Rng rng(seed);
     std::vector<uint8_t> d(n);
-    for (auto& b : d) b = static_cast<uint8_t>(rng.Next() % alphabet);
+    for (auto& b : d)
+        b = static_cast<uint8_t>(rng.Next() % alphabet);
     return d;
 }
 
 // Text made of a few hundred words: long-distance matches of all lengths.
-std::vector<uint8_t> Words(size_t n, uint64_t seed) {
-    static const char* const kWords[] = {"wodór", "hel", "lit", "beryl", "bor", "węgiel", "azot", "tlen",
-                                         "fluor", "neon", "sód", "magnez", "glin", "krzem", "fosfor",
-                                         "siarka", "chlor", "argon", "potas", "wapń", "\r\n", "1.008", "(227)"};
+std::vector<uint8_t> Words(size_t n, uint64_t seed)
+{
+    static const char* const kWords[] = {"wodór", "hel",   "lit",   "beryl",  "bor",  "węgiel", "azot",   "tlen",
+                                         "fluor", "neon",  "sód",   "magnez", "glin", "krzem",  "fosfor", "siarka",
+                                         "chlor", "argon", "potas", "wapń",   "\r\n", "1.008",  "(227)"};
     Rng rng(seed);
     std::vector<uint8_t> d;
     while (d.size() < n) {
@@ -35,7 +38,8 @@ std::vector<uint8_t> Words(size_t n, uint64_t seed) {
 }
 
 // Runs of three colours in 3-byte pixels, like the skin bitmap.
-std::vector<uint8_t> Bitmapish(int w, int h) {
+std::vector<uint8_t> Bitmapish(int w, int h)
+{
     std::vector<uint8_t> d;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -48,28 +52,32 @@ std::vector<uint8_t> Bitmapish(int w, int h) {
 
 // Symbol counts growing like Fibonacci numbers: an unlimited Huffman code
 // for them is deeper than the 16 bits the format allows.
-std::vector<uint8_t> FibonacciSkew() {
+std::vector<uint8_t> FibonacciSkew()
+{
     std::vector<uint8_t> d;
     uint32_t a = 1, b = 1;
     for (int s = 0; s < 22; ++s) {
-        for (uint32_t i = 0; i < a; ++i) d.push_back(static_cast<uint8_t>(s * 11));
+        for (uint32_t i = 0; i < a; ++i)
+            d.push_back(static_cast<uint8_t>(s * 11));
         const uint32_t n = a + b;
         a = b;
         b = n;
     }
     // Shuffle so that the matcher finds no runs and literals stay literals.
     Rng rng(99);
-    for (size_t i = d.size() - 1; i > 0; --i) std::swap(d[i], d[rng.Next() % (i + 1)]);
+    for (size_t i = d.size() - 1; i > 0; --i)
+        std::swap(d[i], d[rng.Next() % (i + 1)]);
     return d;
 }
 
-}  // namespace
+} // namespace
 
 class CodecRoundTrip : public QObject {
     Q_OBJECT
 
 private slots:
-    void roundTrip_data() {
+    void roundTrip_data()
+    {
         QTest::addColumn<std::vector<uint8_t>>("data");
         QTest::newRow("empty") << std::vector<uint8_t>{};
         QTest::newRow("one byte") << std::vector<uint8_t>{0x5A};
@@ -88,7 +96,8 @@ private slots:
         QTest::newRow("all byte values") << [] {
             std::vector<uint8_t> d;
             for (int r = 0; r < 3; ++r)
-                for (int i = 0; i < 256; ++i) d.push_back(static_cast<uint8_t>(i * 7 + r));
+                for (int i = 0; i < 256; ++i)
+                    d.push_back(static_cast<uint8_t>(i * 7 + r));
             return d;
         }();
         QTest::newRow("repeat at distance 8192") << [] {
@@ -100,7 +109,8 @@ private slots:
         }();
         QTest::newRow("skewed counts") << FibonacciSkew();
     }
-    void roundTrip() {
+    void roundTrip()
+    {
         QFETCH(std::vector<uint8_t>, data);
         const std::vector<uint8_t> block = lh5::PackBlock(data);
         QVERIFY(block.size() >= 4);
@@ -123,11 +133,13 @@ private slots:
                  Lh5Status::Ok);
         QVERIFY(joined == data);
         std::vector<size_t> want(data.size() / 8192, 8192);
-        if (data.size() % 8192) want.push_back(data.size() % 8192);
+        if (data.size() % 8192)
+            want.push_back(data.size() % 8192);
         QCOMPARE(sizes, want);
     }
 
-    void compresses() {
+    void compresses()
+    {
         // The encoder must actually find matches: the skin bitmap is meant to
         // take a few kilobytes.
         const auto bmp = Bitmapish(789, 404);

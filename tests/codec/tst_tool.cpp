@@ -22,7 +22,8 @@ struct Run {
 };
 
 // limit: a resource limit set in the child before it runs zfktool.
-Run Tool(const QStringList& args, int limit = -1, rlim_t value = 0) {
+Run Tool(const QStringList& args, int limit = -1, rlim_t value = 0)
+{
     QProcess p;
     if (limit >= 0) {
         p.setChildProcessModifier([limit, value] {
@@ -35,38 +36,47 @@ Run Tool(const QStringList& args, int limit = -1, rlim_t value = 0) {
     }
     p.start(QStringLiteral(ZFKTOOL), args);
     Run r;
-    if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit) return r;
+    if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
     r.code = p.exitCode();
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
 }
 
-void Write(const QString& path, const std::vector<uint8_t>& data) {
+void Write(const QString& path, const std::vector<uint8_t>& data)
+{
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(reinterpret_cast<const char*>(data.data()), static_cast<qint64>(data.size()));
 }
 
 // How zfktool writes a text: backslash, tab, CR and LF escaped.
-QByteArray Escaped(const std::string& s) {
+QByteArray Escaped(const std::string& s)
+{
     QByteArray e;
     for (char c : s) {
-        if (c == '\\') e += "\\\\";
-        else if (c == '\t') e += "\\t";
-        else if (c == '\r') e += "\\r";
-        else if (c == '\n') e += "\\n";
-        else e += c;
+        if (c == '\\')
+            e += "\\\\";
+        else if (c == '\t')
+            e += "\\t";
+        else if (c == '\r')
+            e += "\\r";
+        else if (c == '\n')
+            e += "\\n";
+        else
+            e += c;
     }
     return e;
 }
 
-QByteArray Read(const QString& path) {
+QByteArray Read(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-}  // namespace
+} // namespace
 
 class CodecTool : public QObject {
     Q_OBJECT
@@ -75,9 +85,11 @@ class CodecTool : public QObject {
     QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
 private slots:
-    void packThenExpand() {
+    void packThenExpand()
+    {
         QByteArray text;
-        for (int i = 0; i < 5000; ++i) text += "Zefirak " + QByteArray::number(i % 97) + "\r\n";
+        for (int i = 0; i < 5000; ++i)
+            text += "Zefirak " + QByteArray::number(i % 97) + "\r\n";
         QFile f(Path("in.txt"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(text);
@@ -91,7 +103,8 @@ private slots:
         QCOMPARE(Read(Path("in.out")), text);
     }
 
-    void damagedBlockExitsWithOne_data() {
+    void damagedBlockExitsWithOne_data()
+    {
         QTest::addColumn<std::vector<uint8_t>>("block");
         const auto t = FullT(), c = FullC();
         BitWriter lit;
@@ -112,7 +125,8 @@ private slots:
         QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0};
         QTest::newRow("damage after the first piece") << DamagedAfterFirstPieceBlock();
     }
-    void damagedBlockExitsWithOne() {
+    void damagedBlockExitsWithOne()
+    {
         QFETCH(std::vector<uint8_t>, block);
         Write(Path("bad.blk"), block);
         QFile::remove(Path("bad.out"));
@@ -126,7 +140,8 @@ private slots:
 
     // Memory stays at the decoder's tables and window, whatever the size
     // a block declares; 1 GiB would not fit under the limit.
-    void hugeBlockInBoundedMemory() {
+    void hugeBlockInBoundedMemory()
+    {
         Write(Path("huge.blk"), HugeRunBlock(64));
         const Run r = Tool({"expand", Path("huge.blk"), "/dev/null"}, RLIMIT_AS, 128u << 20);
         QCOMPARE(r.code, 0);
@@ -135,22 +150,25 @@ private slots:
 
     // A failed write: one line, exit 2, and no partial file; a file that
     // was there before keeps its content.
-    void writeFailure_data() {
+    void writeFailure_data()
+    {
         QTest::addColumn<QString>("out");
         QTest::addColumn<int>("limit");
         QTest::newRow("full device") << QStringLiteral("/dev/full") << -1;
         QTest::newRow("file size limit") << Path("big.out") << int(RLIMIT_FSIZE);
     }
-    void writeFailure() {
+    void writeFailure()
+    {
         QFETCH(QString, out);
         QFETCH(int, limit);
         Write(Path("big.blk"), HugeRunBlock(1));
         const bool regular = !out.startsWith("/dev/");
-        if (regular) Write(out, {'o', 'l', 'd'});
+        if (regular)
+            Write(out, {'o', 'l', 'd'});
         const Run r = Tool({"expand", Path("big.blk"), out}, limit, 100000);
         QCOMPARE(r.code, 2);
-        QVERIFY2(r.err.startsWith("zfktool: cannot write " + out.toUtf8() + ": ") && r.err.count('\n') == 1 &&
-                     r.err.endsWith('\n'),
+        QVERIFY2(r.err.startsWith("zfktool: cannot write " + out.toUtf8() + ": ") && r.err.count('\n') == 1
+                     && r.err.endsWith('\n'),
                  r.err.constData());
         if (regular) {
             QCOMPARE(Read(out), QByteArray("old"));
@@ -158,7 +176,8 @@ private slots:
         }
     }
 
-    void usageAndFileErrors_data() {
+    void usageAndFileErrors_data()
+    {
         QTest::addColumn<QStringList>("args");
         Write(Path("ok.blk"), Block(3, FullBlockStream()));
         QTest::newRow("expand without arguments") << QStringList{"expand"};
@@ -169,20 +188,22 @@ private slots:
         QTest::newRow("pack, missing input") << QStringList{"pack", Path("none"), Path("o")};
         QTest::newRow("pack, unwritable output") << QStringList{"pack", Path("ok.blk"), Path("no/such/dir")};
     }
-    void usageAndFileErrors() {
+    void usageAndFileErrors()
+    {
         QFETCH(QStringList, args);
         const Run r = Tool(args);
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.endsWith('\n') && r.err.count('\n') == 1, r.err.constData());
     }
 
-    void dumpMatchesTheLibrary() {
+    void dumpMatchesTheLibrary()
+    {
         std::vector<TPierwData> rows(ElementCount);
         GetLongPierwArray(rows.data());
         const Run r = Tool({"dump"});
         QCOMPARE(r.code, 0);
         const QList<QByteArray> lines = r.out.split('\n');
-        QCOMPARE(lines.size(), ElementCount + 2);  // header, rows, nothing after the last newline
+        QCOMPARE(lines.size(), ElementCount + 2); // header, rows, nothing after the last newline
         QCOMPARE(lines.last(), QByteArray());
         QCOMPARE(lines[0],
                  QByteArray("Symbol\tName\tKind\tState\tAtomicNumber\tAtomicMass\tOxideCharacter\t"
@@ -192,10 +213,11 @@ private slots:
         for (int i = 0; i < ElementCount; ++i) {
             const TPierwData& e = rows[static_cast<size_t>(i)];
             QList<QByteArray> want;
-            for (const std::string* s : {&e.Symbol, &e.Name, &e.Kind, &e.State, &e.AtomicNumber, &e.AtomicMass,
-                                         &e.OxideCharacter, &e.Electronegativity, &e.Density, &e.MeltingPoint,
-                                         &e.BoilingPoint, &e.IsotopeCount, &e.Discovered, &e.AtomicRadius,
-                                         &e.ShellK, &e.ShellL, &e.ShellM, &e.ShellN, &e.ShellO, &e.ShellP,
+            for (const std::string* s : {&e.Symbol,       &e.Name,         &e.Kind,           &e.State,
+                                         &e.AtomicNumber, &e.AtomicMass,   &e.OxideCharacter, &e.Electronegativity,
+                                         &e.Density,      &e.MeltingPoint, &e.BoilingPoint,   &e.IsotopeCount,
+                                         &e.Discovered,   &e.AtomicRadius, &e.ShellK,         &e.ShellL,
+                                         &e.ShellM,       &e.ShellN,       &e.ShellO,         &e.ShellP,
                                          &e.ShellQ})
                 want << Escaped(*s);
             for (int32_t n : {e.LeftNeighbour, e.RightNeighbour, e.UpNeighbour, e.DownNeighbour})
@@ -203,20 +225,22 @@ private slots:
             want << Escaped(e.LatinName) << Escaped(e.PolishName);
             QCOMPARE(lines[i + 1].split('\t'), want);
         }
-        QVERIFY(lines[1].startsWith("H\tWodór\t"));  // UTF-8 as stored
+        QVERIFY(lines[1].startsWith("H\tWodór\t")); // UTF-8 as stored
     }
 
-    void versionOneFieldPerLine() {
+    void versionOneFieldPerLine()
+    {
         TDaneVersion v;
         GetVersion(&v);
         const Run r = Tool({"version"});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, Escaped(v.Version) + '\n' + Escaped(v.ReleaseDate) + '\n' + Escaped(v.Credits) + '\n' +
-                            Escaped(v.Description) + '\n');
+        QCOMPARE(r.out, Escaped(v.Version) + '\n' + Escaped(v.ReleaseDate) + '\n' + Escaped(v.Credits) + '\n'
+                            + Escaped(v.Description) + '\n');
         QCOMPARE(r.out.count('\n'), 4);
     }
 
-    void unknownCommand() {
+    void unknownCommand()
+    {
         const Run r = Tool({"frobnicate"});
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("frobnicate"));
@@ -224,7 +248,8 @@ private slots:
     }
 
 private:
-    static std::vector<uint8_t> FullBlockStream() {
+    static std::vector<uint8_t> FullBlockStream()
+    {
         BitWriter w;
         PutFullBlock(w, {Lit('o'), Lit('k'), Lit('!')});
         return w.Bytes();

@@ -11,16 +11,17 @@ using namespace dane_test;
 
 namespace {
 
-const std::string LongText(200, 'x');  // beyond any short-string buffer
+const std::string LongText(200, 'x'); // beyond any short-string buffer
 
 TPierwData Junk()
 {
     TPierwData d;
-    for (std::string* s : {&d.Symbol, &d.Name, &d.Kind, &d.State, &d.AtomicNumber,
-                           &d.AtomicMass, &d.OxideCharacter, &d.Electronegativity, &d.Density,
-                           &d.MeltingPoint, &d.BoilingPoint, &d.IsotopeCount, &d.Discovered,
-                           &d.AtomicRadius, &d.ShellK, &d.ShellL, &d.ShellM, &d.ShellN, &d.ShellO,
-                           &d.ShellP, &d.ShellQ, &d.LatinName, &d.PolishName})
+    for (std::string* s : {&d.Symbol,       &d.Name,         &d.Kind,           &d.State,
+                           &d.AtomicNumber, &d.AtomicMass,   &d.OxideCharacter, &d.Electronegativity,
+                           &d.Density,      &d.MeltingPoint, &d.BoilingPoint,   &d.IsotopeCount,
+                           &d.Discovered,   &d.AtomicRadius, &d.ShellK,         &d.ShellL,
+                           &d.ShellM,       &d.ShellN,       &d.ShellO,         &d.ShellP,
+                           &d.ShellQ,       &d.LatinName,    &d.PolishName})
         *s = LongText;
     d.LeftNeighbour = d.RightNeighbour = d.UpNeighbour = d.DownNeighbour = -7;
     return d;
@@ -86,8 +87,7 @@ private slots:
         QCOMPARE(v.Version, std::string("1.0b"));
         QCOMPARE(v.ReleaseDate, std::string("15 kwietnia 2008"));
         QVERIFY(!v.Credits.empty() && v.Credits != LongText);
-        const std::string head =
-            "Baza zawiera dane o 111 pierwiastkach oficialnie sklasyfikowanych przez IUPAC\r\n";
+        const std::string head = "Baza zawiera dane o 111 pierwiastkach oficialnie sklasyfikowanych przez IUPAC\r\n";
         QCOMPARE(v.Description.substr(0, head.size()), head);
         const QString address = Q(v.Description.substr(head.size()));
         QVERIFY2(address.startsWith(QLatin1String("http://")) || address.startsWith(QLatin1String("https://")),

@@ -12,8 +12,8 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <vector>
@@ -29,7 +29,7 @@ enum class Field { Mass, Melting, Boiling, Density, Electronegativity, Discovere
 struct Deviation {
     const char* symbol;
     Field field;
-    const char* ours;  // our text as it stands, so a changed value is noticed
+    const char* ours; // our text as it stands, so a changed value is noticed
     const char* reason;
 };
 
@@ -236,8 +236,8 @@ const Deviation Deviations[] = {
 
 struct RefElement {
     QString symbol;
-    std::optional<double> mass, electronegativity, melting, boiling;  // K for temperatures
-    std::optional<int> discovered;                                     // 0 = antiquity
+    std::optional<double> mass, electronegativity, melting, boiling; // K for temperatures
+    std::optional<int> discovered;                                   // 0 = antiquity
     QString configuration;
 };
 
@@ -291,8 +291,8 @@ std::map<int, RefElement> ReadElements()
 }
 
 struct RefIsotopes {
-    int known = 0;    // every isotope listed
-    int natural = 0;  // those with a natural abundance
+    int known = 0;   // every isotope listed
+    int natural = 0; // those with a natural abundance
 };
 
 std::map<int, RefIsotopes> ReadIsotopes()
@@ -388,15 +388,14 @@ std::map<int, std::vector<Operation>> ReadSpaceGroups()
         } else if (take && xml.isStartElement() && xml.name() == QLatin1String("transform")) {
             const QStringList parts = xml.readElementText().split(QLatin1Char(','));
             if (parts.size() == 3)
-                out[group].push_back(
-                    {ParseCoordinate(parts[0]), ParseCoordinate(parts[1]), ParseCoordinate(parts[2])});
+                out[group].push_back({ParseCoordinate(parts[0]), ParseCoordinate(parts[1]), ParseCoordinate(parts[2])});
         }
     }
     return out;
 }
 
 struct Cell {
-    double a = 0, b = 0, c = 0, alpha = 90, beta = 90, gamma = 90;  // pm, degrees
+    double a = 0, b = 0, c = 0, alpha = 90, beta = 90, gamma = 90; // pm, degrees
     int group = 0;
     std::vector<std::array<double, 3>> atoms;
 };
@@ -424,12 +423,18 @@ std::map<QString, Cell> ReadCells()
         } else if (xml.name() == QLatin1String("scalar")) {
             const QString title = attr.value(QLatin1String("title")).toString();
             const double v = xml.readElementText().toDouble();
-            if (title == QLatin1String("a")) cur.a = v;
-            else if (title == QLatin1String("b")) cur.b = v;
-            else if (title == QLatin1String("c")) cur.c = v;
-            else if (title == QLatin1String("alpha")) cur.alpha = v;
-            else if (title == QLatin1String("beta")) cur.beta = v;
-            else if (title == QLatin1String("gamma")) cur.gamma = v;
+            if (title == QLatin1String("a"))
+                cur.a = v;
+            else if (title == QLatin1String("b"))
+                cur.b = v;
+            else if (title == QLatin1String("c"))
+                cur.c = v;
+            else if (title == QLatin1String("alpha"))
+                cur.alpha = v;
+            else if (title == QLatin1String("beta"))
+                cur.beta = v;
+            else if (title == QLatin1String("gamma"))
+                cur.gamma = v;
         } else if (xml.name() == QLatin1String("symmetry")) {
             cur.group = attr.value(QLatin1String("spaceGroup")).toInt();
         } else if (xml.name() == QLatin1String("atom")) {
@@ -476,10 +481,9 @@ int CellContent(const Cell& cell, const std::vector<Operation>& ops)
 double CrystalDensity(const Cell& cell, int atoms, double molarMass)
 {
     const double rad = std::numbers::pi / 180;
-    const double ca = std::cos(cell.alpha * rad), cb = std::cos(cell.beta * rad),
-                 cg = std::cos(cell.gamma * rad);
-    const double volumeCm3 = cell.a * cell.b * cell.c * 1e-30
-                             * std::sqrt(1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg);
+    const double ca = std::cos(cell.alpha * rad), cb = std::cos(cell.beta * rad), cg = std::cos(cell.gamma * rad);
+    const double volumeCm3 =
+        cell.a * cell.b * cell.c * 1e-30 * std::sqrt(1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg);
     return atoms * molarMass / (6.02214076e23 * volumeCm3);
 }
 
@@ -541,7 +545,9 @@ QString ShellText(const std::array<int, 7>& s)
 // Collects the comparisons of one field and judges them against the list.
 class Comparison {
 public:
-    explicit Comparison(Field f) : field_(f) {}
+    explicit Comparison(Field f)
+        : field_(f)
+    {}
 
     // ours: the text of our field, which a listed deviation must still hold.
     void check(int z, bool agrees, const QString& detail, const QString& ours)
@@ -588,15 +594,14 @@ private:
 };
 
 // Every problem on its own line (a failure message would be cut short).
-#define CHECK_COMPARISON(cmp, atLeast)                                                    \
-    do {                                                                                  \
-        const QStringList problems = (cmp).problems();                                    \
-        for (const QString& p : problems)                                                 \
-            qWarning("%s", qPrintable(p));                                                \
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problem(s), see above")   \
-                                                    .arg(problems.size())));              \
-        QVERIFY2((cmp).compared() >= (atLeast),                                           \
-                 qPrintable(QStringLiteral("only %1 values compared").arg((cmp).compared()))); \
+#define CHECK_COMPARISON(cmp, atLeast)                                                                                 \
+    do {                                                                                                               \
+        const QStringList problems = (cmp).problems();                                                                 \
+        for (const QString& p : problems)                                                                              \
+            qWarning("%s", qPrintable(p));                                                                             \
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problem(s), see above").arg(problems.size())));     \
+        QVERIFY2((cmp).compared() >= (atLeast),                                                                        \
+                 qPrintable(QStringLiteral("only %1 values compared").arg((cmp).compared())));                         \
     } while (0)
 
 } // namespace
@@ -606,8 +611,8 @@ class ReferenceTest : public QObject {
 
     std::map<int, RefElement> ref;
 
-    void compareTemperature(Field field, std::string TPierwData::*ours,
-                            std::optional<double> RefElement::*theirs, int atLeast)
+    void compareTemperature(Field field, std::string TPierwData::*ours, std::optional<double> RefElement::*theirs,
+                            int atLeast)
     {
         Comparison cmp(field);
         for (const auto& [z, r] : ref) {
@@ -615,8 +620,7 @@ class ReferenceTest : public QObject {
             const auto kelvin = r.*theirs;
             if (celsius && kelvin)
                 cmp.check(z, std::fabs(*celsius + 273.15 - *kelvin) <= 5,
-                          QStringLiteral("%1 C vs %2 K").arg(*celsius).arg(*kelvin),
-                          Q(Element(z).*ours));
+                          QStringLiteral("%1 C vs %2 K").arg(*celsius).arg(*kelvin), Q(Element(z).*ours));
         }
         CHECK_COMPARISON(cmp, atLeast);
     }
@@ -655,9 +659,8 @@ private slots:
         const auto cells = ReadCells();
         QVERIFY(!groups.empty() && !cells.empty());
         Comparison cmp(Field::Density);
-        const std::set<QString> diatomic = {QStringLiteral("H"), QStringLiteral("N"),
-                                            QStringLiteral("O"), QStringLiteral("F"),
-                                            QStringLiteral("Cl")};
+        const std::set<QString> diatomic = {QStringLiteral("H"), QStringLiteral("N"), QStringLiteral("O"),
+                                            QStringLiteral("F"), QStringLiteral("Cl")};
         for (const auto& [z, r] : ref) {
             const TPierwData& e = Element(z);
             const auto ours = Value(e.Density);
@@ -683,8 +686,7 @@ private slots:
             }
             if (expected)
                 cmp.check(z, std::fabs(*ours - *expected) <= 0.05 * *expected,
-                          QStringLiteral("%1 vs %2 (%3)").arg(*ours).arg(*expected, 0, 'f', 3).arg(how),
-                          Q(e.Density));
+                          QStringLiteral("%1 vs %2 (%3)").arg(*ours).arg(*expected, 0, 'f', 3).arg(how), Q(e.Density));
         }
         CHECK_COMPARISON(cmp, 90);
     }
@@ -711,8 +713,7 @@ private slots:
             bool isYear = false;
             const int year = ours.toInt(&isYear);
             if (isYear && r.discovered)
-                cmp.check(z, year == *r.discovered,
-                          QStringLiteral("%1 vs %2").arg(year).arg(*r.discovered), ours);
+                cmp.check(z, year == *r.discovered, QStringLiteral("%1 vs %2").arg(year).arg(*r.discovered), ours);
         }
         CHECK_COMPARISON(cmp, 90);
     }
@@ -725,8 +726,7 @@ private slots:
             if (!theirs)
                 continue;
             const auto ours = Shells(Element(z));
-            cmp.check(z, ours == *theirs,
-                      QStringLiteral("%1 vs %2").arg(ShellText(ours), ShellText(*theirs)),
+            cmp.check(z, ours == *theirs, QStringLiteral("%1 vs %2").arg(ShellText(ours), ShellText(*theirs)),
                       ShellText(ours));
         }
         CHECK_COMPARISON(cmp, 100);

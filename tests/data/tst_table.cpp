@@ -22,146 +22,158 @@ struct Names {
 };
 
 const Names ExpectedNames[ElementCount] = {
-    {"H", "Wodór", "Hydrogenium", "niemetal", "gaz"}, // 1
-    {"He", "Hel", "Helium", "niemetal", "gaz"}, // 2
-    {"Li", "Lit", "Lithium", "metal", "stały"}, // 3
-    {"Be", "Beryl", "Beryllium", "metal", "stały"}, // 4
-    {"B", "Bor", "Borum", "półmetal", "stały"}, // 5
-    {"C", "Węgiel", "Carboneum", "niemetal", "stały"}, // 6
-    {"N", "Azot", "Nitrogenium", "niemetal", "gaz"}, // 7
-    {"O", "Tlen", "Oxygenium", "niemetal", "gaz"}, // 8
-    {"F", "Fluor", "Fluorum", "niemetal", "gaz"}, // 9
-    {"Ne", "Neon", "Neon", "niemetal", "gaz"}, // 10
-    {"Na", "Sód", "Natrium", "metal", "stały"}, // 11
-    {"Mg", "Magnez", "Magnesium", "metal", "stały"}, // 12
-    {"Al", "Glin", "Aluminium", "metal", "stały"}, // 13
-    {"Si", "Krzem", "Silicium", "półmetal", "stały"}, // 14
-    {"P", "Fosfor", "Phosphorus", "niemetal", "stały"}, // 15
-    {"S", "Siarka", "Sulfur", "niemetal", "stały"}, // 16
-    {"Cl", "Chlor", "Chlorum", "niemetal", "gaz"}, // 17
-    {"Ar", "Argon", "Argon", "niemetal", "gaz"}, // 18
-    {"K", "Potas", "Kalium", "metal", "stały"}, // 19
-    {"Ca", "Wapń", "Calcium", "metal", "stały"}, // 20
-    {"Sc", "Skand", "Scandium", "metal", "stały"}, // 21
-    {"Ti", "Tytan", "Titanium", "metal", "stały"}, // 22
-    {"V", "Wanad", "Vanadium", "metal", "stały"}, // 23
-    {"Cr", "Chrom", "Chromium", "metal", "stały"}, // 24
-    {"Mn", "Mangan", "Manganum", "metal", "stały"}, // 25
-    {"Fe", "Żelazo", "Ferrum", "metal", "stały"}, // 26
-    {"Co", "Kobalt", "Cobaltum", "metal", "stały"}, // 27
-    {"Ni", "Nikiel", "Niccolum", "metal", "stały"}, // 28
-    {"Cu", "Miedź", "Cuprum", "metal", "stały"}, // 29
-    {"Zn", "Cynk", "Zincum", "metal", "stały"}, // 30
-    {"Ga", "Gal", "Gallium", "metal", "stały"}, // 31
-    {"Ge", "German", "Germanium", "półmetal", "stały"}, // 32
-    {"As", "Arsen", "Arsenicum", "półmetal", "stały"}, // 33
-    {"Se", "Selen", "Selenium", "niemetal", "stały"}, // 34
-    {"Br", "Brom", "Bromum", "niemetal", "ciecz"}, // 35
-    {"Kr", "Krypton", "Krypton", "niemetal", "gaz"}, // 36
-    {"Rb", "Rubid", "Rubidium", "metal", "stały"}, // 37
-    {"Sr", "Stront", "Strontium", "metal", "stały"}, // 38
-    {"Y", "Itr", "Yttrium", "metal", "stały"}, // 39
-    {"Zr", "Cyrkon", "Zirconium", "metal", "stały"}, // 40
-    {"Nb", "Niob", "Niobum", "metal", "stały"}, // 41
-    {"Mo", "Molibden", "Molibdaenium", "metal", "stały"}, // 42
-    {"Tc", "Technet", "Technetium", "metal", "syntet."}, // 43
-    {"Ru", "Ruten", "Ruthenium", "metal", "stały"}, // 44
-    {"Rh", "Rod", "Rhodium", "metal", "stały"}, // 45
-    {"Pd", "Pallad", "Palladium", "metal", "stały"}, // 46
-    {"Ag", "Srebro", "Argentum", "metal", "stały"}, // 47
-    {"Cd", "Kadm", "Cadmium", "metal", "stały"}, // 48
-    {"In", "Ind", "Indium", "metal", "stały"}, // 49
-    {"Sn", "Cyna", "Stannum", "metal", "stały"}, // 50
-    {"Sb", "Antymon", "Stibium", "półmetal", "stały"}, // 51
-    {"Te", "Tellur", "Tellurium", "półmetal", "stały"}, // 52
-    {"I", "Jod", "Jodum", "niemetal", "stały"}, // 53
-    {"Xe", "Ksenon", "Xenon", "niemetal", "gaz"}, // 54
-    {"Cs", "Cez", "Caesium", "metal", "stały"}, // 55
-    {"Ba", "Bar", "Barium", "metal", "stały"}, // 56
-    {"La", "Lantan", "Lanthanum", "metal", "stały"}, // 57
-    {"Ce", "Cer", "Cerium", "metal,  lantanowiec", "stały"}, // 58
+    {"H", "Wodór", "Hydrogenium", "niemetal", "gaz"},                    // 1
+    {"He", "Hel", "Helium", "niemetal", "gaz"},                          // 2
+    {"Li", "Lit", "Lithium", "metal", "stały"},                          // 3
+    {"Be", "Beryl", "Beryllium", "metal", "stały"},                      // 4
+    {"B", "Bor", "Borum", "półmetal", "stały"},                          // 5
+    {"C", "Węgiel", "Carboneum", "niemetal", "stały"},                   // 6
+    {"N", "Azot", "Nitrogenium", "niemetal", "gaz"},                     // 7
+    {"O", "Tlen", "Oxygenium", "niemetal", "gaz"},                       // 8
+    {"F", "Fluor", "Fluorum", "niemetal", "gaz"},                        // 9
+    {"Ne", "Neon", "Neon", "niemetal", "gaz"},                           // 10
+    {"Na", "Sód", "Natrium", "metal", "stały"},                          // 11
+    {"Mg", "Magnez", "Magnesium", "metal", "stały"},                     // 12
+    {"Al", "Glin", "Aluminium", "metal", "stały"},                       // 13
+    {"Si", "Krzem", "Silicium", "półmetal", "stały"},                    // 14
+    {"P", "Fosfor", "Phosphorus", "niemetal", "stały"},                  // 15
+    {"S", "Siarka", "Sulfur", "niemetal", "stały"},                      // 16
+    {"Cl", "Chlor", "Chlorum", "niemetal", "gaz"},                       // 17
+    {"Ar", "Argon", "Argon", "niemetal", "gaz"},                         // 18
+    {"K", "Potas", "Kalium", "metal", "stały"},                          // 19
+    {"Ca", "Wapń", "Calcium", "metal", "stały"},                         // 20
+    {"Sc", "Skand", "Scandium", "metal", "stały"},                       // 21
+    {"Ti", "Tytan", "Titanium", "metal", "stały"},                       // 22
+    {"V", "Wanad", "Vanadium", "metal", "stały"},                        // 23
+    {"Cr", "Chrom", "Chromium", "metal", "stały"},                       // 24
+    {"Mn", "Mangan", "Manganum", "metal", "stały"},                      // 25
+    {"Fe", "Żelazo", "Ferrum", "metal", "stały"},                        // 26
+    {"Co", "Kobalt", "Cobaltum", "metal", "stały"},                      // 27
+    {"Ni", "Nikiel", "Niccolum", "metal", "stały"},                      // 28
+    {"Cu", "Miedź", "Cuprum", "metal", "stały"},                         // 29
+    {"Zn", "Cynk", "Zincum", "metal", "stały"},                          // 30
+    {"Ga", "Gal", "Gallium", "metal", "stały"},                          // 31
+    {"Ge", "German", "Germanium", "półmetal", "stały"},                  // 32
+    {"As", "Arsen", "Arsenicum", "półmetal", "stały"},                   // 33
+    {"Se", "Selen", "Selenium", "niemetal", "stały"},                    // 34
+    {"Br", "Brom", "Bromum", "niemetal", "ciecz"},                       // 35
+    {"Kr", "Krypton", "Krypton", "niemetal", "gaz"},                     // 36
+    {"Rb", "Rubid", "Rubidium", "metal", "stały"},                       // 37
+    {"Sr", "Stront", "Strontium", "metal", "stały"},                     // 38
+    {"Y", "Itr", "Yttrium", "metal", "stały"},                           // 39
+    {"Zr", "Cyrkon", "Zirconium", "metal", "stały"},                     // 40
+    {"Nb", "Niob", "Niobum", "metal", "stały"},                          // 41
+    {"Mo", "Molibden", "Molibdaenium", "metal", "stały"},                // 42
+    {"Tc", "Technet", "Technetium", "metal", "syntet."},                 // 43
+    {"Ru", "Ruten", "Ruthenium", "metal", "stały"},                      // 44
+    {"Rh", "Rod", "Rhodium", "metal", "stały"},                          // 45
+    {"Pd", "Pallad", "Palladium", "metal", "stały"},                     // 46
+    {"Ag", "Srebro", "Argentum", "metal", "stały"},                      // 47
+    {"Cd", "Kadm", "Cadmium", "metal", "stały"},                         // 48
+    {"In", "Ind", "Indium", "metal", "stały"},                           // 49
+    {"Sn", "Cyna", "Stannum", "metal", "stały"},                         // 50
+    {"Sb", "Antymon", "Stibium", "półmetal", "stały"},                   // 51
+    {"Te", "Tellur", "Tellurium", "półmetal", "stały"},                  // 52
+    {"I", "Jod", "Jodum", "niemetal", "stały"},                          // 53
+    {"Xe", "Ksenon", "Xenon", "niemetal", "gaz"},                        // 54
+    {"Cs", "Cez", "Caesium", "metal", "stały"},                          // 55
+    {"Ba", "Bar", "Barium", "metal", "stały"},                           // 56
+    {"La", "Lantan", "Lanthanum", "metal", "stały"},                     // 57
+    {"Ce", "Cer", "Cerium", "metal,  lantanowiec", "stały"},             // 58
     {"Pr", "Prazeodym", "Praseodymium", "metal,  lantanowiec", "stały"}, // 59
-    {"Nd", "Neodym", "Neodymium", "metal,  lantanowiec", "stały"}, // 60
-    {"Pm", "Promet", "Promethium", "metal,  lantanowiec", "syntet."}, // 61
-    {"Sm", "Samar", "Samarium", "metal,  lantanowiec", "stały"}, // 62
-    {"Eu", "Europ", "Europium", "metal,  lantanowiec", "stały"}, // 63
-    {"Gd", "Gadolin", "Gadolinium", "metal,  lantanowiec", "stały"}, // 64
-    {"Tb", "Terb", "Terbium", "metal,  lantanowiec", "stały"}, // 65
-    {"Dy", "Dysproz", "Dysprosium", "metal,  lantanowiec", "stały"}, // 66
-    {"Ho", "Holm", "Holmium", "metal,  lantanowiec", "stały"}, // 67
-    {"Er", "Erb", "Erbium", "metal,  lantanowiec", "stały"}, // 68
-    {"Tm", "Tul", "Thulium", "metal,  lantanowiec", "stały"}, // 69
-    {"Yb", "Iterb", "Ytterbium", "metal,  lantanowiec", "stały"}, // 70
-    {"Lu", "Lutet", "Lutetium", "metal,  lantanowiec", "stały"}, // 71
-    {"Hf", "Hafn", "Hafnium", "metal", "stały"}, // 72
-    {"Ta", "Tantal", "Tantalum", "metal", "stały"}, // 73
-    {"W", "Wolfram", "Wolfram", "metal", "stały"}, // 74
-    {"Re", "Ren", "Rhenium", "metal", "stały"}, // 75
-    {"Os", "Osm", "Osmium", "metal", "stały"}, // 76
-    {"Ir", "Iryd", "Iridium", "metal", "stały"}, // 77
-    {"Pt", "Platyna", "Platinum", "metal", "stały"}, // 78
-    {"Au", "Złoto", "Aurum", "metal", "stały"}, // 79
-    {"Hg", "Rtęć", "Hydrargyrum", "metal", "ciecz"}, // 80
-    {"Tl", "Tal", "Thallium", "metal", "stały"}, // 81
-    {"Pb", "Ołów", "Plumbum", "metal", "stały"}, // 82
-    {"Bi", "Bizmut", "Bismutum", "metal", "stały"}, // 83
-    {"Po", "Polon", "Polonium", "metal", "stały"}, // 84
-    {"At", "Astat", "Astatinum", "niemetal", "syntet."}, // 85
-    {"Rn", "Radon", "Radon", "niemetal", "gaz"}, // 86
-    {"Fr", "Frans", "Francium", "metal", "syntet."}, // 87
-    {"Ra", "Rad", "Radium", "metal", "stały"}, // 88
-    {"Ac", "Aktyn", "Actinium", "metal", "stały"}, // 89
-    {"Th", "Tor", "Thorium", "metal,  aktynowiec", "stały"}, // 90
-    {"Pa", "Protaktyn", "Protactinium", "metal,  aktynowiec", "stały"}, // 91
-    {"U", "Uran", "Uranium", "metal,  aktynowiec", "stały"}, // 92
-    {"Np", "Neptun", "Neptunium", "metal,  aktynowiec", "syntet."}, // 93
-    {"Pu", "Pluton", "Plutonium", "metal,  aktynowiec", "syntet."}, // 94
-    {"Am", "Ameryk", "Americium", "metal,  aktynowiec", "syntet."}, // 95
-    {"Cm", "Kiur", "Currium", "metal,  aktynowiec", "syntet."}, // 96
-    {"Bk", "Berkel", "Berkelium", "metal,  aktynowiec", "syntet."}, // 97
-    {"Cf", "Kaliforn", "Californium", "metal,  aktynowiec", "syntet."}, // 98
-    {"Es", "Einstein", "Einsteinium", "metal,  aktynowiec", "syntet."}, // 99
-    {"Fm", "Ferm", "Fermium", "metal,  aktynowiec", "syntet."}, // 100
-    {"Md", "Mendelew", "Mendelevium", "metal,  aktynowiec", "syntet."}, // 101
-    {"No", "Nobel", "Nobelium", "metal,  aktynowiec", "syntet."}, // 102
-    {"Lr", "Lorens", "Lawrencium", "metal,  aktynowiec", "syntet."}, // 103
-    {"Rf", "Rutherford", "Rutherfordium", "metal", "syntet."}, // 104
-    {"Db", "Dubn", "Dubnium", "metal", "syntet."}, // 105
-    {"Sg", "Seaborg", "Seaborgium", "metal", "syntet."}, // 106
-    {"Bh", "Bohr", "Bohrium", "metal", "syntet."}, // 107
-    {"Hs", "Has", "Hassium", "metal", "syntet."}, // 108
-    {"Mt", "Meitner", "Meitnerium", "metal", "syntet."}, // 109
-    {"Ds", "Darmsztadt", "Darmstatdium", "metal", "syntet."}, // 110
-    {"Rg", "Roentgen", "Roentgenium", "metal", "syntet."}, // 111
+    {"Nd", "Neodym", "Neodymium", "metal,  lantanowiec", "stały"},       // 60
+    {"Pm", "Promet", "Promethium", "metal,  lantanowiec", "syntet."},    // 61
+    {"Sm", "Samar", "Samarium", "metal,  lantanowiec", "stały"},         // 62
+    {"Eu", "Europ", "Europium", "metal,  lantanowiec", "stały"},         // 63
+    {"Gd", "Gadolin", "Gadolinium", "metal,  lantanowiec", "stały"},     // 64
+    {"Tb", "Terb", "Terbium", "metal,  lantanowiec", "stały"},           // 65
+    {"Dy", "Dysproz", "Dysprosium", "metal,  lantanowiec", "stały"},     // 66
+    {"Ho", "Holm", "Holmium", "metal,  lantanowiec", "stały"},           // 67
+    {"Er", "Erb", "Erbium", "metal,  lantanowiec", "stały"},             // 68
+    {"Tm", "Tul", "Thulium", "metal,  lantanowiec", "stały"},            // 69
+    {"Yb", "Iterb", "Ytterbium", "metal,  lantanowiec", "stały"},        // 70
+    {"Lu", "Lutet", "Lutetium", "metal,  lantanowiec", "stały"},         // 71
+    {"Hf", "Hafn", "Hafnium", "metal", "stały"},                         // 72
+    {"Ta", "Tantal", "Tantalum", "metal", "stały"},                      // 73
+    {"W", "Wolfram", "Wolfram", "metal", "stały"},                       // 74
+    {"Re", "Ren", "Rhenium", "metal", "stały"},                          // 75
+    {"Os", "Osm", "Osmium", "metal", "stały"},                           // 76
+    {"Ir", "Iryd", "Iridium", "metal", "stały"},                         // 77
+    {"Pt", "Platyna", "Platinum", "metal", "stały"},                     // 78
+    {"Au", "Złoto", "Aurum", "metal", "stały"},                          // 79
+    {"Hg", "Rtęć", "Hydrargyrum", "metal", "ciecz"},                     // 80
+    {"Tl", "Tal", "Thallium", "metal", "stały"},                         // 81
+    {"Pb", "Ołów", "Plumbum", "metal", "stały"},                         // 82
+    {"Bi", "Bizmut", "Bismutum", "metal", "stały"},                      // 83
+    {"Po", "Polon", "Polonium", "metal", "stały"},                       // 84
+    {"At", "Astat", "Astatinum", "niemetal", "syntet."},                 // 85
+    {"Rn", "Radon", "Radon", "niemetal", "gaz"},                         // 86
+    {"Fr", "Frans", "Francium", "metal", "syntet."},                     // 87
+    {"Ra", "Rad", "Radium", "metal", "stały"},                           // 88
+    {"Ac", "Aktyn", "Actinium", "metal", "stały"},                       // 89
+    {"Th", "Tor", "Thorium", "metal,  aktynowiec", "stały"},             // 90
+    {"Pa", "Protaktyn", "Protactinium", "metal,  aktynowiec", "stały"},  // 91
+    {"U", "Uran", "Uranium", "metal,  aktynowiec", "stały"},             // 92
+    {"Np", "Neptun", "Neptunium", "metal,  aktynowiec", "syntet."},      // 93
+    {"Pu", "Pluton", "Plutonium", "metal,  aktynowiec", "syntet."},      // 94
+    {"Am", "Ameryk", "Americium", "metal,  aktynowiec", "syntet."},      // 95
+    {"Cm", "Kiur", "Currium", "metal,  aktynowiec", "syntet."},          // 96
+    {"Bk", "Berkel", "Berkelium", "metal,  aktynowiec", "syntet."},      // 97
+    {"Cf", "Kaliforn", "Californium", "metal,  aktynowiec", "syntet."},  // 98
+    {"Es", "Einstein", "Einsteinium", "metal,  aktynowiec", "syntet."},  // 99
+    {"Fm", "Ferm", "Fermium", "metal,  aktynowiec", "syntet."},          // 100
+    {"Md", "Mendelew", "Mendelevium", "metal,  aktynowiec", "syntet."},  // 101
+    {"No", "Nobel", "Nobelium", "metal,  aktynowiec", "syntet."},        // 102
+    {"Lr", "Lorens", "Lawrencium", "metal,  aktynowiec", "syntet."},     // 103
+    {"Rf", "Rutherford", "Rutherfordium", "metal", "syntet."},           // 104
+    {"Db", "Dubn", "Dubnium", "metal", "syntet."},                       // 105
+    {"Sg", "Seaborg", "Seaborgium", "metal", "syntet."},                 // 106
+    {"Bh", "Bohr", "Bohrium", "metal", "syntet."},                       // 107
+    {"Hs", "Has", "Hassium", "metal", "syntet."},                        // 108
+    {"Mt", "Meitner", "Meitnerium", "metal", "syntet."},                 // 109
+    {"Ds", "Darmsztadt", "Darmstatdium", "metal", "syntet."},            // 110
+    {"Rg", "Roentgen", "Roentgenium", "metal", "syntet."},               // 111
 };
 
 // The seven records given in full, every field in record order.
 using Record = std::array<const char*, 27>;
-const Record FullH = {"H", "Wodór", "niemetal", "gaz", "1", "1.00794", "amfoteryczny", "2.1",
-    "0.0899", "-259.34 C", "-252.88 C", "3", "1766", "30", "1", "0", "0", "0", "0", "0", "0",
-    "0", "2", "0", "3", "Hydrogenium", "Wodór"};
-const Record FullS = {"S", "Siarka", "niemetal", "stały", "16", "32.066", "kwasowy", "2.5",
-    "2.07", "119.6 C", "444.6 C", "16", "staroż.", "104", "2", "8", "6", "0", "0", "0", "0",
-    "15", "17", "8", "34", "Sulfur", "Siarka"};
-const Record FullHg = {"Hg", "Rtęć", "metal", "ciecz", "80", "200.59", "zasadowy", "1.9",
-    "13.534", "-38.83 C", "356.9 C", "34", "staroż.", "150", "2", "8", "18", "32", "18", "2",
-    "0", "79", "81", "48", "69", "Hydrargyrum", "Rtęć"};
-const Record FullPm = {"Pm", "Promet", "metal,  lantanowiec", "syntet.", "61", "(144.913)",
-    "zasadowy", "1.2", "7.26", "1042 C", "2400 C", "28", "1947", "183.4", "2", "8", "18", "23",
-    "8", "2", "0", "60", "62", "104", "93", "Promethium", "Promet"};
-const Record FullAc = {"Ac", "Aktyn", "metal", "stały", "89", "(227.028)", "zasadowy", "(1.1)",
-    "10.1", "817 C", "(3200) C", "28", "1899", "188", "2", "8", "18", "32", "18", "9", "2",
-    "88", "104", "57", "60", "Actinium", "Aktyn"};
-const Record FullLr = {"Lr", "Lorens", "metal,  aktynowiec", "syntet.", "103", "(262.110)",
-    "zasadowy", "b.d.", "b.d.", "b.d.", "b.d.", "11", "ok. 1965", "b.d.", "2", "8", "18", "32",
-    "32", "9", "2", "102", "0", "71", "0", "Lawrencium", "Lorens"};
-const Record FullRg = {"Rg", "Roentgen", "metal", "syntet.", "111", "(272.1)", "b.d.", "b.d.",
-    "b.d.", "b.d.", "b.d.", "1", "1994", "b.d.", "2", "8", "18", "32", "32", "17", "2", "110",
-    "0", "79", "68", "Roentgenium", "Roentgen"};
+const Record FullH = {"H",   "Wodór",  "niemetal",  "gaz",       "1",           "1.00794", "amfoteryczny",
+                      "2.1", "0.0899", "-259.34 C", "-252.88 C", "3",           "1766",    "30",
+                      "1",   "0",      "0",         "0",         "0",           "0",       "0",
+                      "0",   "2",      "0",         "3",         "Hydrogenium", "Wodór"};
+const Record FullS = {"S",       "Siarka",  "niemetal", "stały",   "16",  "32.066", "kwasowy", "2.5",    "2.07",
+                      "119.6 C", "444.6 C", "16",       "staroż.", "104", "2",      "8",       "6",      "0",
+                      "0",       "0",       "0",        "15",      "17",  "8",      "34",      "Sulfur", "Siarka"};
+const Record FullHg = {"Hg",       "Rtęć",    "metal", "ciecz",   "80",  "200.59", "zasadowy", "1.9",         "13.534",
+                       "-38.83 C", "356.9 C", "34",    "staroż.", "150", "2",      "8",        "18",          "32",
+                       "18",       "2",       "0",     "79",      "81",  "48",     "69",       "Hydrargyrum", "Rtęć"};
+const Record FullPm = {"Pm",       "Promet",     "metal,  lantanowiec",
+                       "syntet.",  "61",         "(144.913)",
+                       "zasadowy", "1.2",        "7.26",
+                       "1042 C",   "2400 C",     "28",
+                       "1947",     "183.4",      "2",
+                       "8",        "18",         "23",
+                       "8",        "2",          "0",
+                       "60",       "62",         "104",
+                       "93",       "Promethium", "Promet"};
+const Record FullAc = {"Ac",    "Aktyn",    "metal", "stały", "89",  "(227.028)", "zasadowy", "(1.1)",    "10.1",
+                       "817 C", "(3200) C", "28",    "1899",  "188", "2",         "8",        "18",       "32",
+                       "18",    "9",        "2",     "88",    "104", "57",        "60",       "Actinium", "Aktyn"};
+const Record FullLr = {"Lr",       "Lorens",     "metal,  aktynowiec",
+                       "syntet.",  "103",        "(262.110)",
+                       "zasadowy", "b.d.",       "b.d.",
+                       "b.d.",     "b.d.",       "11",
+                       "ok. 1965", "b.d.",       "2",
+                       "8",        "18",         "32",
+                       "32",       "9",          "2",
+                       "102",      "0",          "71",
+                       "0",        "Lawrencium", "Lorens"};
+const Record FullRg = {"Rg",   "Roentgen", "metal", "syntet.", "111",  "(272.1)", "b.d.", "b.d.",        "b.d.",
+                       "b.d.", "b.d.",     "1",     "1994",    "b.d.", "2",       "8",    "18",          "32",
+                       "32",   "17",       "2",     "110",     "0",    "79",      "68",   "Roentgenium", "Roentgen"};
 
-const std::pair<int, const Record*> FullRecords[] = {
-    {1, &FullH}, {16, &FullS}, {80, &FullHg}, {61, &FullPm}, {89, &FullAc}, {103, &FullLr},
-    {111, &FullRg}};
+const std::pair<int, const Record*> FullRecords[] = {{1, &FullH},   {16, &FullS},   {80, &FullHg}, {61, &FullPm},
+                                                     {89, &FullAc}, {103, &FullLr}, {111, &FullRg}};
 
 std::set<int> Range(int from, int to, std::set<int> more = {})
 {
@@ -184,9 +196,12 @@ Mark MarkOf(const std::string& s)
 const char* MarkName(Mark m)
 {
     switch (m) {
-    case Mark::Plain: return "plain";
-    case Mark::Paren: return "parentheses";
-    case Mark::NoData: return "b.d.";
+    case Mark::Plain:
+        return "plain";
+    case Mark::Paren:
+        return "parentheses";
+    case Mark::NoData:
+        return "b.d.";
     }
     return "?";
 }
@@ -207,14 +222,12 @@ std::vector<MarkerRule> MarkerRules()
     const std::set<int> missing = Range(100, 111, {85, 87});
     return {
         {"AtomicMass", &TPierwData::AtomicMass, Range(93, 111, {43, 61, 84, 85, 86, 87, 88, 89}), {}},
-        {"Electronegativity", &TPierwData::Electronegativity, {84, 85, 87, 88, 89},
-         Range(93, 111, NobleGases)},
+        {"Electronegativity", &TPierwData::Electronegativity, {84, 85, 87, 88, 89}, Range(93, 111, NobleGases)},
         {"Density", &TPierwData::Density, {}, missing},
         {"MeltingPoint", &TPierwData::MeltingPoint, {}, Range(100, 111, {2, 85, 87})},
         {"BoilingPoint", &TPierwData::BoilingPoint, {89}, missing},
         {"AtomicRadius", &TPierwData::AtomicRadius, {88}, missing},
-        {"OxideCharacter", &TPierwData::OxideCharacter, {},
-         Range(106, 111, {2, 8, 9, 10, 18, 36, 86})},
+        {"OxideCharacter", &TPierwData::OxideCharacter, {}, Range(106, 111, {2, 8, 9, 10, 18, 36, 86})},
     };
 }
 
@@ -224,19 +237,13 @@ struct Run {
     int firstZ, firstColumn, length;
 };
 const std::vector<std::vector<Run>> Layout = {
-    {{1, 1, 1}, {2, 18, 1}},
-    {{3, 1, 2}, {5, 13, 6}},
-    {{11, 1, 2}, {13, 13, 6}},
-    {{19, 1, 18}},
-    {{37, 1, 18}},
-    {{55, 1, 3}, {72, 4, 15}},
-    {{87, 1, 3}, {104, 4, 8}},
-    {{58, 1, 14}},  // lanthanides
-    {{90, 1, 14}},  // actinides
+    {{1, 1, 1}, {2, 18, 1}}, {{3, 1, 2}, {5, 13, 6}},   {{11, 1, 2}, {13, 13, 6}}, {{19, 1, 18}},
+    {{37, 1, 18}},           {{55, 1, 3}, {72, 4, 15}}, {{87, 1, 3}, {104, 4, 8}}, {{58, 1, 14}}, // lanthanides
+    {{90, 1, 14}},                                                                                // actinides
 };
 
 struct Grid {
-    int at[10][19] = {};  // [row][column], 1-based, 0 = empty cell
+    int at[10][19] = {}; // [row][column], 1-based, 0 = empty cell
     int row[ElementCount + 1] = {};
     int column[ElementCount + 1] = {};
 };
@@ -293,9 +300,7 @@ Neighbours Expected(const Grid& g, int z)
 
 bool Matches(const std::string& s, const char* pattern)
 {
-    return QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(pattern)))
-        .match(Q(s))
-        .hasMatch();
+    return QRegularExpression(QStringLiteral("^(?:%1)$").arg(QString::fromUtf8(pattern))).match(Q(s)).hasMatch();
 }
 
 double Number(const std::string& s)
@@ -346,8 +351,7 @@ private slots:
         for (size_t i = 0; i < AllFields.size(); ++i)
             QVERIFY2(AllFields[i].get(Element(z)) == (*record)[i],
                      qPrintable(QStringLiteral("%1: \"%2\", expected \"%3\"")
-                                    .arg(QLatin1String(AllFields[i].name),
-                                         Q(AllFields[i].get(Element(z))),
+                                    .arg(QLatin1String(AllFields[i].name), Q(AllFields[i].get(Element(z))),
                                          QString::fromUtf8((*record)[i]))));
     }
 
@@ -355,8 +359,7 @@ private slots:
     {
         for (int z = 1; z <= ElementCount; ++z)
             for (const FieldRef& f : AllFields)
-                QVERIFY2(!f.get(Element(z)).empty(),
-                         qPrintable(QStringLiteral("Z=%1 %2 empty").arg(z).arg(f.name)));
+                QVERIFY2(!f.get(Element(z)).empty(), qPrintable(QStringLiteral("Z=%1 %2 empty").arg(z).arg(f.name)));
     }
 
     // Markers exactly where the list puts them, and nowhere else.
@@ -365,7 +368,7 @@ private slots:
         QStringList wrong;
         for (const MarkerRule& rule : MarkerRules())
             for (int z = 1; z <= ElementCount; ++z) {
-                const Mark expected = rule.noData.count(z) ? Mark::NoData
+                const Mark expected = rule.noData.count(z)  ? Mark::NoData
                                       : rule.paren.count(z) ? Mark::Paren
                                                             : Mark::Plain;
                 const std::string& value = Element(z).*(rule.member);
@@ -377,10 +380,9 @@ private slots:
         // The fields without markers never hold one.
         for (int z = 1; z <= ElementCount; ++z) {
             const TPierwData& e = Element(z);
-            for (const std::string* s : {&e.Symbol, &e.Name, &e.Kind, &e.State, &e.AtomicNumber,
-                                         &e.IsotopeCount, &e.Discovered, &e.ShellK, &e.ShellL,
-                                         &e.ShellM, &e.ShellN, &e.ShellO, &e.ShellP, &e.ShellQ,
-                                         &e.LatinName, &e.PolishName})
+            for (const std::string* s :
+                 {&e.Symbol, &e.Name, &e.Kind, &e.State, &e.AtomicNumber, &e.IsotopeCount, &e.Discovered, &e.ShellK,
+                  &e.ShellL, &e.ShellM, &e.ShellN, &e.ShellO, &e.ShellP, &e.ShellQ, &e.LatinName, &e.PolishName})
                 if (s->find("b.d.") != std::string::npos || s->find('(') != std::string::npos)
                     wrong << QStringLiteral("%1: marker in \"%2\"").arg(Q(e.Symbol), Q(*s));
         }
@@ -392,7 +394,7 @@ private slots:
         struct Format {
             const char* field;
             std::string TPierwData::*member;
-            const char* pattern;  // b.d. is checked by markers()
+            const char* pattern; // b.d. is checked by markers()
         };
         const Format formats[] = {
             {"AtomicMass", &TPierwData::AtomicMass, R"(\d+\.\d+|\(\d+\.\d+\))"},
@@ -403,16 +405,14 @@ private slots:
             {"AtomicRadius", &TPierwData::AtomicRadius, R"(\d+(\.\d)?|\(\d+\))"},
             {"OxideCharacter", &TPierwData::OxideCharacter, "zasadowy|kwasowy|amfoteryczny"},
             {"IsotopeCount", &TPierwData::IsotopeCount, R"([1-9]\d*)"},
-            {"Discovered", &TPierwData::Discovered,
-             R"(1[6-9]\d\d|200[0-8]|staroż\.|średn\.|[ivx]+ wiek|ok\. 19\d\d)"},
+            {"Discovered", &TPierwData::Discovered, R"(1[6-9]\d\d|200[0-8]|staroż\.|średn\.|[ivx]+ wiek|ok\. 19\d\d)"},
         };
         QStringList wrong;
         for (int z = 1; z <= ElementCount; ++z)
             for (const Format& f : formats) {
                 const std::string& v = Element(z).*(f.member);
                 if (v != "b.d." && !Matches(v, f.pattern))
-                    wrong << QStringLiteral("%1 %2 \"%3\"")
-                                 .arg(Q(Element(z).Symbol), QLatin1String(f.field), Q(v));
+                    wrong << QStringLiteral("%1 %2 \"%3\"").arg(Q(Element(z).Symbol), QLatin1String(f.field), Q(v));
             }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
     }
@@ -436,8 +436,7 @@ private slots:
                 emptySeen = emptySeen || n == 0;
                 sum += n;
             }
-            QVERIFY2(sum == z, qPrintable(QStringLiteral("%1: shells add up to %2")
-                                              .arg(Q(e.Symbol)).arg(sum)));
+            QVERIFY2(sum == z, qPrintable(QStringLiteral("%1: shells add up to %2").arg(Q(e.Symbol)).arg(sum)));
         }
     }
 
@@ -492,20 +491,20 @@ private slots:
 
     void neighbourExamples()
     {
-        QCOMPARE(Element(80).DownNeighbour, 69);   // Hg -> Tm
-        QCOMPARE(Element(69).UpNeighbour, 80);     // Tm -> Hg
-        QCOMPARE(Element(68).UpNeighbour, 111);    // Er -> Rg
-        QCOMPARE(Element(87).DownNeighbour, 58);   // Fr -> Ce
-        QCOMPARE(Element(57).RightNeighbour, 72);  // La -> Hf
-        QCOMPARE(Element(72).LeftNeighbour, 57);   // Hf -> La
-        QCOMPARE(Element(2).LeftNeighbour, 1);     // He -> H
-        QCOMPARE(Element(1).RightNeighbour, 2);    // H -> He
-        QCOMPARE(Element(5).LeftNeighbour, 4);     // B -> Be
-        QCOMPARE(Element(4).UpNeighbour, 1);       // Be -> H
-        QCOMPARE(Element(1).DownNeighbour, 3);     // H -> Li, not mutual with Be
-        QCOMPARE(Element(26).UpNeighbour, 12);     // Fe -> Mg
-        QCOMPARE(Element(83).DownNeighbour, 111);  // Bi -> Rg
-        QCOMPARE(Element(111).UpNeighbour, 79);    // Rg -> Au
+        QCOMPARE(Element(80).DownNeighbour, 69);  // Hg -> Tm
+        QCOMPARE(Element(69).UpNeighbour, 80);    // Tm -> Hg
+        QCOMPARE(Element(68).UpNeighbour, 111);   // Er -> Rg
+        QCOMPARE(Element(87).DownNeighbour, 58);  // Fr -> Ce
+        QCOMPARE(Element(57).RightNeighbour, 72); // La -> Hf
+        QCOMPARE(Element(72).LeftNeighbour, 57);  // Hf -> La
+        QCOMPARE(Element(2).LeftNeighbour, 1);    // He -> H
+        QCOMPARE(Element(1).RightNeighbour, 2);   // H -> He
+        QCOMPARE(Element(5).LeftNeighbour, 4);    // B -> Be
+        QCOMPARE(Element(4).UpNeighbour, 1);      // Be -> H
+        QCOMPARE(Element(1).DownNeighbour, 3);    // H -> Li, not mutual with Be
+        QCOMPARE(Element(26).UpNeighbour, 12);    // Fe -> Mg
+        QCOMPARE(Element(83).DownNeighbour, 111); // Bi -> Rg
+        QCOMPARE(Element(111).UpNeighbour, 79);   // Rg -> Au
         for (int z = 90; z <= 103; ++z)
             QCOMPARE(Element(z).DownNeighbour, 0);
     }

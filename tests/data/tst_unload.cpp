@@ -19,12 +19,12 @@ QByteArray Serialise(const std::array<TPierwData, ElementCount>& table,
     QByteArray out;
     auto add = [&out](const std::string& s) { out.append(s.data(), qsizetype(s.size())).append('\0'); };
     for (const TPierwData& d : table) {
-        for (const std::string* s : {&d.Symbol, &d.Name, &d.Kind, &d.State, &d.AtomicNumber,
-                                     &d.AtomicMass, &d.OxideCharacter, &d.Electronegativity,
-                                     &d.Density, &d.MeltingPoint, &d.BoilingPoint, &d.IsotopeCount,
-                                     &d.Discovered, &d.AtomicRadius, &d.ShellK, &d.ShellL, &d.ShellM,
-                                     &d.ShellN, &d.ShellO, &d.ShellP, &d.ShellQ, &d.LatinName,
-                                     &d.PolishName})
+        for (const std::string* s : {&d.Symbol,       &d.Name,         &d.Kind,           &d.State,
+                                     &d.AtomicNumber, &d.AtomicMass,   &d.OxideCharacter, &d.Electronegativity,
+                                     &d.Density,      &d.MeltingPoint, &d.BoilingPoint,   &d.IsotopeCount,
+                                     &d.Discovered,   &d.AtomicRadius, &d.ShellK,         &d.ShellL,
+                                     &d.ShellM,       &d.ShellN,       &d.ShellO,         &d.ShellP,
+                                     &d.ShellQ,       &d.LatinName,    &d.PolishName})
             add(*s);
         for (int n : {d.LeftNeighbour, d.RightNeighbour, d.UpNeighbour, d.DownNeighbour})
             add(std::to_string(n));

@@ -9,25 +9,29 @@
 
 namespace {
 
-QStringList TextsOf(const std::vector<DrawnText>& texts) {
+QStringList TextsOf(const std::vector<DrawnText>& texts)
+{
     QStringList out;
-    for (const DrawnText& t : texts) out << t.text;
+    for (const DrawnText& t : texts)
+        out << t.text;
     return out;
 }
 
-const DrawnText* Find(const std::vector<DrawnText>& texts, const QString& text) {
+const DrawnText* Find(const std::vector<DrawnText>& texts, const QString& text)
+{
     auto it = std::find_if(texts.begin(), texts.end(), [&](const DrawnText& t) { return t.text == text; });
     return it == texts.end() ? nullptr : &*it;
 }
 
 // The hydrogen cell of the preview: symbol first, then the lines by height.
-std::vector<DrawnText> SampleCell(std::array<int, 3> items) {
+std::vector<DrawnText> SampleCell(std::array<int, 3> items)
+{
     ChartInputs in;
     in.items = items;
     return Record(3, cmSample, in);
 }
 
-}  // namespace
+} // namespace
 
 class ChartContentTest : public QObject {
     Q_OBJECT
@@ -48,7 +52,8 @@ private slots:
 };
 
 // Must run first: the name starts as "Arial" and an empty one keeps the last.
-void ChartContentTest::chartFontNameFollowsTheInputs() {
+void ChartContentTest::chartFontNameFollowsTheInputs()
+{
     QCOMPARE(ChartFontName, QStringLiteral("Arial"));
     ChartInputs in;
     in.fontName = QStringLiteral("DejaVu Serif");
@@ -63,35 +68,43 @@ void ChartContentTest::chartFontNameFollowsTheInputs() {
     Record(3, cmSample, in);
 }
 
-void ChartContentTest::testChartDrawsGridNumbersAndFirstColumn() {
+void ChartContentTest::testChartDrawsGridNumbersAndFirstColumn()
+{
     ChartInputs in;
     in.items = {0, -1, -1};
     std::vector<QLine> lines;
     QStringList texts = TextsOf(Record(10, cmTest, in, &lines));
     QStringList expected;
-    for (int g = 1; g <= 18; ++g) expected << QStringLiteral("%1").arg(g, 2, 10, QLatin1Char('0'));
-    for (int p = 1; p <= 7; ++p) expected << QString::number(p);
+    for (int g = 1; g <= 18; ++g)
+        expected << QStringLiteral("%1").arg(g, 2, 10, QLatin1Char('0'));
+    for (int p = 1; p <= 7; ++p)
+        expected << QString::number(p);
     for (int n : {1, 3, 11, 19, 37, 55, 87})
-        expected << QString::fromStdString(ElementTable[n - 1].Symbol) << QString::fromStdString(ElementTable[n - 1].PolishName);
+        expected << QString::fromStdString(ElementTable[n - 1].Symbol)
+                 << QString::fromStdString(ElementTable[n - 1].PolishName);
     texts.sort();
     expected.sort();
     QCOMPARE(texts, expected);
-    for (const QLine& l : lines) QVERIFY(l.dx() == 0 || l.dy() == 0);  // no hatching
+    for (const QLine& l : lines)
+        QVERIFY(l.dx() == 0 || l.dy() == 0); // no hatching
 }
 
-void ChartContentTest::fullChartDrawsEveryCellAndTheLegend() {
+void ChartContentTest::fullChartDrawsEveryCellAndTheLegend()
+{
     std::vector<QLine> lines;
     const QStringList texts = TextsOf(Record(10, cmFull, {}, &lines));
-    for (const TPierwData& r : ElementTable) QCOMPARE(texts.count(QString::fromStdString(r.Symbol)), 1);
-    for (const char* t : {"ZEFIRAK", "METALE", "NIEMETALE", "PÓŁMETALE", "Lantanowce", "Aktynowce", "Układ zawiera:",
-                          "Symbol Pierwiastka"})
+    for (const TPierwData& r : ElementTable)
+        QCOMPARE(texts.count(QString::fromStdString(r.Symbol)), 1);
+    for (const char* t : {"ZEFIRAK", "METALE", "NIEMETALE", "PÓŁMETALE", "Lantanowce", "Aktynowce",
+                          "Układ zawiera:", "Symbol Pierwiastka"})
         QVERIFY2(texts.contains(QString::fromUtf8(t)), t);
     // 105 hatched grid boxes (all but the six semimetals) and two legend boxes, nine doubled lines each.
     const auto diagonal = std::count_if(lines.begin(), lines.end(), [](const QLine& l) { return l.dx() && l.dy(); });
     QCOMPARE(diagonal, qsizetype(107 * 9 * 2));
 }
 
-void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend() {
+void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend()
+{
     ChartInputs in;
     in.items = {6, -1, -1};
     const std::vector<DrawnText> texts = Record(10, cmFull, in);
@@ -108,7 +121,8 @@ void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend() {
     QVERIFY(std::abs(middle - ContentsLegendCentre(10)) <= caption->box.height());
 }
 
-void ChartContentTest::namesArePolishWithLatinNamesOn() {
+void ChartContentTest::namesArePolishWithLatinNamesOn()
+{
     SetLatinNames(true);
     ChartInputs in;
     in.items = {0, -1, 13};
@@ -122,23 +136,27 @@ void ChartContentTest::namesArePolishWithLatinNamesOn() {
 }
 
 // Line 3 lands in the same place whatever (or nothing) stands in line 2.
-void ChartContentTest::emptyPositionsKeepTheirPlace() {
+void ChartContentTest::emptyPositionsKeepTheirPlace()
+{
     const QString mass = QString::fromStdString(ElementTable[0].AtomicMass);
     const int withState = Find(SampleCell({1, 2, 3}), mass)->box.top();
     QCOMPARE(Find(SampleCell({1, 14, 3}), mass)->box.top(), withState);
     QCOMPARE(Find(SampleCell({1, -1, 3}), mass)->box.top(), withState);
     QCOMPARE(Find(SampleCell({-1, -1, 3}), mass)->box.top(), withState);
-    QCOMPARE(SampleCell({14, -1, 14}).size(), size_t(1));  // the symbol only
+    QCOMPARE(SampleCell({14, -1, 14}).size(), size_t(1)); // the symbol only
 }
 
 // With the configuration (drawn two points smaller) in a position, the line
 // moves by the size change alone in position 1, and by half a line more in
 // positions 2 and 3.
-void ChartContentTest::shellsGetHalfALineMoreInPositionsTwoAndThree() {
+void ChartContentTest::shellsGetHalfALineMoreInPositionsTwoAndThree()
+{
     const QString shells = QStringLiteral("1-0-0-0-0-0-0");
     const QString number = QStringLiteral("1");
     auto top = [](std::array<int, 3> items, const QString& text) { return Find(SampleCell(items), text)->box.top(); };
-    auto height = [](std::array<int, 3> items, const QString& text) { return Find(SampleCell(items), text)->box.height(); };
+    auto height = [](std::array<int, 3> items, const QString& text) {
+        return Find(SampleCell(items), text)->box.height();
+    };
     const int shellHeight = height({12, -1, -1}, shells);
     QVERIFY(shellHeight < height({1, -1, -1}, number));
     const int shift1 = top({12, -1, -1}, shells) - top({1, -1, -1}, number);
@@ -148,12 +166,13 @@ void ChartContentTest::shellsGetHalfALineMoreInPositionsTwoAndThree() {
     QCOMPARE(shift3 - shift1, shellHeight / 2);
 }
 
-void ChartContentTest::legendLines_data() {
+void ChartContentTest::legendLines_data()
+{
     QTest::addColumn<int>("item");
     QTest::addColumn<QStringList>("lines");
-    const char* expected[] = {"Nazwę pierwiastka", "Liczbę atomową", "Stan skupienia", "Masę atomowa [u]",
-                              "Charakter tlenku", "Elektroujemność [eV]", "Gęstość", "Temp. wrzenia",
-                              "Temp. topnienia", "Liczbę izotopów", "Rok odkrycia", "Promień atomu"};
+    const char* expected[] = {"Nazwę pierwiastka", "Liczbę atomową",       "Stan skupienia", "Masę atomowa [u]",
+                              "Charakter tlenku",  "Elektroujemność [eV]", "Gęstość",        "Temp. wrzenia",
+                              "Temp. topnienia",   "Liczbę izotopów",      "Rok odkrycia",   "Promień atomu"};
     for (int i = 0; i < 12; ++i)
         QTest::newRow(DataItemRows[i]) << i << QStringList{QString::fromUtf8(expected[i])};
     QTest::newRow("configuration") << 12 << QStringList{"Konfigurację elektronową:", "K-L-M-N-O-P-Q"};
@@ -161,7 +180,8 @@ void ChartContentTest::legendLines_data() {
 }
 
 // The legend lines follow "Symbol Pierwiastka", one gap G apart.
-void ChartContentTest::legendLines() {
+void ChartContentTest::legendLines()
+{
     QFETCH(int, item);
     QFETCH(QStringList, lines);
     ChartInputs in;
@@ -178,7 +198,8 @@ void ChartContentTest::legendLines() {
     }
 }
 
-void ChartContentTest::legendSkipsEmptyPositions() {
+void ChartContentTest::legendSkipsEmptyPositions()
+{
     ChartInputs in;
     in.items = {1, 14, 3};
     const std::vector<DrawnText> texts = Record(10, cmFull, in);
@@ -189,14 +210,16 @@ void ChartContentTest::legendSkipsEmptyPositions() {
     QVERIFY(!TextsOf(texts).contains(QStringLiteral("Pozycja pusta")));
 }
 
-void ChartContentTest::shellString() {
+void ChartContentTest::shellString()
+{
     QCOMPARE(ShellString(ElementTable[0]), QStringLiteral("1-0-0-0-0-0-0"));
-    QCOMPARE(ShellString(ElementTable[25]), QStringLiteral("2-8-14-2-0-0-0"));  // iron
+    QCOMPARE(ShellString(ElementTable[25]), QStringLiteral("2-8-14-2-0-0-0")); // iron
     QCOMPARE(ToAccusative(QStringLiteral("Gęstość")), QStringLiteral("Gęstość"));
     QCOMPARE(ToAccusative(QStringLiteral("Nowa lista nowa")), QStringLiteral("Nowę lista nową"));
 }
 
-void ChartContentTest::infoField() {
+void ChartContentTest::infoField()
+{
     ChartInputs in;
     in.infoLines = {QStringLiteral("Pierwsza"), QString(), QStringLiteral("Trzecia")};
     const std::vector<DrawnText> texts = Record(10, cmFull, in);
@@ -209,8 +232,10 @@ void ChartContentTest::infoField() {
     QCOMPARE(third->box.top() - first->box.top(), 2 * (first->box.height() + 25));
 }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ChartContentTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,17 +1,17 @@
 // The table print dialog: its controls, the size checks, the print and test
 // print flows with the print dialog and the printer replaced by a PDF file,
 // closing, and the real print dialog's print-to-file path.
-#include "tests/app/FakeMessages.h"
 #include "data/SettingsValues.h"
 #include "print/TForm2.h"
+#include "tests/app/FakeMessages.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -243,9 +243,12 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("7 in the scale") << "7" << 20 << true << "" << "07";
-        QTest::newRow("20 in the scale") << "20" << 20 << true << "" << "20";
-        QTest::newRow("leading zeros") << "0025" << 25 << true << "" << "25";
+        QTest::newRow("7 in the scale") << "7" << 20 << true << ""
+                                        << "07";
+        QTest::newRow("20 in the scale") << "20" << 20 << true << ""
+                                         << "20";
+        QTest::newRow("leading zeros") << "0025" << 25 << true << ""
+                                       << "25";
         QTest::newRow("0") << "0" << 20 << false << OutOfRange << "0";
         QTest::newRow("21 in the scale") << "21" << 20 << false << OutOfRange << "21";
         QTest::newRow("26 in a size") << "26" << 25 << false << OutOfRange << "26";
@@ -401,9 +404,12 @@ private slots:
         QTest::addColumn<bool>("testPrint");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("print, missing folder") << false << "missing/chart.pdf" << "folder nie istnieje";
-        QTest::newRow("test print, missing folder") << true << "missing/chart.pdf" << "folder nie istnieje";
-        QTest::newRow("print, a folder") << false << "." << "to jest folder";
+        QTest::newRow("print, missing folder") << false << "missing/chart.pdf"
+                                               << "folder nie istnieje";
+        QTest::newRow("test print, missing folder") << true << "missing/chart.pdf"
+                                                    << "folder nie istnieje";
+        QTest::newRow("print, a folder") << false << "."
+                                         << "to jest folder";
     }
     void jobThatCannotStartIsReported()
     {
@@ -513,8 +519,8 @@ private slots:
     void escapeClosesFromEveryControl_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char* name : {"Dane1", "dane2", "dane3", "Scale", "f1", "f2", "f3", "FontComboBox1", "bold1",
-                                 "dodatkowe"})
+        for (const char* name :
+             {"Dane1", "dane2", "dane3", "Scale", "f1", "f2", "f3", "FontComboBox1", "bold1", "dodatkowe"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void escapeClosesFromEveryControl()

@@ -130,9 +130,8 @@ void TestReportLayout::allElementsInOrder()
     for (int z = 1; z <= ElementCount; ++z) {
         const int first = 1 + 14 * (z - 1);
         QCOMPARE(lines[first], QString());
-        QCOMPARE(lines[first + 1],
-            QStringLiteral("Pierwiastek: ") + QString::fromStdString(table[z - 1].Symbol) + QStringLiteral(" - ")
-                + QString::fromStdString(table[z - 1].PolishName));
+        QCOMPARE(lines[first + 1], QStringLiteral("Pierwiastek: ") + QString::fromStdString(table[z - 1].Symbol)
+                                       + QStringLiteral(" - ") + QString::fromStdString(table[z - 1].PolishName));
         QCOMPARE(lines[first + 3], QStringLiteral("Liczba atomowa: ") + QString::number(z));
     }
 }

@@ -16,29 +16,34 @@ struct Run {
     QByteArray out, err;
 };
 
-Run Exec(const QString& program, const QStringList& args) {
+Run Exec(const QString& program, const QStringList& args)
+{
     QProcess p;
     p.start(program, args);
     Run r;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return r;
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
     r.code = p.exitCode();
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
 }
 
-Run Chart(const QStringList& args) {
+Run Chart(const QStringList& args)
+{
     return Exec(QStringLiteral(ZFKTOOL), QStringList{QStringLiteral("chart")} + args);
 }
 
-QStringList Words(const QString& pdf) {
+QStringList Words(const QString& pdf)
+{
     const Run r = Exec(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     return QString::fromUtf8(r.out).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
 // First rows (or columns) of the lines that run dark for at least `span`
 // pixels: the grid, not the hatching or the texts.
-QList<int> GridLines(const QImage& page, bool horizontal, int span) {
+QList<int> GridLines(const QImage& page, bool horizontal, int span)
+{
     QList<int> found;
     const int outer = horizontal ? page.height() : page.width();
     const int inner = horizontal ? page.width() : page.height();
@@ -50,24 +55,28 @@ QList<int> GridLines(const QImage& page, bool horizontal, int span) {
             best = std::max(best, run);
         }
         const bool line = best >= span;
-        if (line && !previous) found << i;
+        if (line && !previous)
+            found << i;
         previous = line;
     }
     return found;
 }
 
-QList<int> Steps(const QList<int>& positions) {
+QList<int> Steps(const QList<int>& positions)
+{
     QList<int> steps;
-    for (qsizetype i = 1; i < positions.size(); ++i) steps << positions[i] - positions[i - 1];
+    for (qsizetype i = 1; i < positions.size(); ++i)
+        steps << positions[i] - positions[i - 1];
     return steps;
 }
 
-}  // namespace
+} // namespace
 
 class ZfktoolChartTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         LoadTables();
         QVERIFY(dir_.isValid());
     }
@@ -80,7 +89,8 @@ private:
     QTemporaryDir dir_;
 };
 
-void ZfktoolChartTest::gridPitchAtSixHundredDpi() {
+void ZfktoolChartTest::gridPitchAtSixHundredDpi()
+{
     const QString pdf = dir_.filePath(QStringLiteral("e10.pdf"));
     const Run r = Chart({"--out", pdf, "--scale", "10", "--items", "0,3,12"});
     QCOMPARE(r.code, 0);
@@ -89,10 +99,11 @@ void ZfktoolChartTest::gridPitchAtSixHundredDpi() {
     const QString infoText = QString::fromUtf8(info.out);
     QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))), info.out.constData());
     QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595 pts \\(A4\\)"))),
-             info.out.constData());  // landscape
+             info.out.constData()); // landscape
     const QString prefix = dir_.filePath(QStringLiteral("e10"));
-    QCOMPARE(Exec(QStringLiteral("pdftoppm"), {"-r", "600", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", pdf,
-                                               prefix}).code,
+    QCOMPARE(Exec(QStringLiteral("pdftoppm"),
+                  {"-r", "600", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", pdf, prefix})
+                 .code,
              0);
     const QImage page(prefix + QStringLiteral(".pgm"));
     QVERIFY(page.width() > 7000 && page.height() > 4900);
@@ -103,7 +114,8 @@ void ZfktoolChartTest::gridPitchAtSixHundredDpi() {
     QCOMPARE(Steps(GridLines(page, true, 1000)), (QList<int>{500, 500, 500, 500, 500, 100, 500, 500}));
 }
 
-void ZfktoolChartTest::textsAsTheItemsAsk() {
+void ZfktoolChartTest::textsAsTheItemsAsk()
+{
     const QString pdf = dir_.filePath(QStringLiteral("texts.pdf"));
     QCOMPARE(Chart({"--out", pdf, "--items", "0,3,12", "--latin"}).code, 0);
     QStringList words = Words(pdf);
@@ -125,10 +137,11 @@ void ZfktoolChartTest::textsAsTheItemsAsk() {
     QVERIFY(!words.contains(QStringLiteral("He")));
     QVERIFY(!words.contains(QStringLiteral("Wodór")));
     QVERIFY(!words.contains(QStringLiteral("ZEFIRAK")));
-    QVERIFY(!words.contains(QStringLiteral("Klasa")));  // no legend, no info field
+    QVERIFY(!words.contains(QStringLiteral("Klasa"))); // no legend, no info field
 }
 
-void ZfktoolChartTest::invalidArguments_data() {
+void ZfktoolChartTest::invalidArguments_data()
+{
     QTest::addColumn<QStringList>("args");
     QTest::newRow("scale 0") << QStringList{"--scale", "0"};
     QTest::newRow("scale 21") << QStringList{"--scale", "21"};
@@ -144,7 +157,8 @@ void ZfktoolChartTest::invalidArguments_data() {
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.
-void ZfktoolChartTest::invalidArguments() {
+void ZfktoolChartTest::invalidArguments()
+{
     QFETCH(QStringList, args);
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("chart.pdf"));
@@ -156,8 +170,10 @@ void ZfktoolChartTest::invalidArguments() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QStringList full = args;
-    if (full.first() == "--out") full[1] = dir.filePath(full[1]);
-    else full = QStringList{"--out", old} + full;
+    if (full.first() == "--out")
+        full[1] = dir.filePath(full[1]);
+    else
+        full = QStringList{"--out", old} + full;
 
     const Run r = Chart(full);
     QCOMPARE(r.code, 2);
@@ -169,10 +185,12 @@ void ZfktoolChartTest::invalidArguments() {
     QCOMPARE(file.readAll(), QByteArray("old"));
 }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QImageReader::setAllocationLimit(0);  // a 600 dpi A4 page is 35 MB of grey
+    QImageReader::setAllocationLimit(0); // a 600 dpi A4 page is 35 MB of grey
     ZfktoolChartTest test;
     return QTest::qExec(&test, argc, argv);
 }

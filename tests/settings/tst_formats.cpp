@@ -17,8 +17,8 @@ void Put32(std::vector<uint8_t>& out, uint32_t v)
 }
 
 // A region file: count, header (size, type, count, buffer size, bounds), rectangles.
-std::vector<uint8_t> RegionFile(const std::vector<RegionRect>& rects, uint32_t headerSize = 32,
-                                uint32_t type = 1, int countDelta = 0)
+std::vector<uint8_t> RegionFile(const std::vector<RegionRect>& rects, uint32_t headerSize = 32, uint32_t type = 1,
+                                int countDelta = 0)
 {
     std::vector<uint8_t> body;
     Put32(body, headerSize);
@@ -96,8 +96,7 @@ private slots:
         QCOMPARE(Parse(big), RegionError::TooLarge);
 
         // N too small for a header.
-        QCOMPARE(Parse({16, 0, 0, 0, 32, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
-                 RegionError::BadHeaderSize);
+        QCOMPARE(Parse({16, 0, 0, 0, 32, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), RegionError::BadHeaderSize);
         QCOMPARE(Parse(RegionFile(two, 40)), RegionError::BadHeaderSize);
         QCOMPARE(Parse(RegionFile(two, 32, 2)), RegionError::NotRectangles);
         QCOMPARE(Parse(RegionFile(two, 32, 1, +1)), RegionError::CountMismatch);
@@ -126,8 +125,7 @@ private slots:
         QCOMPARE(one({0, 0, kMaxRegionCoord + 1, 5}), RegionError::BadRectangle);
         QCOMPARE(one({-kMaxRegionCoord - 1, 0, 5, 5}), RegionError::BadRectangle);
         QCOMPARE(one({INT32_MIN, 0, INT32_MAX, 5}), RegionError::BadRectangle);
-        QCOMPARE(one({-kMaxRegionCoord, -kMaxRegionCoord, kMaxRegionCoord, kMaxRegionCoord}),
-                 RegionError::None);
+        QCOMPARE(one({-kMaxRegionCoord, -kMaxRegionCoord, kMaxRegionCoord, kMaxRegionCoord}), RegionError::None);
     }
 
     void integersInTheirForms()
@@ -145,18 +143,17 @@ private slots:
         QCOMPARE(ParseIniInteger("4294967295"), std::optional<uint32_t>(0xFFFFFFFF));
         QCOMPARE(ParseIniInteger("-2147483648"), std::optional<uint32_t>(0x80000000));
         QCOMPARE(ParseIniInteger("000000000000000000007"), std::optional<uint32_t>(7));
-        for (const char* bad : {"", " ", "abc", "12abc", "1 2", "$", "0x", "$G1", "0x1g", "ff",
-                                "4294967296", "$100000000", "-2147483649", "--1", "+", "1.5",
-                                "99999999999999999999999"})
+        for (const char* bad : {"", " ", "abc", "12abc", "1 2", "$", "0x", "$G1", "0x1g", "ff", "4294967296",
+                                "$100000000", "-2147483649", "--1", "+", "1.5", "99999999999999999999999"})
             QVERIFY2(!ParseIniInteger(bad), bad);
     }
 
     void schemeKeysFallBackOneByOne()
     {
         QCOMPARE(ColorsFromIni(""), TColorScheme{});
-        const TColorScheme s = ColorsFromIni(
-            "[Colors]\r\napp_legend=255\r\napp_info=abc\r\nbut_transp=0\r\ntransparent=$FF00\r\n"
-            "app_buttons=0x10\r\n");
+        const TColorScheme s =
+            ColorsFromIni("[Colors]\r\napp_legend=255\r\napp_info=abc\r\nbut_transp=0\r\ntransparent=$FF00\r\n"
+                          "app_buttons=0x10\r\n");
         QCOMPARE(s.app_legend, 255u);
         QCOMPARE(s.app_info, 0u); // abc: default
         QVERIFY(!s.but_transp);
@@ -166,9 +163,9 @@ private slots:
         // Names without regard to case, blanks and quotes around values,
         // LF-only lines, a BOM; a key outside its section or in another
         // section does not count; the first of two keys or sections wins.
-        const TColorScheme t = ColorsFromIni(
-            "\xEF\xBB\xBF" "app_info=5\n[Other]\napp_legend=7\n[colors]\n  APP_LEGEND = \"12\" \n"
-            "app_legend=13\n;app_info=9\nbut_transp = 0 \n[Colors]\napp_info=44\n");
+        const TColorScheme t = ColorsFromIni("\xEF\xBB\xBF"
+                                             "app_info=5\n[Other]\napp_legend=7\n[colors]\n  APP_LEGEND = \"12\" \n"
+                                             "app_legend=13\n;app_info=9\nbut_transp = 0 \n[Colors]\napp_info=44\n");
         QCOMPARE(t.app_legend, 12u);
         QCOMPARE(t.app_info, 0u);
         QVERIFY(!t.but_transp);
@@ -178,9 +175,8 @@ private slots:
 
     void writingAFreshFile()
     {
-        QCOMPARE(ColorsIntoIni("", TColorScheme{}),
-                 Cols("[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
-                      "app_legend=8421376\r\napp_info=0\r\nbut_transp=1\r\n"));
+        QCOMPARE(ColorsIntoIni("", TColorScheme{}), Cols("[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
+                                                         "app_legend=8421376\r\napp_info=0\r\nbut_transp=1\r\n"));
         TColorScheme s;
         s.app_info = 0x80000010;
         s.but_transp = false;
@@ -192,9 +188,8 @@ private slots:
 
     void writingKeepsEverythingElse()
     {
-        const std::string before =
-            "; my colours\n[Window]\nx=1\n\n[Colors]\napp_legend=$FF\n\n;note\n[Extra]\n"
-            "App_Info=3\nz = 9";
+        const std::string before = "; my colours\n[Window]\nx=1\n\n[Colors]\napp_legend=$FF\n\n;note\n[Extra]\n"
+                                   "App_Info=3\nz = 9";
         TColorScheme s;
         s.app_legend = 255;
         const std::string after = ColorsIntoIni(before, s);

@@ -1,10 +1,10 @@
 // The skin on the real main window: which files loadskin writes and reads,
 // the captions' colours, the window's outline, the colour file's writer,
 // the folder rule and the background paint.
-#include "tests/app/FakeMessages.h"
+#include "app/TForm1.h"
 #include "data/SettingsValues.h"
 #include "settings/Skin.h"
-#include "app/TForm1.h"
+#include "tests/app/FakeMessages.h"
 #include "widgets/ZfkButton.h"
 
 #include <QBuffer>
@@ -66,8 +66,8 @@ QByteArray RegionBytes(const QList<QRect>& rects)
     QByteArray body = Le32(32) + Le32(1) + Le32(uint32_t(rects.size())) + Le32(uint32_t(rects.size() * 16));
     body += Le32(0) + Le32(0) + Le32(0) + Le32(0);
     for (const QRect& r : rects)
-        body += Le32(uint32_t(r.left())) + Le32(uint32_t(r.top())) + Le32(uint32_t(r.right() + 1)) +
-                Le32(uint32_t(r.bottom() + 1));
+        body += Le32(uint32_t(r.left())) + Le32(uint32_t(r.top())) + Le32(uint32_t(r.right() + 1))
+                + Le32(uint32_t(r.bottom() + 1));
     return Le32(uint32_t(body.size())) + body;
 }
 
@@ -76,8 +76,7 @@ QByteArray RegionBytes(const QList<QRect>& rects)
 QRegion DesignOutline()
 {
     const QList<QRect> panels = {QRect(QPoint(4, 3), QPoint(787, 45)), QRect(QPoint(3, 61), QPoint(606, 356)),
-                                 QRect(QPoint(617, 62), QPoint(785, 354)),
-                                 QRect(QPoint(3, 367), QPoint(603, 400)),
+                                 QRect(QPoint(617, 62), QPoint(785, 354)), QRect(QPoint(3, 367), QPoint(603, 400)),
                                  QRect(QPoint(617, 367), QPoint(784, 399))};
     const int inset[6] = {6, 4, 3, 2, 1, 1};
     QRegion region;
@@ -96,7 +95,11 @@ QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText);
 // background picture from disk.
 class PaintCounter : public QObject {
 public:
-    explicit PaintCounter(QWidget* w) : window(w) { w->installEventFilter(this); }
+    explicit PaintCounter(QWidget* w)
+        : window(w)
+    {
+        w->installEventFilter(this);
+    }
     int paints = 0;
     int whole = 0;
 
@@ -210,8 +213,8 @@ private slots:
         QVERIFY(fake.boxes.isEmpty());
 
         // The colour file appears with the first write, exactly so.
-        QVERIFY(WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons,
-                            ColorScheme.app_legend, ColorScheme.app_info, ColorScheme.but_transp));
+        QVERIFY(WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
+                            ColorScheme.app_info, ColorScheme.but_transp));
         QCOMPARE(ReadAll(File("default.col")), DefaultCol);
     }
 
@@ -408,8 +411,7 @@ private slots:
             QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
         auto restore = qScopeGuard([&] {
-            QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
+            QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         });
         QVERIFY(!FolderWritable(program));
         QCOMPARE(ChooseSkinFolder(program, user), user);
@@ -448,8 +450,7 @@ private slots:
         QVERIFY(FolderWritable(dir->path()));
         QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool writable = FolderWritable(dir->path());
-        QFile::setPermissions(dir->path(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!writable);
     }
 
@@ -464,10 +465,10 @@ private slots:
         };
         FakeMessages fake;
         paint();
-        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::white));      // outside the panels
-        QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));     // 5-pixel border of the top strip
-        QCOMPARE(canvas.pixelColor(9, 20), QColor(210, 218, 221)); // its fill
-        QCOMPARE(canvas.pixelColor(786, 300), QColor(Qt::white));  // right of the right panel
+        QCOMPARE(canvas.pixelColor(0, 0), QColor(Qt::white));       // outside the panels
+        QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));      // 5-pixel border of the top strip
+        QCOMPARE(canvas.pixelColor(9, 20), QColor(210, 218, 221));  // its fill
+        QCOMPARE(canvas.pixelColor(786, 300), QColor(Qt::white));   // right of the right panel
         QCOMPARE(canvas.pixelColor(786, 413), QColor(Qt::magenta)); // below the 404 rows
 
         WriteAll(File("default.bmp"), SmallBmp(Qt::red));
@@ -527,8 +528,7 @@ private slots:
         }
         std::sort(times.begin(), times.end());
         qInfo("FormPaint with the %lld-byte bitmap from disk: median %.2f ms (min %.2f, max %.2f) of 21",
-              qint64(QFileInfo(File("default.bmp")).size()), times[10] / 1e6, times.first() / 1e6,
-              times.last() / 1e6);
+              qint64(QFileInfo(File("default.bmp")).size()), times[10] / 1e6, times.first() / 1e6, times.last() / 1e6);
     }
 };
 

@@ -37,8 +37,8 @@ protected:
     }
 };
 
-inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos,
-                      Qt::MouseButtons held, Qt::KeyboardModifiers mods = Qt::NoModifier)
+inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held,
+                      Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, mods);
     QApplication::sendEvent(w, &event);
@@ -87,7 +87,4 @@ inline QImage Shot(QWidget* w, qreal dpr = 1)
     return image;
 }
 
-inline QColor At(const QImage& image, int x, int y)
-{
-    return QColor(image.pixel(x, y));
-}
+inline QColor At(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }

@@ -22,15 +22,9 @@ struct Recorder {
     }
 };
 
-QColor Shadow(const TPrzycisk& b)
-{
-    return QColor(b.ToColor(colors::BtnShadow).rgb());
-}
+QColor Shadow(const TPrzycisk& b) { return QColor(b.ToColor(colors::BtnShadow).rgb()); }
 
-QImage Interior(const QImage& image)
-{
-    return image.copy(2, 2, image.width() - 4, image.height() - 4);
-}
+QImage Interior(const QImage& image) { return image.copy(2, 2, image.width() - 4, image.height() - 4); }
 
 } // namespace
 

@@ -40,10 +40,7 @@ QImage Picture(int w = 6, int h = 4)
     return p;
 }
 
-QColor Shadow(const TZfkButton97& b)
-{
-    return QColor(b.ToColor(colors::BtnShadow).rgb());
-}
+QColor Shadow(const TZfkButton97& b) { return QColor(b.ToColor(colors::BtnShadow).rgb()); }
 
 } // namespace
 
@@ -256,8 +253,8 @@ private slots:
         Move(&a, QPoint(10, 5), Qt::LeftButton);
         Release(&a, QPoint(10, 5));
         Leave(&a);
-        QCOMPARE(r.log, QStringList({"a:enter", "a:move 120,5", "a:leave", "a:move 10,5", "a:enter",
-                                     "a:click", "a:leave"}));
+        QCOMPARE(r.log,
+                 QStringList({"a:enter", "a:move 120,5", "a:leave", "a:move 10,5", "a:enter", "a:click", "a:leave"}));
     }
 
     // Through the window system: the toolkit's own crossing events, its

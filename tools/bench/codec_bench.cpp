@@ -14,19 +14,22 @@
 #include <vector>
 
 #include "builtin/codec/ExpandBuiltIn.h"
-#include "tools/lh5/Lh5Encoder.h"
 #include "tests/codec/Lh5TestKit.h"
+#include "tools/lh5/Lh5Encoder.h"
 
 namespace {
 
 using Buf = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 
-void PutLe(Buf& b, uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+void PutLe(Buf& b, uint32_t v, int n)
+{
+    for (int i = 0; i < n; ++i)
+        b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-Buf Bmp() {
+Buf Bmp()
+{
     const int w = 789, h = 404, stride = (w * 3 + 3) & ~3;
     Buf b{'B', 'M'};
     PutLe(b, 54 + stride * h, 4);
@@ -48,7 +51,8 @@ Buf Bmp() {
         for (int x = 0; x < w; ++x) {
             // Panels with a frame, on a plain background.
             int c = 0;
-            if (x > 10 && x < 780 && y > 40 && y < 395) c = ((x - 10) % 42 < 2 || (y - 40) % 44 < 2) ? 1 : 2;
+            if (x > 10 && x < 780 && y > 40 && y < 395)
+                c = ((x - 10) % 42 < 2 || (y - 40) % 44 < 2) ? 1 : 2;
             b.insert(b.end(), colours[c], colours[c] + 3);
         }
         b.insert(b.end(), static_cast<size_t>(stride - w * 3), 0);
@@ -56,11 +60,13 @@ Buf Bmp() {
     return b;
 }
 
-Buf Mixed() {
+Buf Mixed()
+{
     kit::Rng rng(42);
     Buf d;
-    static const char* const words[] = {"pierwiastek", "masa", "atomowa", "gęstość", "temperatura", "topnienia",
-                                        "wrzenia", "izotopy", "elektroujemność", "promień", "okres", "grupa"};
+    static const char* const words[] = {"pierwiastek",     "masa",      "atomowa", "gęstość",
+                                        "temperatura",     "topnienia", "wrzenia", "izotopy",
+                                        "elektroujemność", "promień",   "okres",   "grupa"};
     while (d.size() < (4u << 20)) {
         // Text section.
         for (int i = 0; i < 3000; ++i) {
@@ -69,22 +75,27 @@ Buf Mixed() {
             d.push_back(rng.Next() % 8 ? ' ' : '\n');
         }
         // Binary section: a table of small integers, then some noise.
-        for (int i = 0; i < 4000; ++i) PutLe(d, rng.Next() % 1000, 4);
-        for (int i = 0; i < 3000; ++i) d.push_back(static_cast<uint8_t>(rng.Next()));
+        for (int i = 0; i < 4000; ++i)
+            PutLe(d, rng.Next() % 1000, 4);
+        for (int i = 0; i < 3000; ++i)
+            d.push_back(static_cast<uint8_t>(rng.Next()));
     }
     return d;
 }
 
-uint16_t Crc16(const Buf& d) {
+uint16_t Crc16(const Buf& d)
+{
     uint16_t c = 0;
     for (uint8_t b : d) {
         c ^= b;
-        for (int i = 0; i < 8; ++i) c = (c & 1) ? static_cast<uint16_t>((c >> 1) ^ 0xA001) : static_cast<uint16_t>(c >> 1);
+        for (int i = 0; i < 8; ++i)
+            c = (c & 1) ? static_cast<uint16_t>((c >> 1) ^ 0xA001) : static_cast<uint16_t>(c >> 1);
     }
     return c;
 }
 
-void WriteLzh(const std::string& path, const Buf& data, const Buf& stream) {
+void WriteLzh(const std::string& path, const Buf& data, const Buf& stream)
+{
     Buf body{'-', 'l', 'h', '5', '-'};
     PutLe(body, static_cast<uint32_t>(stream.size()), 4);
     PutLe(body, static_cast<uint32_t>(data.size()), 4);
@@ -95,7 +106,8 @@ void WriteLzh(const std::string& path, const Buf& data, const Buf& stream) {
     body.push_back('f');
     PutLe(body, Crc16(data), 2);
     uint8_t sum = 0;
-    for (uint8_t b : body) sum = static_cast<uint8_t>(sum + b);
+    for (uint8_t b : body)
+        sum = static_cast<uint8_t>(sum + b);
     std::ofstream o(path, std::ios::binary);
     o.put(static_cast<char>(body.size()));
     o.put(static_cast<char>(sum));
@@ -104,24 +116,28 @@ void WriteLzh(const std::string& path, const Buf& data, const Buf& stream) {
     o.put(0);
 }
 
-double Median(std::vector<double> v) {
+double Median(std::vector<double> v)
+{
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
 
-double TimeOurs(const Buf& block, size_t expect, int reps) {
+double TimeOurs(const Buf& block, size_t expect, int reps)
+{
     std::vector<double> t;
     for (int r = 0; r < reps; ++r) {
         Buf out;
         const auto a = Clock::now();
         ExpandBuiltIn(block, AppendTo(out));
         t.push_back(std::chrono::duration<double>(Clock::now() - a).count());
-        if (out.size() != expect) std::abort();
+        if (out.size() != expect)
+            std::abort();
     }
     return Median(t);
 }
 
-double TimeCommand(const std::string& cmd, int reps) {
+double TimeCommand(const std::string& cmd, int reps)
+{
     std::vector<double> t;
     for (int r = 0; r < reps; ++r) {
         const auto a = Clock::now();
@@ -134,7 +150,8 @@ double TimeCommand(const std::string& cmd, int reps) {
     return Median(t);
 }
 
-void Measure(const char* name, const Buf& data) {
+void Measure(const char* name, const Buf& data)
+{
     const Buf block = lh5::PackBlock(data);
     const Buf stream(block.begin() + 4, block.end());
     const std::string lzh = "/tmp/codec_bench_" + std::to_string(getpid()) + ".lzh";
@@ -152,15 +169,15 @@ void Measure(const char* name, const Buf& data) {
     const double mb = static_cast<double>(data.size()) / 1e6;
     std::printf("%s: %zu bytes, block %zu bytes\n", name, data.size(), block.size());
     std::printf("  ExpandBuiltIn  %8.3f ms  %8.1f MB/s\n", ours * 1e3, mb / ours);
-    std::printf("  lhasa p        %8.3f ms  %8.1f MB/s (process start-up %.3f ms; without it %.1f MB/s)\n",
-                lhasa * 1e3, mb / lhasa, start * 1e3, mb / std::max(lhasa - start, 1e-9));
-    std::printf("  ratio          %8.1fx (%.1fx without lhasa's start-up)\n", lhasa / ours,
-                (lhasa - start) / ours);
+    std::printf("  lhasa p        %8.3f ms  %8.1f MB/s (process start-up %.3f ms; without it %.1f MB/s)\n", lhasa * 1e3,
+                mb / lhasa, start * 1e3, mb / std::max(lhasa - start, 1e-9));
+    std::printf("  ratio          %8.1fx (%.1fx without lhasa's start-up)\n", lhasa / ours, (lhasa - start) / ours);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc > 1) {
         for (int i = 1; i < argc; ++i) {
             std::ifstream in(argv[i], std::ios::binary);

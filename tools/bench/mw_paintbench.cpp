@@ -1,8 +1,8 @@
 // Repaint times of the main window and of one element button, offscreen:
 // the median of many synchronous repaints. Not part of the test suite; run
 //   QT_QPA_PLATFORM=offscreen ./mw_paintbench [rounds]
-#include "tests/app/FakeMessages.h"
 #include "app/TForm1.h"
+#include "tests/app/FakeMessages.h"
 #include "widgets/ZfkButton.h"
 
 #include <QApplication>

@@ -15,7 +15,8 @@ using namespace zfkgen;
 
 namespace {
 
-std::u32string decodeUtf8(const std::string& s, const std::string& where) {
+std::u32string decodeUtf8(const std::string& s, const std::string& where)
+{
     std::u32string out;
     for (size_t i = 0; i < s.size();) {
         const auto b = uint8_t(s[i]);
@@ -46,7 +47,7 @@ struct Font {
 };
 
 struct Text {
-    std::string font, colour, shadow;   // shadow "-" for none
+    std::string font, colour, shadow; // shadow "-" for none
     int centre = 0, top = 0;
     std::u32string text;
 };
@@ -66,7 +67,8 @@ struct Banner {
     std::vector<Text> texts;
 };
 
-Banner readBanner(const std::string& path) {
+Banner readBanner(const std::string& path)
+{
     // ';' starts a comment: '#' draws the glyphs.
     const std::vector<SourceLine> lines = readSourceLines(path, ';');
 
@@ -164,12 +166,14 @@ Banner readBanner(const std::string& path) {
 
 // Everything drawn must land on the canvas: a layout slip is an error, not a
 // silently clipped picture.
-void checkInside(const Canvas& c, int left, int top, int right, int bottom, const std::string& what) {
+void checkInside(const Canvas& c, int left, int top, int right, int bottom, const std::string& what)
+{
     if (left < 0 || top < 0 || right > c.width() || bottom > c.height())
         fail(what + " does not fit into the banner");
 }
 
-void drawTable(Canvas& c, const Banner& b) {
+void drawTable(Canvas& c, const Banner& b)
+{
     const Table& t = b.table;
     int y = t.top;
     for (const std::string& row : t.rows) {
@@ -193,7 +197,8 @@ void drawTable(Canvas& c, const Banner& b) {
     }
 }
 
-int textWidth(const Font& f, const std::u32string& s) {
+int textWidth(const Font& f, const std::u32string& s)
+{
     int units = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         if (i > 0)
@@ -210,7 +215,8 @@ int textWidth(const Font& f, const std::u32string& s) {
     return units * f.scale;
 }
 
-void drawString(Canvas& c, const Font& f, const std::u32string& s, int left, int top, Rgb colour) {
+void drawString(Canvas& c, const Font& f, const std::u32string& s, int left, int top, Rgb colour)
+{
     int x = left;
     for (char32_t ch : s) {
         if (ch == U' ') {
@@ -221,13 +227,13 @@ void drawString(Canvas& c, const Font& f, const std::u32string& s, int left, int
         for (int r = 0; r < f.height; ++r)
             for (int k = 0; k < g.width; ++k)
                 if (g.rows[size_t(r)][size_t(k)] == '#')
-                    c.fill(x + k * f.scale, top + r * f.scale, x + (k + 1) * f.scale,
-                           top + (r + 1) * f.scale, colour);
+                    c.fill(x + k * f.scale, top + r * f.scale, x + (k + 1) * f.scale, top + (r + 1) * f.scale, colour);
         x += (g.width + 1) * f.scale;
     }
 }
 
-void drawText(Canvas& c, const Banner& b, const Text& t) {
+void drawText(Canvas& c, const Banner& b, const Text& t)
+{
     auto font = b.fonts.find(t.font);
     if (font == b.fonts.end())
         fail("unknown font " + t.font);
@@ -242,8 +248,8 @@ void drawText(Canvas& c, const Banner& b, const Text& t) {
     const int left = t.centre - w / 2;
     const bool shadow = t.shadow != "-";
     // The shadow falls one font unit down and to the right.
-    checkInside(c, left, t.top, left + w + (shadow ? f.scale : 0),
-                t.top + f.height * f.scale + (shadow ? f.scale : 0), "a text");
+    checkInside(c, left, t.top, left + w + (shadow ? f.scale : 0), t.top + f.height * f.scale + (shadow ? f.scale : 0),
+                "a text");
     if (shadow)
         drawString(c, f, t.text, left + f.scale, t.top + f.scale, colour(t.shadow));
     drawString(c, f, t.text, left, t.top, colour(t.colour));
@@ -251,7 +257,8 @@ void drawText(Canvas& c, const Banner& b, const Text& t) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: zfkbannergen BANNER.txt OUT.bmp\n");
         return 2;

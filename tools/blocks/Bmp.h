@@ -18,19 +18,24 @@ struct Rgb {
 class Canvas {
 public:
     Canvas(int width, int height, Rgb background)
-        : w_(width), h_(height), px_(size_t(width) * size_t(height), background) {}
+        : w_(width),
+          h_(height),
+          px_(size_t(width) * size_t(height), background)
+    {}
 
     int width() const { return w_; }
     int height() const { return h_; }
 
-    void set(int x, int y, Rgb c) {
+    void set(int x, int y, Rgb c)
+    {
         if (x >= 0 && y >= 0 && x < w_ && y < h_)
             px_[size_t(y) * size_t(w_) + size_t(x)] = c;
     }
     Rgb at(int x, int y) const { return px_[size_t(y) * size_t(w_) + size_t(x)]; }
 
     // Right and bottom exclusive, clipped to the canvas.
-    void fill(int left, int top, int right, int bottom, Rgb c) {
+    void fill(int left, int top, int right, int bottom, Rgb c)
+    {
         for (int y = top; y < bottom; ++y)
             for (int x = left; x < right; ++x)
                 set(x, y, c);
@@ -41,14 +46,16 @@ private:
     std::vector<Rgb> px_;
 };
 
-inline void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+inline void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes)
+{
     for (int i = 0; i < bytes; ++i)
         out.push_back(uint8_t(v >> (8 * i)));
 }
 
 // Uncompressed bottom-up BMP with a 40-byte info header; rows are padded
 // to a multiple of 4 bytes with zeros.
-inline std::vector<uint8_t> encodeBmp(const Canvas& c, uint32_t pixelsPerMetre) {
+inline std::vector<uint8_t> encodeBmp(const Canvas& c, uint32_t pixelsPerMetre)
+{
     const uint32_t stride = (uint32_t(c.width()) * 3 + 3) & ~3u;
     const uint32_t imageSize = stride * uint32_t(c.height());
     std::vector<uint8_t> out;
@@ -56,18 +63,18 @@ inline std::vector<uint8_t> encodeBmp(const Canvas& c, uint32_t pixelsPerMetre) 
     out.push_back('B');
     out.push_back('M');
     putLe(out, 54 + imageSize, 4);
-    putLe(out, 0, 4);              // reserved
-    putLe(out, 54, 4);             // offset of the pixels
-    putLe(out, 40, 4);             // info header size
+    putLe(out, 0, 4);  // reserved
+    putLe(out, 54, 4); // offset of the pixels
+    putLe(out, 40, 4); // info header size
     putLe(out, uint32_t(c.width()), 4);
     putLe(out, uint32_t(c.height()), 4);
-    putLe(out, 1, 2);              // planes
-    putLe(out, 24, 2);             // bits per pixel
-    putLe(out, 0, 4);              // no compression
+    putLe(out, 1, 2);  // planes
+    putLe(out, 24, 2); // bits per pixel
+    putLe(out, 0, 4);  // no compression
     putLe(out, imageSize, 4);
     putLe(out, pixelsPerMetre, 4);
     putLe(out, pixelsPerMetre, 4);
-    putLe(out, 0, 4);              // no palette
+    putLe(out, 0, 4); // no palette
     putLe(out, 0, 4);
     for (int y = c.height() - 1; y >= 0; --y) {
         uint32_t n = 0;
@@ -83,7 +90,8 @@ inline std::vector<uint8_t> encodeBmp(const Canvas& c, uint32_t pixelsPerMetre) 
     return out;
 }
 
-inline void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+inline void writeFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     f.close();

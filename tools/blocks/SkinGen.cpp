@@ -30,7 +30,8 @@ struct Skin {
     std::vector<Panel> panels;
 };
 
-Skin readSkin(const std::string& path) {
+Skin readSkin(const std::string& path)
+{
     Skin s;
     for (const SourceLine& l : readSourceLines(path, '#')) {
         const auto& t = l.tokens;
@@ -78,7 +79,8 @@ Skin readSkin(const std::string& path) {
 
 // Inset on both sides of row y of a box whose first rows are inset by
 // `first` and whose last rows mirror them.
-int rowInset(const std::vector<int>& first, int top, int bottom, int y) {
+int rowInset(const std::vector<int>& first, int top, int bottom, int y)
+{
     int fromTop = y - top, fromBottom = bottom - 1 - y, inset = 0;
     if (fromTop < int(first.size()))
         inset = std::max(inset, first[size_t(fromTop)]);
@@ -87,7 +89,8 @@ int rowInset(const std::vector<int>& first, int top, int bottom, int y) {
     return inset;
 }
 
-Canvas drawBitmap(const Skin& s) {
+Canvas drawBitmap(const Skin& s)
+{
     Canvas c(s.width, s.height, s.colours.at("outside"));
     for (const Panel& p : s.panels) {
         for (int y = p.top; y < p.bottom; ++y) {
@@ -109,15 +112,15 @@ struct Rect {
 };
 
 // The outline as runs of rows over which one panel keeps the same extent.
-std::vector<Rect> panelRuns(const Skin& s, const Panel& p) {
+std::vector<Rect> panelRuns(const Skin& s, const Panel& p)
+{
     std::vector<Rect> runs;
     for (int y = p.top; y < p.bottom; ++y) {
         int in = rowInset(s.corner, p.top, p.bottom, y);
         Rect row{p.left + in, y, p.right - in, y + 1};
         if (row.right <= row.left)
             continue;
-        if (!runs.empty() && runs.back().bottom == y && runs.back().left == row.left &&
-            runs.back().right == row.right)
+        if (!runs.empty() && runs.back().bottom == y && runs.back().left == row.left && runs.back().right == row.right)
             runs.back().bottom = y + 1;
         else
             runs.push_back(row);
@@ -127,7 +130,8 @@ std::vector<Rect> panelRuns(const Skin& s, const Panel& p) {
 
 // Bands cut at every row where some panel's run starts or ends; in each band,
 // one rectangle per panel crossing it, left to right.
-std::vector<Rect> bandedOutline(const Skin& s) {
+std::vector<Rect> bandedOutline(const Skin& s)
+{
     std::vector<std::vector<Rect>> runs;
     std::vector<int> cuts;
     for (const Panel& p : s.panels) {
@@ -148,8 +152,7 @@ std::vector<Rect> bandedOutline(const Skin& s) {
             for (const Rect& r : pr)
                 if (r.top <= top && bottom <= r.bottom)
                     band.push_back(Rect{r.left, top, r.right, bottom});
-        std::sort(band.begin(), band.end(),
-                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
+        std::sort(band.begin(), band.end(), [](const Rect& a, const Rect& b) { return a.left < b.left; });
         for (size_t k = 1; k < band.size(); ++k)
             if (band[k].left < band[k - 1].right)
                 fail("panels overlap in rows " + std::to_string(top) + ".." + std::to_string(bottom - 1));
@@ -158,7 +161,8 @@ std::vector<Rect> bandedOutline(const Skin& s) {
     return out;
 }
 
-std::vector<uint8_t> encodeRegion(const std::vector<Rect>& rects) {
+std::vector<uint8_t> encodeRegion(const std::vector<Rect>& rects)
+{
     Rect bound = rects.front();
     for (const Rect& r : rects) {
         bound.left = std::min(bound.left, r.left);
@@ -168,12 +172,12 @@ std::vector<uint8_t> encodeRegion(const std::vector<Rect>& rects) {
     }
     const uint32_t rectBytes = uint32_t(rects.size()) * 16;
     std::vector<uint8_t> out;
-    putLe(out, 32 + rectBytes, 4);        // N: the RGNDATA bytes that follow
-    putLe(out, 32, 4);                    // header size
-    putLe(out, 1, 4);                     // type: rectangles
+    putLe(out, 32 + rectBytes, 4); // N: the RGNDATA bytes that follow
+    putLe(out, 32, 4);             // header size
+    putLe(out, 1, 4);              // type: rectangles
     putLe(out, uint32_t(rects.size()), 4);
     putLe(out, rectBytes, 4);
-    for (const Rect& r : {bound})   // the bounding rectangle, then the rectangles
+    for (const Rect& r : {bound}) // the bounding rectangle, then the rectangles
         for (int v : {r.left, r.top, r.right, r.bottom})
             putLe(out, uint32_t(v), 4);
     for (const Rect& r : rects)
@@ -184,7 +188,8 @@ std::vector<uint8_t> encodeRegion(const std::vector<Rect>& rects) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 4) {
         std::fprintf(stderr, "usage: zfkskingen SKIN.txt OUT.bmp OUT.rgn\n");
         return 2;

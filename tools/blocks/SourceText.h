@@ -15,7 +15,8 @@ namespace zfkgen {
 
 [[noreturn]] inline void fail(const std::string& what) { throw std::runtime_error(what); }
 
-inline int toInt(const std::string& s, const std::string& where) {
+inline int toInt(const std::string& s, const std::string& where)
+{
     size_t used = 0;
     int v = 0;
     try {
@@ -29,7 +30,8 @@ inline int toInt(const std::string& s, const std::string& where) {
 }
 
 // Three components t[at], t[at+1], t[at+2], each 0..255.
-inline Rgb toRgb(const std::vector<std::string>& t, size_t at, const std::string& where) {
+inline Rgb toRgb(const std::vector<std::string>& t, size_t at, const std::string& where)
+{
     int v[3];
     for (int i = 0; i < 3; ++i) {
         v[i] = toInt(t[at + size_t(i)], where);
@@ -45,7 +47,8 @@ struct SourceLine {
     std::string body;                // the line without its comment
     std::string where;               // "path:no", for messages
 
-    void need(size_t n) const {
+    void need(size_t n) const
+    {
         if (tokens.size() != n)
             fail(where + ": '" + tokens[0] + "' takes " + std::to_string(n - 1) + " values");
     }
@@ -53,7 +56,8 @@ struct SourceLine {
 };
 
 // The non-empty lines of path, each cut at the first comment character.
-inline std::vector<SourceLine> readSourceLines(const std::string& path, char comment) {
+inline std::vector<SourceLine> readSourceLines(const std::string& path, char comment)
+{
     std::ifstream in(path);
     if (!in)
         fail("cannot read " + path);

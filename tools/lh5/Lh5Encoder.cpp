@@ -19,7 +19,8 @@ constexpr size_t kBlockCodes = 16384;
 
 class BitWriter {
 public:
-    void Put(int bits, uint32_t value) {
+    void Put(int bits, uint32_t value)
+    {
         for (int i = bits - 1; i >= 0; --i) {
             acc_ = static_cast<uint8_t>((acc_ << 1) | ((value >> i) & 1u));
             if (++fill_ == 8) {
@@ -29,8 +30,10 @@ public:
             }
         }
     }
-    std::vector<uint8_t> Finish() {
-        if (fill_ > 0) Put(8 - fill_, 0);
+    std::vector<uint8_t> Finish()
+    {
+        if (fill_ > 0)
+            Put(8 - fill_, 0);
         return std::move(out_);
     }
 
@@ -41,13 +44,14 @@ private:
 };
 
 struct Token {
-    uint16_t code;  // literal byte, or 253 + match length
-    uint16_t pos;   // distance - 1 (matches only)
+    uint16_t code; // literal byte, or 253 + match length
+    uint16_t pos;  // distance - 1 (matches only)
 };
 
 // Position code of a match: 0 for distance 1, else the bit length of
 // (distance - 1), followed by that many bits minus one as the low part.
-int PosCode(uint32_t p) {
+int PosCode(uint32_t p)
+{
     int n = 0;
     while (p) {
         ++n;
@@ -58,7 +62,8 @@ int PosCode(uint32_t p) {
 
 // Huffman code lengths, at most maxLen bits. Frequencies are flattened and
 // the tree rebuilt in the rare case that a length goes over the limit.
-std::vector<uint8_t> CodeLengths(std::vector<uint32_t> freq, int maxLen) {
+std::vector<uint8_t> CodeLengths(std::vector<uint32_t> freq, int maxLen)
+{
     const size_t n = freq.size();
     std::vector<uint8_t> len(n, 0);
     for (;;) {
@@ -68,14 +73,17 @@ std::vector<uint8_t> CodeLengths(std::vector<uint32_t> freq, int maxLen) {
             int id;
         };
         auto later = [](const Node& a, const Node& b) {
-            if (a.weight != b.weight) return a.weight > b.weight;
+            if (a.weight != b.weight)
+                return a.weight > b.weight;
             return a.depth > b.depth;
         };
         std::priority_queue<Node, std::vector<Node>, decltype(later)> heap(later);
         std::vector<int> parent;
         for (size_t i = 0; i < n; ++i)
-            if (freq[i]) heap.push({freq[i], 0, static_cast<int>(i)});
-        if (heap.size() < 2) return len;  // caller sends a single-value tree
+            if (freq[i])
+                heap.push({freq[i], 0, static_cast<int>(i)});
+        if (heap.size() < 2)
+            return len; // caller sends a single-value tree
         parent.assign(n, -1);
         int next = static_cast<int>(n);
         while (heap.size() > 1) {
@@ -91,23 +99,29 @@ std::vector<uint8_t> CodeLengths(std::vector<uint32_t> freq, int maxLen) {
         }
         int longest = 0;
         for (size_t i = 0; i < n; ++i) {
-            if (!freq[i]) continue;
+            if (!freq[i])
+                continue;
             int d = 0;
-            for (int x = static_cast<int>(i); parent[x] >= 0; x = parent[x]) ++d;
+            for (int x = static_cast<int>(i); parent[x] >= 0; x = parent[x])
+                ++d;
             len[i] = static_cast<uint8_t>(d);
             longest = std::max(longest, d);
         }
-        if (longest <= maxLen) return len;
+        if (longest <= maxLen)
+            return len;
         for (auto& f : freq)
-            if (f) f = (f + 1) / 2;
+            if (f)
+                f = (f + 1) / 2;
     }
 }
 
 // Canonical codes in the order the decoder assigns them: by length, then
 // by symbol.
-std::vector<uint16_t> CanonicalCodes(const std::vector<uint8_t>& len) {
+std::vector<uint16_t> CanonicalCodes(const std::vector<uint8_t>& len)
+{
     std::array<uint32_t, kMaxCodeLen + 2> count{}, next{};
-    for (uint8_t l : len) count[l]++;
+    for (uint8_t l : len)
+        count[l]++;
     count[0] = 0;
     uint32_t code = 0;
     for (int l = 1; l <= kMaxCodeLen; ++l) {
@@ -116,30 +130,37 @@ std::vector<uint16_t> CanonicalCodes(const std::vector<uint8_t>& len) {
     }
     std::vector<uint16_t> codes(len.size(), 0);
     for (size_t i = 0; i < len.size(); ++i)
-        if (len[i]) codes[i] = static_cast<uint16_t>(next[len[i]]++);
+        if (len[i])
+            codes[i] = static_cast<uint16_t>(next[len[i]]++);
     return codes;
 }
 
-int UsedCount(const std::vector<uint8_t>& len) {
+int UsedCount(const std::vector<uint8_t>& len)
+{
     int n = static_cast<int>(len.size());
-    while (n > 0 && len[n - 1] == 0) --n;
+    while (n > 0 && len[n - 1] == 0)
+        --n;
     return n;
 }
 
-int SingleSymbol(const std::vector<uint32_t>& freq) {
+int SingleSymbol(const std::vector<uint32_t>& freq)
+{
     int found = -1;
     for (size_t i = 0; i < freq.size(); ++i) {
-        if (!freq[i]) continue;
-        if (found >= 0) return -2;
+        if (!freq[i])
+            continue;
+        if (found >= 0)
+            return -2;
         found = static_cast<int>(i);
     }
-    return found < 0 ? 0 : found;  // no symbol used: any value will do
+    return found < 0 ? 0 : found; // no symbol used: any value will do
 }
 
 // Lengths of the code-length and position trees: 3 bits up to 6, longer
 // ones as a run of ones ended by a zero; after the third entry of the
 // code-length tree a 2-bit count of zero entries that follow.
-void WritePtLengths(BitWriter& bw, const std::vector<uint8_t>& len, int nbits, int special) {
+void WritePtLengths(BitWriter& bw, const std::vector<uint8_t>& len, int nbits, int special)
+{
     const int n = UsedCount(len);
     bw.Put(nbits, static_cast<uint32_t>(n));
     int i = 0;
@@ -151,7 +172,8 @@ void WritePtLengths(BitWriter& bw, const std::vector<uint8_t>& len, int nbits, i
             bw.Put(k - 3, (1u << (k - 3)) - 2);
         if (i == special) {
             int z = 0;
-            while (z < 3 && i + z < n && len[i + z] == 0) ++z;
+            while (z < 3 && i + z < n && len[i + z] == 0)
+                ++z;
             bw.Put(2, static_cast<uint32_t>(z));
             i += z;
         }
@@ -161,7 +183,8 @@ void WritePtLengths(BitWriter& bw, const std::vector<uint8_t>& len, int nbits, i
 // Walks the literal/length lengths the way they are sent: zero runs as
 // code-length symbols 0..2, a length k as symbol k + 2.
 template <typename Emit>
-void WalkCLengths(const std::vector<uint8_t>& cLen, Emit emit) {
+void WalkCLengths(const std::vector<uint8_t>& cLen, Emit emit)
+{
     const int n = UsedCount(cLen);
     int i = 0;
     while (i < n) {
@@ -176,7 +199,8 @@ void WalkCLengths(const std::vector<uint8_t>& cLen, Emit emit) {
             ++run;
         }
         if (run <= 2) {
-            for (int r = 0; r < run; ++r) emit(0, 0, 0);
+            for (int r = 0; r < run; ++r)
+                emit(0, 0, 0);
         } else if (run <= 18) {
             emit(1, 4, run - 3);
         } else if (run == 19) {
@@ -188,11 +212,13 @@ void WalkCLengths(const std::vector<uint8_t>& cLen, Emit emit) {
     }
 }
 
-void WriteBlock(BitWriter& bw, const std::vector<Token>& toks) {
+void WriteBlock(BitWriter& bw, const std::vector<Token>& toks)
+{
     std::vector<uint32_t> cFreq(kNC, 0), pFreq(kNP, 0);
     for (const Token& t : toks) {
         cFreq[t.code]++;
-        if (t.code >= 256) pFreq[PosCode(t.pos)]++;
+        if (t.code >= 256)
+            pFreq[PosCode(t.pos)]++;
     }
     bw.Put(16, static_cast<uint32_t>(toks.size()));
 
@@ -223,7 +249,8 @@ void WriteBlock(BitWriter& bw, const std::vector<Token>& toks) {
         bw.Put(kCBits, static_cast<uint32_t>(UsedCount(cLen)));
         WalkCLengths(cLen, [&](int sym, int extraBits, int extra) {
             bw.Put(tLen[sym], tCode[sym]);
-            if (extraBits) bw.Put(extraBits, static_cast<uint32_t>(extra));
+            if (extraBits)
+                bw.Put(extraBits, static_cast<uint32_t>(extra));
         });
     }
 
@@ -241,10 +268,12 @@ void WriteBlock(BitWriter& bw, const std::vector<Token>& toks) {
 
     for (const Token& t : toks) {
         bw.Put(cLen[t.code], cCode[t.code]);
-        if (t.code < 256) continue;
+        if (t.code < 256)
+            continue;
         const int pc = PosCode(t.pos);
         bw.Put(pLen[pc], pCode[pc]);
-        if (pc > 1) bw.Put(pc - 1, t.pos - (1u << (pc - 1)));
+        if (pc > 1)
+            bw.Put(pc - 1, t.pos - (1u << (pc - 1)));
     }
 }
 
@@ -252,10 +281,16 @@ void WriteBlock(BitWriter& bw, const std::vector<Token>& toks) {
 // 3-byte prefixes.
 class MatchFinder {
 public:
-    explicit MatchFinder(std::span<const uint8_t> d) : d_(d), head_(kHashSize, -1), prev_(kDicSize, -1) {}
+    explicit MatchFinder(std::span<const uint8_t> d)
+        : d_(d),
+          head_(kHashSize, -1),
+          prev_(kDicSize, -1)
+    {}
 
-    void Insert(int64_t i) {
-        if (i + kMinMatch > static_cast<int64_t>(d_.size())) return;
+    void Insert(int64_t i)
+    {
+        if (i + kMinMatch > static_cast<int64_t>(d_.size()))
+            return;
         const uint32_t h = Hash(i);
         prev_[i & (kDicSize - 1)] = head_[h];
         head_[h] = i;
@@ -263,26 +298,32 @@ public:
 
     // Longest match for position i among earlier positions within the
     // dictionary; returns its length (0 if shorter than kMinMatch).
-    int Find(int64_t i, int& dist) const {
+    int Find(int64_t i, int& dist) const
+    {
         const int64_t avail = static_cast<int64_t>(d_.size()) - i;
-        if (avail < kMinMatch) return 0;
+        if (avail < kMinMatch)
+            return 0;
         const int limit = static_cast<int>(std::min<int64_t>(avail, kMaxMatch));
         int best = kMinMatch - 1;
         int chain = kMaxChain;
-        for (int64_t c = head_[Hash(i)]; c >= 0 && i - c <= kDicSize && chain-- > 0;
-             c = prev_[c & (kDicSize - 1)]) {
-            if (d_[c + best] != d_[i + best]) continue;
+        for (int64_t c = head_[Hash(i)]; c >= 0 && i - c <= kDicSize && chain-- > 0; c = prev_[c & (kDicSize - 1)]) {
+            if (d_[c + best] != d_[i + best])
+                continue;
             int l = 0;
-            while (l < limit && d_[c + l] == d_[i + l]) ++l;
+            while (l < limit && d_[c + l] == d_[i + l])
+                ++l;
             if (l > best) {
                 best = l;
                 dist = static_cast<int>(i - c);
-                if (l == limit) break;
+                if (l == limit)
+                    break;
             }
         }
-        if (best < kMinMatch) return 0;
+        if (best < kMinMatch)
+            return 0;
         // A 3-byte match far away costs more than three literals.
-        if (best == kMinMatch && dist > 4096) return 0;
+        if (best == kMinMatch && dist > 4096)
+            return 0;
         return best;
     }
 
@@ -290,7 +331,8 @@ private:
     static constexpr uint32_t kHashSize = 1u << 15;
     static constexpr int kMaxChain = 1024;
 
-    uint32_t Hash(int64_t i) const {
+    uint32_t Hash(int64_t i) const
+    {
         const uint32_t v = static_cast<uint32_t>(d_[i]) << 16 | static_cast<uint32_t>(d_[i + 1]) << 8 | d_[i + 2];
         return (v * 2654435761u) >> (32 - 15);
     }
@@ -300,9 +342,10 @@ private:
     std::vector<int64_t> prev_;
 };
 
-}  // namespace
+} // namespace
 
-std::vector<uint8_t> Compress(std::span<const uint8_t> data) {
+std::vector<uint8_t> Compress(std::span<const uint8_t> data)
+{
     BitWriter bw;
     MatchFinder mf(data);
     std::vector<Token> block;
@@ -339,16 +382,20 @@ std::vector<uint8_t> Compress(std::span<const uint8_t> data) {
             continue;
         }
         push({static_cast<uint16_t>(253 + len), static_cast<uint16_t>(dist - 1)});
-        for (int k = 1; k < len; ++k) mf.Insert(i + k);
+        for (int k = 1; k < len; ++k)
+            mf.Insert(i + k);
         i += len;
         len = mf.Find(i, dist);
     }
-    if (!block.empty()) WriteBlock(bw, block);
+    if (!block.empty())
+        WriteBlock(bw, block);
     return bw.Finish();
 }
 
-std::vector<uint8_t> PackBlock(std::span<const uint8_t> data) {
-    if (data.size() > 0xFFFFFFFFu) throw std::length_error("input too large for a block (4 GiB or more)");
+std::vector<uint8_t> PackBlock(std::span<const uint8_t> data)
+{
+    if (data.size() > 0xFFFFFFFFu)
+        throw std::length_error("input too large for a block (4 GiB or more)");
     const uint32_t size = static_cast<uint32_t>(data.size());
     std::vector<uint8_t> out{static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
                              static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
@@ -357,4 +404,4 @@ std::vector<uint8_t> PackBlock(std::span<const uint8_t> data) {
     return out;
 }
 
-}  // namespace lh5
+} // namespace lh5

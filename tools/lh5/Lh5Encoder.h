@@ -15,4 +15,4 @@ std::vector<uint8_t> Compress(std::span<const uint8_t> data);
 // Throws std::length_error for inputs of 4 GiB or more.
 std::vector<uint8_t> PackBlock(std::span<const uint8_t> data);
 
-}  // namespace lh5
+} // namespace lh5

@@ -8,7 +8,8 @@
 
 #include "tools/lh5/Lh5Encoder.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: lh5pack IN BLOCK\n");
         return 2;

@@ -29,31 +29,38 @@ struct ChartJob {
     ChartInputs inputs;
 };
 
-bool Fail(const std::string& message) {
+bool Fail(const std::string& message)
+{
     std::fprintf(stderr, "zfktool chart: %s\n", message.c_str());
     return false;
 }
 
-bool ParseInt(const char* text, int lo, int hi, int& value) {
+bool ParseInt(const char* text, int lo, int hi, int& value)
+{
     char* end = nullptr;
     errno = 0;
     const long v = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || errno != 0 || v < lo || v > hi) return false;
+    if (*text == '\0' || *end != '\0' || errno != 0 || v < lo || v > hi)
+        return false;
     value = static_cast<int>(v);
     return true;
 }
 
-bool ParseItems(const char* text, std::array<int, 3>& items) {
+bool ParseItems(const char* text, std::array<int, 3>& items)
+{
     items = {-1, -1, -1};
     const QStringList parts = QString::fromLocal8Bit(text).split(u',');
-    if (parts.size() > 3) return false;
+    if (parts.size() > 3)
+        return false;
     for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (!ParseInt(parts[i].toLocal8Bit().constData(), -1, DataItemCount - 1, items[i])) return false;
+        if (!ParseInt(parts[i].toLocal8Bit().constData(), -1, DataItemCount - 1, items[i]))
+            return false;
     }
     return true;
 }
 
-bool ParsePaper(const char* text, QPageSize& paper) {
+bool ParsePaper(const char* text, QPageSize& paper)
+{
     for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
         const auto size = static_cast<QPageSize::PageSizeId>(id);
         if (QPageSize::key(size).compare(QLatin1String(text), Qt::CaseInsensitive) == 0) {
@@ -64,7 +71,8 @@ bool ParsePaper(const char* text, QPageSize& paper) {
     return false;
 }
 
-bool ParseArgs(std::span<char* const> args, ChartJob& job) {
+bool ParseArgs(std::span<char* const> args, ChartJob& job)
+{
     job.inputs.infoLines = {
         QStringLiteral("  Układ zawiera dane o pierwiastkach"),
         QStringLiteral("oficialnie sklasyfikowanych przez IUPAC"),
@@ -81,82 +89,104 @@ bool ParseArgs(std::span<char* const> args, ChartJob& job) {
         };
         if (opt == "--out") {
             const char* v = value();
-            if (!v || !*v) return Fail("--out needs a file name");
+            if (!v || !*v)
+                return Fail("--out needs a file name");
             job.out = v;
         } else if (opt == "--mode") {
             const char* v = value();
             const std::string mode = v ? v : "";
-            if (mode == "full") job.mode = cmFull;
-            else if (mode == "test") job.mode = cmTest;
-            else if (mode == "sample") job.mode = cmSample;
-            else return Fail("--mode is full, test or sample");
+            if (mode == "full")
+                job.mode = cmFull;
+            else if (mode == "test")
+                job.mode = cmTest;
+            else if (mode == "sample")
+                job.mode = cmSample;
+            else
+                return Fail("--mode is full, test or sample");
         } else if (opt == "--scale") {
             const char* v = value();
-            if (!v || !ParseInt(v, 1, 20, job.scale)) return Fail("--scale needs a number from 1 to 20");
+            if (!v || !ParseInt(v, 1, 20, job.scale))
+                return Fail("--scale needs a number from 1 to 20");
         } else if (opt == "--items") {
             const char* v = value();
             if (!v || !ParseItems(v, job.inputs.items))
                 return Fail("--items needs up to three numbers from -1 to 14, separated by commas");
         } else if (opt == "--font") {
             const char* v = value();
-            if (!v || !*v) return Fail("--font needs a font name");
+            if (!v || !*v)
+                return Fail("--font needs a font name");
             job.inputs.fontName = QString::fromLocal8Bit(v);
         } else if (opt == "--symbol-size") {
-            if (!size(job.inputs.symbolSize)) return false;
+            if (!size(job.inputs.symbolSize))
+                return false;
         } else if (opt == "--data-size") {
-            if (!size(job.inputs.dataSize)) return false;
+            if (!size(job.inputs.dataSize))
+                return false;
         } else if (opt == "--info-size") {
-            if (!size(job.inputs.infoSize)) return false;
+            if (!size(job.inputs.infoSize))
+                return false;
         } else if (opt == "--info-bold") {
             job.inputs.infoBold = true;
         } else if (opt == "--no-info-bold") {
             job.inputs.infoBold = false;
         } else if (opt == "--info-line") {
             const char* v = value();
-            if (!v) return Fail("--info-line needs a text");
-            if (!ownLines) job.inputs.infoLines.clear();
+            if (!v)
+                return Fail("--info-line needs a text");
+            if (!ownLines)
+                job.inputs.infoLines.clear();
             ownLines = true;
             job.inputs.infoLines << QString::fromLocal8Bit(v);
         } else if (opt == "--paper") {
             const char* v = value();
-            if (!v || !ParsePaper(v, job.paper)) return Fail("--paper needs a paper name such as A4, A3 or Letter");
+            if (!v || !ParsePaper(v, job.paper))
+                return Fail("--paper needs a paper name such as A4, A3 or Letter");
         } else if (opt == "--latin") {
             job.latin = true;
         } else {
             return Fail("unknown option '" + opt + "'");
         }
     }
-    if (job.out.empty()) return Fail("--out FILE.pdf is required");
+    if (job.out.empty())
+        return Fail("--out FILE.pdf is required");
     return true;
 }
 
 // The offscreen platform's note about a missing runtime folder is no
 // concern of a PDF; other messages of Qt stay on stderr.
-void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message) {
-    if (!message.startsWith(QLatin1String("QStandardPaths:"))) std::fprintf(stderr, "%s\n", qPrintable(message));
+void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths:")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 // The program's copy of the element table, as start-up loads it.
-void LoadElementTable(bool latin) {
+void LoadElementTable(bool latin)
+{
     GetLongPierwArray(ElementTable.data());
     if (latin) {
-        for (TPierwData& r : ElementTable) r.Name = r.LatinName;
+        for (TPierwData& r : ElementTable)
+            r.Name = r.LatinName;
     }
 }
 
-}  // namespace
+} // namespace
 
-int RunChart(std::span<char* const> args) {
+int RunChart(std::span<char* const> args)
+{
     ChartJob job;
-    if (!ParseArgs(args, job)) return kExitUsage;
+    if (!ParseArgs(args, job))
+        return kExitUsage;
 
     // The temporary beside the target proves the folder writable before
     // any drawing; the printer writes into it by name.
     OutputFile out;
-    if (!out.Open(job.out.c_str())) return kExitUsage;
+    if (!out.Open(job.out.c_str()))
+        return kExitUsage;
     const std::string target = out.WritePath();
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt must not take the chart's own arguments for its options.
     qInstallMessageHandler(QuietMessages);
     static int qtArgc = 1;

@@ -8,13 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-OutputFile::~OutputFile() {
-    Discard();
-}
+OutputFile::~OutputFile() { Discard(); }
 
-bool OutputFile::Open(const char* path) {
+bool OutputFile::Open(const char* path)
+{
     path_ = path;
-    struct stat st{};
+    struct stat st {};
     const bool exists = ::lstat(path, &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
         // Renaming over /dev/null or a link would replace it, not write it.
@@ -36,38 +35,49 @@ bool OutputFile::Open(const char* path) {
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    if (::fchmod(fd_, mode) != 0) return Fail(errno);
+    if (::fchmod(fd_, mode) != 0)
+        return Fail(errno);
     return true;
 }
 
-bool OutputFile::Write(std::span<const uint8_t> data) {
+bool OutputFile::Write(std::span<const uint8_t> data)
+{
     while (!data.empty()) {
         const ssize_t n = ::write(fd_, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return Fail(n < 0 ? errno : EIO);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Fail(n < 0 ? errno : EIO);
         data = data.subspan(static_cast<size_t>(n));
     }
     return true;
 }
 
-bool OutputFile::Commit() {
+bool OutputFile::Commit()
+{
     const int fd = fd_;
     fd_ = -1;
     // Errors of delayed writes (NFS, quotas) show up at close.
-    if (::close(fd) != 0) return Fail(errno);
-    if (!temp_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0) return Fail(errno);
+    if (::close(fd) != 0)
+        return Fail(errno);
+    if (!temp_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0)
+        return Fail(errno);
     temp_.clear();
     return true;
 }
 
-void OutputFile::Discard() {
-    if (fd_ >= 0) ::close(fd_);
+void OutputFile::Discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
     fd_ = -1;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
     temp_.clear();
 }
 
-bool OutputFile::Fail(int error) {
+bool OutputFile::Fail(int error)
+{
     std::fprintf(stderr, "zfktool: cannot write %s: %s\n", path_.c_str(), std::strerror(error));
     Discard();
     return false;

@@ -13,7 +13,7 @@ public:
     OutputFile() = default;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
-    ~OutputFile();  // discards an uncommitted temporary
+    ~OutputFile(); // discards an uncommitted temporary
 
     // Each prints one line to stderr on failure.
     bool Open(const char* path);
@@ -31,6 +31,6 @@ private:
     bool Fail(int error);
 
     std::string path_;
-    std::string temp_;  // empty when written in place
+    std::string temp_; // empty when written in place
     int fd_ = -1;
 };

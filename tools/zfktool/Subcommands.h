@@ -10,7 +10,7 @@
 
 struct Subcommand {
     const char* name;
-    const char* args;  // shown in the usage text
+    const char* args; // shown in the usage text
     const char* help;
     int (*run)(std::span<char* const> args);
 };
@@ -20,9 +20,9 @@ inline constexpr int kExitUsage = 2;
 // A damaged block, the code the program ends with on one.
 inline constexpr int kExitDamaged = 1;
 
-int UsageError(const char* command);  // prints the command's usage line
+int UsageError(const char* command);                             // prints the command's usage line
 bool ReadFile(const char* path, std::vector<uint8_t>& data);     // message on failure
-bool WriteFile(const char* path, std::span<const uint8_t> data);  // message on failure; old file kept
+bool WriteFile(const char* path, std::span<const uint8_t> data); // message on failure; old file kept
 
 int RunDump(std::span<char* const> args);
 int RunVersion(std::span<char* const> args);

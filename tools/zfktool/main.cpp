@@ -20,14 +20,17 @@ constexpr Subcommand kCommands[] = {
 #endif
 };
 
-void PrintUsage(std::FILE* to) {
+void PrintUsage(std::FILE* to)
+{
     std::fprintf(to, "usage: zfktool COMMAND [ARGS]\n");
-    for (const Subcommand& c : kCommands) std::fprintf(to, "  %-8s %-10s %s\n", c.name, c.args, c.help);
+    for (const Subcommand& c : kCommands)
+        std::fprintf(to, "  %-8s %-10s %s\n", c.name, c.args, c.help);
 }
 
-}  // namespace
+} // namespace
 
-int UsageError(const char* command) {
+int UsageError(const char* command)
+{
     for (const Subcommand& c : kCommands) {
         if (std::strcmp(c.name, command) == 0) {
             std::fprintf(stderr, "usage: zfktool %s %s\n", c.name, c.args);
@@ -38,9 +41,11 @@ int UsageError(const char* command) {
     return kExitUsage;
 }
 
-bool ReadFile(const char* path, std::vector<uint8_t>& data) {
+bool ReadFile(const char* path, std::vector<uint8_t>& data)
+{
     std::ifstream in(path, std::ios::binary);
-    if (in) data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in)
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad()) {
         std::fprintf(stderr, "zfktool: cannot read %s: %s\n", path, std::strerror(errno));
         return false;
@@ -48,18 +53,21 @@ bool ReadFile(const char* path, std::vector<uint8_t>& data) {
     return true;
 }
 
-bool WriteFile(const char* path, std::span<const uint8_t> data) {
+bool WriteFile(const char* path, std::span<const uint8_t> data)
+{
     OutputFile out;
     return out.Open(path) && out.Write(data) && out.Commit();
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2) {
         PrintUsage(stderr);
         return kExitUsage;
     }
     for (const Subcommand& c : kCommands) {
-        if (std::strcmp(c.name, argv[1]) == 0) return c.run(std::span<char* const>(argv + 2, argc - 2));
+        if (std::strcmp(c.name, argv[1]) == 0)
+            return c.run(std::span<char* const>(argv + 2, argc - 2));
     }
     std::fprintf(stderr, "zfktool: unknown command '%s'\n", argv[1]);
     PrintUsage(stderr);

@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     for (size_t i = 0; i < rects.size(); ++i) {
         const RegionRect& r = rects[i];
-        if (r.left >= r.right || r.top >= r.bottom || r.left < -kMaxRegionCoord ||
-            r.right > kMaxRegionCoord || r.top < -kMaxRegionCoord || r.bottom > kMaxRegionCoord)
+        if (r.left >= r.right || r.top >= r.bottom || r.left < -kMaxRegionCoord || r.right > kMaxRegionCoord
+            || r.top < -kMaxRegionCoord || r.bottom > kMaxRegionCoord)
             __builtin_trap();
         const uint8_t* p = data + 4 + 32 + 16 * i;
         if (r.left != int32_t(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24))
