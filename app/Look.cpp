@@ -62,12 +62,17 @@ QFont FitWidth(QFont font, const QStringList& texts, int width)
             w = std::max(w, metrics.horizontalAdvance(text));
         return w;
     };
-    if (widest(font) <= width)
+    const int natural = widest(font);
+    if (natural <= width)
         return font;
-    // Stretch is measured against a normal-width face, so for an already
-    // narrow face the first steps widen it; the first step that fits is the
-    // least squeeze.
-    for (int stretch = 99; stretch >= 50; --stretch) {
+    // Width grows with the stretch almost in proportion, so start from the
+    // proportional guess and step down the little that hinting may add:
+    // each stretch tried costs a font of its own, which start-up pays for.
+    // (Stretch is measured against a normal-width face, so for an already
+    // narrow face the guess is scaled by its own width at stretch 100.)
+    font.setStretch(100);
+    const int atHundred = widest(font);
+    for (int stretch = std::min(99, 100 * width / std::max(1, atHundred)); stretch >= 50; --stretch) {
         font.setStretch(stretch);
         if (widest(font) <= width)
             break;
