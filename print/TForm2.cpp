@@ -38,6 +38,15 @@ namespace {
 constexpr TColor Face3DLight = 0x80000016;
 const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 
+// The design's face, Arial; where it is not installed, its metric twin
+// stands in, so that the list shows the face that will print.
+QString DesignFont()
+{
+    const QString arial = QStringLiteral("Arial");
+    const QString twin = QStringLiteral("Liberation Sans");
+    return !QFontDatabase::hasFamily(arial) && QFontDatabase::hasFamily(twin) ? twin : arial;
+}
+
 // The icon beside the buttons: a printer with a sheet showing the table's
 // outline going in and a printed one coming out. '.' background, 'k' black,
 // 'w' white, 'n' navy, 's' silver, 'g' grey, 'l' lime.
@@ -381,18 +390,13 @@ void TForm2::FormActivate()
 
 void TForm2::SetStartDefaults()
 {
-    SetFontName(QStringLiteral("Arial"));
+    SetFontName(DesignFont());
     f1->setCurrentIndex(9);
     f2->setCurrentIndex(18);
     Scale->setCurrentIndex(10);
     f3->setCurrentIndex(17);
     bold1->setChecked(true);
-    SetInfoLines({
-        QStringLiteral("  Układ zawiera dane o pierwiastkach"),
-        QStringLiteral("oficialnie sklasyfikowanych przez IUPAC"),
-        QStringLiteral(" według raportu z dnia 22 czerwca 2007"),
-        QStringLiteral(" www.iupac.org/reports/periodic_table/"),
-    });
+    SetInfoLines(DefaultInfoLines());
 }
 
 QString TForm2::FontName() const
@@ -530,7 +534,7 @@ void TForm2::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); 
 
 void TForm2::Przycisk2Click()
 {
-    SetFontName(QStringLiteral("Arial"));
+    SetFontName(DesignFont());
     f1->setCurrentIndex(10);
     f2->setCurrentIndex(18);
     Scale->setCurrentIndex(10);

@@ -14,6 +14,7 @@
 
 #include "data/Dane.h"
 #include "data/ElementTables.h"
+#include "data/SettingsValues.h"
 #include "print/Chart.h"
 #include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"
@@ -73,12 +74,7 @@ bool ParsePaper(const char* text, QPageSize& paper)
 
 bool ParseArgs(std::span<char* const> args, ChartJob& job)
 {
-    job.inputs.infoLines = {
-        QStringLiteral("  Układ zawiera dane o pierwiastkach"),
-        QStringLiteral("oficialnie sklasyfikowanych przez IUPAC"),
-        QStringLiteral(" według raportu z dnia 22 czerwca 2007"),
-        QStringLiteral(" iupac.org/what-we-do/periodic-table-of-elements/"),
-    };
+    job.inputs.infoLines = DefaultInfoLines();
     bool ownLines = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string opt = args[i];
