@@ -30,6 +30,9 @@ inline int CompactColumnLeft(int column) { return 16 + 25 * (column - 1); }
 // per column, at the normal tops, and the group number labels above them.
 QRect CompactElementButtonRect(int z);
 inline int CompactGroupLabelLeft(int group) { return 22 + 25 * (group - 1); }
+// The point of the normal layout's columns that a compact-layout x stands
+// for (right of the table's left edge; other x come back unchanged).
+inline int NormalXOfCompactX(int x) { return x < 16 ? x : 16 + (x - 16) * 32 / 25; }
 
 // Every other control the compact layout moves: its component name, its new
 // left edge and its new width (0 keeps the width). Tops stay where they are.

@@ -152,9 +152,12 @@ void TForm1::ElementMouseEnter(int z) { ShowElementStatus(z); }
 void TForm1::ShowElementStatus(int z)
 {
     const QPoint p = mapFromGlobal(QCursor::pos());
+    // The bands are the normal layout's; a compacted column is read as the
+    // column it stands for, so the group shown is the element's own.
+    const int x = compactLayout ? NormalXOfCompactX(p.x()) : p.x();
     const TShortPierwData& e = ShortTable[z - 1];
     SetStatus(QString::fromStdString(e.Symbol) + QStringLiteral(" - ") + QString::fromStdString(e.DisplayName)
-              + GroupPeriodText(p.x(), p.y()));
+              + GroupPeriodText(x, p.y()));
 }
 
 void TForm1::HMouseExit(QObject*) { SetStatus(QString()); }

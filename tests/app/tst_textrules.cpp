@@ -130,6 +130,18 @@ private slots:
         QCOMPARE(names.size(), int(CompactPlaces.size()));
     }
 
+    void compactPointsReadAsTheirGroup()
+    {
+        // Every pixel of a compacted column gives that column's group.
+        for (int z = 1; z <= ElementCount; ++z) {
+            const QRect r = CompactElementButtonRect(z);
+            const QString group = QStringLiteral(" grupa ") + QString::number(ElementCell(z).column);
+            for (int x = r.left(); x <= r.right(); ++x)
+                QVERIFY2(GroupPeriodText(NormalXOfCompactX(x), r.center().y()).endsWith(group),
+                         qPrintable(QString::number(z) + QLatin1Char('@') + QString::number(x)));
+        }
+    }
+
     void filterKeepsCodesAbove64()
     {
         QCOMPARE(FilterSearchText(QStringLiteral("H E")), QStringLiteral("HE"));
