@@ -156,13 +156,19 @@ void TForm1::OriginalToolbarButton973Click()
         return;
     }
     // The report dialog stays beside the main window without blocking it.
-    Form3->show();
-    Form3->raise();
+    Form3->ShowFor(SelectedElement);
 }
 
 void TForm1::OriginalToolbarButton974Click() { Form2->exec(); }
 
-void TForm1::ToolbarButton971Click() { Form3->exec(); }
+void TForm1::ToolbarButton971Click()
+{
+    // Left open by "Wydrukuj dane", the dialog would not become modal by
+    // exec alone; shown anew it also starts with nothing ticked.
+    if (Form3->isVisible())
+        Form3->hide();
+    Form3->exec();
+}
 
 void TForm1::ToolbarButton974Click() { Form4->exec(); }
 

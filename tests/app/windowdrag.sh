@@ -142,8 +142,8 @@ stop_pertab
 # Under openbox a left press is handed to the window manager's move.
 openbox --sm-disable >"$dir/openbox.log" 2>&1 &
 wm=$!
-poll 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' 200 \
-    || fail "openbox did not start"
+poll 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' 600 \
+    || fail "openbox did not start: $(cat "$dir/openbox.log")"
 start_pertab
 drag 3 40 30
 drag 1 -30 25

@@ -1,22 +1,14 @@
 // zfktool chart: the wall chart printed to a PDF file without the dialog,
 // as the print dialog would print it on a 600 dpi printer.
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
-#include <QGuiApplication>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 
-#include "data/Dane.h"
-#include "data/ElementTables.h"
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
-#include "tools/zfktool/OutputFile.h"
+#include "tools/zfktool/PdfPrint.h"
 #include "tools/zfktool/Subcommands.h"
 
 namespace {
@@ -30,22 +22,7 @@ struct ChartJob {
     ChartInputs inputs;
 };
 
-bool Fail(const std::string& message)
-{
-    std::fprintf(stderr, "zfktool chart: %s\n", message.c_str());
-    return false;
-}
-
-bool ParseInt(const char* text, int lo, int hi, int& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || errno != 0 || v < lo || v > hi)
-        return false;
-    value = static_cast<int>(v);
-    return true;
-}
+bool Fail(const std::string& message) { return ::Fail("chart", message); }
 
 bool ParseItems(const char* text, std::array<int, 3>& items)
 {
@@ -148,24 +125,6 @@ bool ParseArgs(std::span<char* const> args, ChartJob& job)
     return true;
 }
 
-// The offscreen platform's note about a missing runtime folder is no
-// concern of a PDF; other messages of Qt stay on stderr.
-void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("QStandardPaths:")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// The program's copy of the element table, as start-up loads it.
-void LoadElementTable(bool latin)
-{
-    GetLongPierwArray(ElementTable.data());
-    if (latin) {
-        for (TPierwData& r : ElementTable)
-            r.Name = r.LatinName;
-    }
-}
-
 } // namespace
 
 int RunChart(std::span<char* const> args)
@@ -174,42 +133,12 @@ int RunChart(std::span<char* const> args)
     if (!ParseArgs(args, job))
         return kExitUsage;
 
-    // The temporary beside the target proves the folder writable before
-    // any drawing; the printer writes into it by name.
-    OutputFile out;
-    if (!out.Open(job.out.c_str()))
-        return kExitUsage;
-    const std::string target = out.WritePath();
-
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt must not take the chart's own arguments for its options.
-    qInstallMessageHandler(QuietMessages);
-    static int qtArgc = 1;
-    static char name[] = "zfktool";
-    static char* qtArgv[] = {name, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-
-    LoadElementTable(job.latin);
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(QString::fromLocal8Bit(target.c_str()));
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(600);
-    printer.setPageSize(job.paper);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Zefirak"));
-    printer.setCreator(QStringLiteral("zfktool"));
-
-    QPainter canvas;
-    if (!canvas.begin(&printer)) {
-        std::fprintf(stderr, "zfktool chart: cannot start printing to %s\n", job.out.c_str());
-        return kExitUsage;
-    }
-    DrawChart(canvas, job.scale, job.mode, job.inputs);
-    if (!canvas.end()) {
-        std::fprintf(stderr, "zfktool chart: cannot finish %s\n", job.out.c_str());
-        return kExitUsage;
-    }
-    return out.Commit() ? 0 : kExitUsage;
+    const PdfJob pdf{job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin};
+    return PrintPdf(pdf, [&job](QPrinter& printer) {
+        QPainter canvas;
+        if (!canvas.begin(&printer))
+            return Fail("cannot start printing to " + job.out);
+        DrawChart(canvas, job.scale, job.mode, job.inputs);
+        return canvas.end() || Fail("cannot finish " + job.out);
+    });
 }

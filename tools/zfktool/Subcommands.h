@@ -30,4 +30,5 @@ int RunExpand(std::span<char* const> args);
 int RunPack(std::span<char* const> args);
 #if defined(ZFK_CHART)
 int RunChart(std::span<char* const> args);
+int RunReport(std::span<char* const> args);
 #endif

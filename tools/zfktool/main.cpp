@@ -17,6 +17,7 @@ constexpr Subcommand kCommands[] = {
     {"pack", "IN BLOCK", "compress a file into a block", RunPack},
 #if defined(ZFK_CHART)
     {"chart", "--out FILE.pdf [OPTIONS]", "the wall chart as a 600 dpi landscape PDF (see README)", RunChart},
+    {"report", "--out FILE.pdf --elements LIST [OPTIONS]", "the data report as a 600 dpi PDF (see README)", RunReport},
 #endif
 };
 

@@ -1,0 +1,543 @@
+// The data report dialog: its controls, the element list, the buttons, the
+// size checks, printing through the shared printer (replaced by PDF files
+// read back with poppler), failed jobs, closing, and its two ways in from
+// the main window.
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "data/ElementTables.h"
+#include "data/SettingsValues.h"
+#include "print/ReportText.h"
+#include "print/TForm2.h"
+#include "print/TForm3.h"
+#include "tests/app/FakeMessages.h"
+#include "tests/print/PrintTestKit.h"
+#include "widgets/Przycisk.h"
+#include "widgets/ZfkButton.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+#include <sys/resource.h>
+
+namespace {
+
+const QString NothingTicked = QStringLiteral("Nie zaznaczono żadnego pierwiastka!");
+const QString NotDigits = QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!");
+const QString OutOfRange = QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!");
+
+void Type(QComboBox* list, const QString& text)
+{
+    list->lineEdit()->selectAll();
+    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClicks(list->lineEdit(), text);
+}
+
+QStringList Texts(const QList<RecordedBox>& boxes)
+{
+    QStringList texts;
+    for (const RecordedBox& b : boxes)
+        texts.append(b.text);
+    return texts;
+}
+
+std::vector<int> Ticked(const TForm3& form) { return form.CheckedElements(); }
+
+void Tick(TForm3& form, std::initializer_list<int> elements)
+{
+    for (int z : elements)
+        form.RxCheckListBox1->item(z - 1)->setCheckState(Qt::Checked);
+}
+
+// The report's non-empty lines, blanks runs squeezed, as pdftotext gives them.
+QStringList ExpectedLines(const std::vector<int>& elements)
+{
+    QStringList lines;
+    for (const QString& line : ReportText(elements).split(QStringLiteral("\r\n")))
+        if (!line.isEmpty())
+            lines.append(line.simplified());
+    return lines;
+}
+
+QStringList Simplified(QStringList lines)
+{
+    for (QString& line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+} // namespace
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // The main window loads the program's tables, as at start-up.
+        mainWindow = std::make_unique<TForm1>();
+        mainWindow->SetLatin(false);
+    }
+    void cleanup() { mainWindow->SetLatin(false); }
+
+    void controlsSitWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        auto row = [](const char* n, QRect r, const char* c) {
+            QTest::newRow(n) << QString::fromLatin1(n) << r << QString::fromUtf8(c);
+        };
+        row("Label1", {8, 8, 128, 26}, "Wybierz pierwiastki których dane chcesz wydrukować:");
+        row("RxCheckListBox1", {8, 40, 129, 153}, "");
+        row("Przycisk3", {144, 40, 105, 21}, "Zaznacz wszystkie");
+        row("Przycisk4", {145, 64, 105, 21}, "Odznacz wszystkie");
+        row("Przycisk6", {145, 92, 105, 21}, "Domyślne paramtery");
+        row("Przycisk5", {145, 120, 104, 21}, "Ustawienia drukarki");
+        row("Przycisk1", {144, 144, 105, 21}, "Drukuj");
+        row("Przycisk2", {144, 168, 105, 21}, "Anuluj");
+        row("Label2", {8, 200, 79, 13}, "Nazwa Czcionki:");
+        row("FontComboBox1", {8, 216, 121, 20}, "");
+        row("Label3", {136, 200, 41, 13}, "Rozmiar:");
+        row("f1", {136, 216, 41, 21}, "--Wybierz z listy--");
+        row("Label4", {184, 200, 69, 13}, "Próbka tekstu:");
+        row("probka", {184, 218, 61, 16}, "H - Wodór");
+    }
+    void controlsSitWhereTheyBelong()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        TForm3 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Wydruk raportowy danych"));
+        QCOMPARE(form.size(), QSize(256, 241));
+        auto* w = form.findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget(), &form);
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label && !label->wordWrap() && name != QLatin1String("probka")) {
+            // Labels may grow to their text, never past the dialog's edge.
+            QCOMPARE(w->pos(), geometry.topLeft());
+            QVERIFY(w->width() >= geometry.width() && w->width() >= w->sizeHint().width());
+            QVERIFY(w->geometry().right() < form.width());
+        } else {
+            QCOMPARE(w->geometry(), geometry);
+        }
+        QString shown;
+        if (label)
+            shown = label->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            shown = c->isEditable() ? c->currentText() : QString();
+        else if (auto* p = qobject_cast<TPrzycisk*>(w))
+            shown = p->Tekst();
+        QCOMPARE(shown, caption);
+        if (auto* p = qobject_cast<TPrzycisk*>(w)) {
+            QCOMPARE(p->Kolor_Przycisku(), TColor(14155775));
+            QVERIFY(p->Aktywny());
+        }
+    }
+
+    void sizeListRowsAndSampleFont()
+    {
+        TForm3 form;
+        QCOMPARE(form.f1->count(), 25);
+        QCOMPARE(form.f1->itemText(0), QStringLiteral("25"));
+        QCOMPARE(form.f1->itemText(13), QStringLiteral("12"));
+        QCOMPARE(form.f1->itemText(24), QStringLiteral("01"));
+        QCOMPARE(form.f1->currentIndex(), -1);
+        QCOMPARE(form.probka->font().pixelSize(), 13);
+    }
+
+    // Every showing rebuilds the 111 rows unticked, in the names shown now.
+    void showingRebuildsTheListUnticked_data()
+    {
+        QTest::addColumn<bool>("latin");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("iron");
+        QTest::newRow("Polish") << false << "H - Wodór"
+                                << "Fe - Żelazo";
+        QTest::newRow("Latin") << true << "H - Hydrogenium"
+                               << "Fe - Ferrum";
+    }
+    void showingRebuildsTheListUnticked()
+    {
+        QFETCH(bool, latin);
+        QFETCH(QString, first);
+        QFETCH(QString, iron);
+        FakeMessages messages;
+        TForm3 form;
+        form.f1->setCurrentIndex(13);
+        form.show();
+        Tick(form, {1, 26, 111});
+        form.Przycisk2Click();
+        QVERIFY(!form.isVisible());
+        mainWindow->SetLatin(latin);
+        form.show();
+        QCOMPARE(form.RxCheckListBox1->count(), 111);
+        QCOMPARE(form.RxCheckListBox1->item(0)->text(), first);
+        QCOMPARE(form.RxCheckListBox1->item(25)->text(), iron);
+        QCOMPARE(form.RxCheckListBox1->item(110)->text().left(5), QStringLiteral("Rg - "));
+        QCOMPARE(form.RxCheckListBox1->visualItemRect(form.RxCheckListBox1->item(1)).height(), 13);
+        QVERIFY(!form.AnyChecked());
+        QVERIFY(Ticked(form).empty());
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    void selectAndDeselectAll()
+    {
+        TForm3 form;
+        form.show();
+        QVERIFY(!form.AnyChecked());
+        form.Przycisk3Click();
+        QCOMPARE(Ticked(form).size(), size_t(111));
+        form.Przycisk4Click();
+        QVERIFY(!form.AnyChecked());
+        Tick(form, {111});
+        QVERIFY(form.AnyChecked());
+        QCOMPARE(Ticked(form), std::vector<int>{111});
+    }
+
+    // Filled at the first showing, not at creation; no face that prints
+    // pictures instead of letters; the sample follows the chosen face.
+    void fontListAndSample()
+    {
+        TForm3 form;
+        QVERIFY(!form.FontListFilled());
+        form.SetFontName(QStringLiteral("liberation serif")); // the store, before the list exists
+        QCOMPARE(form.FontName(), QStringLiteral("liberation serif"));
+        form.show();
+        QVERIFY(form.FontListFilled());
+        QCOMPARE(form.FontName(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(form.probka->font().family(), QStringLiteral("Liberation Serif"));
+        QStringList listed;
+        for (int i = 0; i < form.FontComboBox1->count(); ++i)
+            listed.append(form.FontComboBox1->itemText(i));
+        QVERIFY(listed.contains(QStringLiteral("DejaVu Sans")));
+        int symbolFaces = 0;
+        for (const QString& family : QFontDatabase::families()) {
+            const bool symbol = QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+            symbolFaces += symbol;
+            QVERIFY2(listed.contains(family) != symbol, qPrintable(family));
+        }
+        QVERIFY(symbolFaces > 0); // the machine has some to leave out
+
+        form.FontComboBox1->setCurrentIndex(listed.indexOf(QStringLiteral("DejaVu Sans")));
+        QCOMPARE(form.probka->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(form.probka->font().pixelSize(), 13);
+        QCOMPARE(form.probka->text(), QStringLiteral("H - Wodór"));
+        form.f1->setCurrentIndex(0); // the size does not change the sample
+        QCOMPARE(form.probka->font().pixelSize(), 13);
+    }
+
+    void defaults()
+    {
+        FakeMessages messages;
+        TForm3 form;
+        form.show();
+        form.SetFontName(QStringLiteral("DejaVu Serif"));
+        Type(form.f1, QStringLiteral("x"));
+        form.Przycisk3Click();
+        form.Przycisk6Click();
+        QCOMPARE(form.f1->currentIndex(), 13);
+        QCOMPARE(form.f1->currentText(), QStringLiteral("12"));
+        QVERIFY(!form.AnyChecked());
+        // Arial where it is installed; elsewhere no face is chosen and the
+        // report and its sample use what the system puts in Arial's place.
+        const int arial = form.FontComboBox1->findText(QStringLiteral("Arial"));
+        QCOMPARE(form.FontComboBox1->currentIndex(), arial);
+        QCOMPARE(form.probka->font().family(), QStringLiteral("Arial"));
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    // Each row: what is typed in the size list (empty: row 13 chosen), the
+    // ticks, whether the print dialog is accepted; the boxes, the dialogs
+    // shown, and whether a PDF comes out.
+    void printFlows_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("printDialogs");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("nothing ticked") << "" << false << true << QStringList{NothingTicked} << 0 << false;
+        QTest::newRow("nothing ticked, bad size") << "30" << false << true << QStringList{NothingTicked} << 0 << false;
+        QTest::newRow("typed 30") << "30" << true << true << QStringList{OutOfRange} << 0 << false;
+        QTest::newRow("typed 0") << "0" << true << true << QStringList{OutOfRange} << 0 << false;
+        QTest::newRow("typed 1a") << "1a" << true << true << QStringList{NotDigits} << 0 << false;
+        QTest::newRow("typed nothing") << "-" << true << true << QStringList{NotDigits} << 0 << false;
+        QTest::newRow("typed 7") << "7" << true << true << QStringList{} << 1 << true;
+        QTest::newRow("row chosen") << "" << true << true << QStringList{} << 1 << true;
+        QTest::newRow("print dialog cancelled") << "" << true << false << QStringList{} << 1 << false;
+    }
+    void printFlows()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, tick);
+        QFETCH(bool, accept);
+        QFETCH(QStringList, boxes);
+        QFETCH(int, printDialogs);
+        QFETCH(bool, printed);
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.accept = accept;
+        TForm3 form;
+        form.show();
+        form.f1->setCurrentIndex(13);
+        if (typed == QLatin1String("-"))
+            Type(form.f1, QString());
+        else if (!typed.isEmpty())
+            Type(form.f1, typed);
+        if (tick)
+            Tick(form, {1});
+        form.Przycisk1Click();
+        QCOMPARE(Texts(messages.boxes), boxes);
+        QCOMPARE(printers.printDialogs, printDialogs);
+        QCOMPARE(QFile::exists(printers.Pdf()), printed);
+        if (typed == QLatin1String("7"))
+            QCOMPARE(form.f1->currentText(), QStringLiteral("07"));
+        QVERIFY(form.Przycisk1->Aktywny());
+    }
+
+    // The header, then the blocks in ascending order whatever the order of
+    // ticking; a plain portrait page with no title when nothing else has
+    // printed; the names as shown.
+    void printsTheReport_data()
+    {
+        QTest::addColumn<bool>("latin");
+        QTest::addColumn<QString>("hydrogen");
+        QTest::newRow("Polish") << false << "Pierwiastek: H - Wodór";
+        QTest::newRow("Latin") << true << "Pierwiastek: H - Hydrogenium";
+    }
+    void printsTheReport()
+    {
+        QFETCH(bool, latin);
+        QFETCH(QString, hydrogen);
+        FakeMessages messages;
+        FakePrinters printers;
+        mainWindow->SetLatin(latin);
+        TForm3 form;
+        form.show();
+        form.f1->setCurrentIndex(13);
+        Tick(form, {26, 2, 1});
+        form.Przycisk1Click();
+        QVERIFY(messages.boxes.isEmpty());
+        const QStringList lines = Simplified(PdfLines(printers.Pdf()));
+        QCOMPARE(lines, ExpectedLines({1, 2, 26}));
+        QCOMPARE(lines.size(), 1 + 3 * 13);
+        QCOMPARE(lines[0], QStringLiteral("***Dane Pierwiastków Chemicznych*** - Zefirak 2.5.1.FREE"));
+        QCOMPARE(lines[1], hydrogen);
+        QCOMPARE(lines[13], QStringLiteral("Liczba elektronów w powłokach: K: 1 L: 0 M: 0 N: 0 O: 0 P: 0 Q: 0"));
+        const auto info = PdfInfo(printers.Pdf());
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QVERIFY2(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("595")),
+                 qPrintable(info.value(QStringLiteral("Page size"))));
+        QCOMPARE(info.value(QStringLiteral("Title")), QString());
+    }
+
+    // The printer is the one the chart print left: landscape, and titled.
+    void afterAChartPrintTheReportIsLandscapeAndTitled()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 chart;
+        Warn1 = false;
+        printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("chart.pdf")));
+        chart.Przycisk1Click();
+        QVERIFY(QFile::exists(printers.Pdf(QStringLiteral("chart.pdf"))));
+
+        printers.printer.setOutputFileName(printers.Pdf());
+        TForm3 form;
+        form.show();
+        form.f1->setCurrentIndex(13);
+        Tick(form, {1});
+        form.Przycisk1Click();
+        QVERIFY(messages.boxes.isEmpty());
+        const auto info = PdfInfo(printers.Pdf());
+        QVERIFY2(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")),
+                 qPrintable(info.value(QStringLiteral("Page size"))));
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Zefirak"));
+        QCOMPARE(Simplified(PdfLines(printers.Pdf())), ExpectedLines({1}));
+    }
+
+    void printerSetupButton()
+    {
+        FakePrinters printers;
+        TForm3 form;
+        form.Przycisk5Click();
+        QCOMPARE(printers.setupDialogs, 1);
+    }
+
+    // A job that cannot be written to its file gets one error box that
+    // says so and why, and the next job to a good file goes through.
+    void failedJobIsReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("missing folder") << "missing/report.pdf" << qint64(0) << "folder nie istnieje";
+        QTest::newRow("a folder") << "." << qint64(0) << "to jest folder";
+        // The file stops growing part way, as on a full disk.
+        QTest::newRow("cut short") << "short.pdf" << qint64(4096) << "nie został zapisany w całości";
+    }
+    void failedJobIsReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, says);
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm3 form;
+        form.show();
+        form.f1->setCurrentIndex(13);
+        form.Przycisk3Click();
+        const QString path = QDir::cleanPath(printers.Pdf(file));
+        printers.printer.setOutputFileName(path);
+        printers.printer.setPageOrientation(QPageLayout::Landscape); // as a chart print leaves it
+        printers.printer.setDocName(QStringLiteral("Zefirak"));
+        {
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            if (sizeLimit > 0) {
+                rlimit limited = saved;
+                limited.rlim_cur = rlim_t(sizeLimit);
+                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            }
+            form.Przycisk1Click();
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        QCOMPARE(messages.boxes.size(), 1);
+        QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));
+        QVERIFY(messages.boxes[0].text.startsWith(QStringLiteral("Nie udało się wydrukować raportu")));
+        QVERIFY2(messages.boxes[0].text.contains(says), qPrintable(messages.boxes[0].text));
+        QVERIFY(messages.boxes[0].text.contains(path));
+        if (sizeLimit > 0)
+            QVERIFY(!QFile::exists(path)); // no broken PDF left behind
+        QVERIFY(form.Przycisk1->Aktywny());
+
+        printers.printer.setOutputFileName(printers.Pdf());
+        form.Przycisk1Click();
+        QVERIFY2(messages.boxes.size() == 1, qPrintable(Texts(messages.boxes).join(QLatin1Char('|'))));
+        QVERIFY(PdfPages(printers.Pdf()).size() > 1);
+        // The printer kept its settings through the failure.
+        const auto info = PdfInfo(printers.Pdf());
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Zefirak"));
+        QVERIFY(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")));
+    }
+
+    // Closing checks a typed size, with its box, and closes whatever it says.
+    void closingChecksTheTypedSize_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("row");
+        QTest::newRow("30") << "30" << QStringList{OutOfRange} << -1;
+        QTest::newRow("abc") << "abc" << QStringList{NotDigits} << -1;
+        QTest::newRow("9") << "9" << QStringList{} << 16;
+        QTest::newRow("row chosen") << "" << QStringList{} << 13;
+    }
+    void closingChecksTheTypedSize()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, boxes);
+        QFETCH(int, row);
+        FakeMessages messages;
+        TForm3 form;
+        form.show();
+        form.f1->setCurrentIndex(13);
+        if (!typed.isEmpty())
+            Type(form.f1, typed);
+        form.Przycisk2Click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(Texts(messages.boxes), boxes);
+        QCOMPARE(form.f1->currentIndex(), row);
+    }
+
+    void escapeCloses_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("element list") << "RxCheckListBox1";
+        QTest::newRow("font list") << "FontComboBox1";
+        QTest::newRow("size list") << "f1";
+    }
+    void escapeCloses()
+    {
+        QFETCH(QString, control);
+        FakeMessages messages;
+        TForm3 form;
+        form.f1->setCurrentIndex(13);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* w = form.findChild<QWidget*>(control);
+        QWidget* target = w == form.f1 ? form.f1->lineEdit() : w;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    // "Wydrukuj dane" opens the dialog beside the main window with the
+    // selected element ticked and in view; "Wydruk Raportu" opens it
+    // modally, with nothing ticked.
+    void openedFromTheMainWindow()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        Form3 = new TForm3(mainWindow.get());
+        const auto forget = qScopeGuard([] {
+            delete Form3;
+            Form3 = nullptr;
+        });
+        mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
+        ElementButtons[25]->Click(); // iron
+        Form3->show();
+        Tick(*Form3, {1, 2}); // left over from an earlier use
+        QTest::mouseClick(mainWindow->OriginalToolbarButton973, Qt::LeftButton);
+        QVERIFY(messages.boxes.isEmpty());
+        QVERIFY(Form3->isVisible());
+        QVERIFY(!Form3->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(Ticked(*Form3), std::vector<int>{26});
+        QCOMPARE(Form3->RxCheckListBox1->currentRow(), 25);
+        const QRect row = Form3->RxCheckListBox1->visualItemRect(Form3->RxCheckListBox1->item(25));
+        QVERIFY(Form3->RxCheckListBox1->viewport()->rect().contains(row));
+        // The main window keeps working meanwhile.
+        QTest::mouseClick(ElementButtons[10], Qt::LeftButton);
+        QCOMPARE(SelectedElement, 11);
+
+        Form3->f1->setCurrentIndex(13);
+        Form3->Przycisk1Click();
+        const QStringList lines = Simplified(PdfLines(printers.Pdf()));
+        QCOMPARE(lines, ExpectedLines({26}));
+
+        bool modal = false;
+        bool nothingTicked = false;
+        QTimer::singleShot(0, Form3, [&] {
+            modal = QApplication::activeModalWidget() == Form3;
+            nothingTicked = Form3->isVisible() && !Form3->AnyChecked();
+            Form3->Przycisk2Click();
+        });
+        QTest::mouseClick(mainWindow->ToolbarButton971, Qt::LeftButton);
+        QVERIFY(modal);
+        QVERIFY(nothingTicked);
+        QVERIFY(!Form3->isVisible());
+        mainWindow->hide();
+    }
+
+private:
+    std::unique_ptr<TForm1> mainWindow;
+};
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"
