@@ -1,86 +1,14 @@
 #include "print/ReportPrint.h"
 
+#include "print/PrintJob.h"
 #include "print/PrinterTextDevice.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QStorageInfo>
 
 namespace {
 
 const QString Lead = QStringLiteral("Nie udało się wydrukować raportu: ");
-
-QString PrinterRefused(const QPrinter& printer)
-{
-    return Lead + QStringLiteral("drukarka \"") + printer.printerName()
-           + QStringLiteral("\" nie przyjęła zadania wydruku.");
-}
-
-// Why the job's output file could not be opened, as far as can be told
-// afterwards.
-QString FileRefused(const QString& path)
-{
-    if (path.isEmpty())
-        return Lead + QStringLiteral("nie podano nazwy pliku.");
-    QString reason;
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists()) {
-        reason = QStringLiteral("folder nie istnieje");
-    } else if (info.isDir()) {
-        reason = QStringLiteral("to jest folder");
-    } else {
-        // Appending neither truncates a file nor leaves a new one behind.
-        const bool existed = info.exists();
-        QFile file(path);
-        if (file.open(QIODevice::Append)) {
-            file.close();
-            if (!existed)
-                file.remove();
-        } else {
-            reason = file.errorString();
-        }
-    }
-    QString text = Lead + QStringLiteral("nie można zapisać pliku\r\n") + QDir::toNativeSeparators(path);
-    if (!reason.isEmpty())
-        text += QStringLiteral("\r\n(") + reason + QLatin1Char(')');
-    return text;
-}
-
-// The PDF writer does not report failed writes, so a full disk shows only
-// in the file: a complete one ends with its end-of-file marker.
-bool PdfComplete(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    if (!file.seek(qMax<qint64>(0, size - 64)))
-        return false;
-    return file.readAll().contains("%%EOF");
-}
-
-QString FileIncomplete(const QString& path)
-{
-    const QStorageInfo storage(QFileInfo(path).absolutePath());
-    const QString reason = storage.isValid() && storage.bytesAvailable() < 64 * 1024
-                               ? QStringLiteral("brak miejsca na dysku")
-                               : QStringLiteral("zapis został przerwany");
-    return Lead + QStringLiteral("plik nie został zapisany w całości\r\n") + QDir::toNativeSeparators(path)
-           + QStringLiteral("\r\n(") + reason + QLatin1Char(')');
-}
-
-// The PDF writer keeps a failed write's error for good and would write
-// nothing more into any file; a writer made anew takes over the printer's
-// settings (orientation, title, file name).
-void ResetPdfWriter(QPrinter& printer)
-{
-    const QPrinter::PdfVersion version = printer.pdfVersion();
-    printer.setPdfVersion(version == QPrinter::PdfVersion_1_4 ? QPrinter::PdfVersion_1_6 : QPrinter::PdfVersion_1_4);
-    printer.setPdfVersion(version);
-}
 
 } // namespace
 
@@ -93,31 +21,13 @@ QFont ReportFont(const QString& family, int pointSize)
 
 bool PrintReportText(QPrinter& printer, const QFont& font, const QString& text, QString& why)
 {
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QString path = printer.outputFileName();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        why = toFile ? FileRefused(path) : PrinterRefused(printer);
+        why = JobRefused(printer, Lead);
         return false;
     }
     const bool pagesBegun = PaintText(
         painter, [&printer] { return printer.newPage(); }, font, text);
     const bool ended = painter.end();
-    if (!toFile) {
-        if (pagesBegun && ended)
-            return true;
-        why = PrinterRefused(printer);
-        return false;
-    }
-    // A write that fails part way (a full disk) stops the pages or cuts the
-    // file short. Only a regular file can be read back; a pipe or a device
-    // is taken on trust once the job ran through.
-    const bool regular = QFileInfo(path).isFile();
-    if (pagesBegun && ended && (!regular || PdfComplete(path)))
-        return true;
-    why = FileIncomplete(path);
-    if (regular)
-        QFile::remove(path); // a cut-off PDF opens nowhere
-    ResetPdfWriter(printer);
-    return false;
+    return JobPrintedWhole(printer, pagesBegun, ended, Lead, why);
 }

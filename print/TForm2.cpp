@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "print/Chart.h"
+#include "print/PrintJob.h"
 #include "widgets/Colors.h"
 #include "widgets/Przycisk.h"
 
@@ -37,15 +38,6 @@ namespace {
 
 constexpr TColor Face3DLight = 0x80000016;
 const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
-
-// The design's face, Arial; where it is not installed, its metric twin
-// stands in, so that the list shows the face that will print.
-QString DesignFont()
-{
-    const QString arial = QStringLiteral("Arial");
-    const QString twin = QStringLiteral("Liberation Sans");
-    return !QFontDatabase::hasFamily(arial) && QFontDatabase::hasFamily(twin) ? twin : arial;
-}
 
 // The icon beside the buttons: a printer with a sheet showing the table's
 // outline going in and a printed one coming out. '.' background, 'k' black,
@@ -155,40 +147,7 @@ void ShowUnselected(QComboBox& list)
     list.setEditText(ChooseFromList);
 }
 
-// Why a print job could not begin, as far as can be told afterwards.
-QString PrintFailure(const QPrinter& printer)
-{
-    const QString lead = QStringLiteral("Nie udało się wydrukować układu: ");
-    if (printer.outputFormat() != QPrinter::PdfFormat)
-        return lead + QStringLiteral("drukarka \"") + printer.printerName()
-               + QStringLiteral("\" nie przyjęła zadania wydruku.");
-    const QString path = printer.outputFileName();
-    if (path.isEmpty())
-        return lead + QStringLiteral("nie podano nazwy pliku.");
-    QString reason;
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists()) {
-        reason = QStringLiteral("folder nie istnieje");
-    } else if (info.isDir()) {
-        reason = QStringLiteral("to jest folder");
-    } else {
-        // Opening for appending neither truncates a file nor leaves one behind
-        // when it could not be created.
-        const bool existed = info.exists();
-        QFile file(path);
-        if (file.open(QIODevice::Append)) {
-            file.close();
-            if (!existed)
-                file.remove();
-        } else {
-            reason = file.errorString();
-        }
-    }
-    QString text = lead + QStringLiteral("nie można zapisać pliku\r\n") + QDir::toNativeSeparators(path);
-    if (!reason.isEmpty())
-        text += QStringLiteral("\r\n(") + reason + QLatin1Char(')');
-    return text;
-}
+const QString PrintLead = QStringLiteral("Nie udało się wydrukować układu: ");
 
 } // namespace
 
@@ -517,13 +476,18 @@ void TForm2::PrintChart(ChartMode mode)
     });
     QPrinter& printer = printers.Printer();
     printer.setPageOrientation(QPageLayout::Landscape);
+    QString why;
     if (!m_job.begin(&printer)) {
         button->SetAktywny(true);
-        ShowNotice(PrintFailure(printer), nkError);
+        ShowNotice(JobRefused(printer, PrintLead), nkError);
         return;
     }
     DrawChart(m_job, ListValue(*Scale, 10), mode, ChartInputsFromControls());
-    m_job.end();
+    const bool ended = m_job.end();
+    if (!JobPrintedWhole(printer, true, ended, PrintLead, why)) {
+        button->SetAktywny(true);
+        ShowNotice(why, nkError);
+    }
     // The toolkit fixes a job's title when the job begins and refuses a new
     // one while it runs, so the title names the jobs that follow.
     if (mode == cmFull)

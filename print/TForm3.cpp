@@ -3,6 +3,7 @@
 #include "data/ElementTables.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "print/PrintJob.h"
 #include "print/ReportPrint.h"
 #include "print/ReportText.h"
 #include "print/TForm2.h"
@@ -289,7 +290,7 @@ void TForm3::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); 
 void TForm3::Przycisk6Click()
 {
     EnsureFontList();
-    SetFontName(QStringLiteral("Arial"));
+    SetFontName(DesignFont());
     f1->setCurrentIndex(13);
     wszystkie(false);
     FontComboBox1Change();

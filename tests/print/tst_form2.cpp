@@ -21,7 +21,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -404,25 +407,44 @@ private slots:
         QTest::addColumn<bool>("testPrint");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<qint64>("sizeLimit");
         QTest::newRow("print, missing folder") << false << "missing/chart.pdf"
-                                               << "folder nie istnieje";
+                                               << "folder nie istnieje" << qint64(0);
         QTest::newRow("test print, missing folder") << true << "missing/chart.pdf"
-                                                    << "folder nie istnieje";
+                                                    << "folder nie istnieje" << qint64(0);
         QTest::newRow("print, a folder") << false << "."
-                                         << "to jest folder";
+                                         << "to jest folder" << qint64(0);
+        // The file stops growing part way, as on a full disk.
+        QTest::newRow("print, cut short") << false << "short.pdf"
+                                          << "nie został zapisany w całości" << qint64(4096);
     }
     void jobThatCannotStartIsReported()
     {
         QFETCH(bool, testPrint);
         QFETCH(QString, file);
         QFETCH(QString, reason);
+        QFETCH(qint64, sizeLimit);
         FakeMessages messages;
         FakePrinters printers;
         TForm2 form;
         Warn1 = false;
         const QString path = QDir::cleanPath(printers.Pdf(file));
         printers.printer.setOutputFileName(path);
-        testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
+        {
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            if (sizeLimit > 0) {
+                rlimit limited = saved;
+                limited.rlim_cur = rlim_t(sizeLimit);
+                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            }
+            testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        if (sizeLimit > 0)
+            QVERIFY(!QFile::exists(path)); // no broken PDF left behind
         QCOMPARE(messages.boxes.size(), 1);
         QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));
         QVERIFY(messages.boxes[0].text.contains(QStringLiteral("Nie udało się wydrukować układu")));

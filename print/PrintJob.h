@@ -1,0 +1,21 @@
+// What the print dialogs share: their default face, what they tell the user
+// when a job fails, and the care a job printed to a PDF file needs: the toolkit's PDF writer reports neither
+// a file it could not open nor a write that failed part way.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+// Why the job could not begin on printer. lead opens the text ("Nie udało
+// się wydrukować raportu: ").
+QString JobRefused(const QPrinter& printer, const QString& lead);
+
+// Ends a job whose pages were drawn: true when it printed whole. A PDF file
+// cut short (a full disk) is removed, the printer's writer made anew (the
+// old one would write nothing more), and why gets the text of the error box.
+bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QString& lead, QString& why);
+
+// The design's face, Arial; where it is not installed its metric twin
+// stands in, so that a font list shows the face that will print.
+QString DesignFont();
