@@ -2,8 +2,8 @@
 #include "app/TForm1.h"
 
 #include "app/Cp1250.h"
-#include "app/ElementText.h"
 #include "data/ElementTables.h"
+#include "data/ElementText.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 

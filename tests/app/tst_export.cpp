@@ -1,9 +1,9 @@
 // Taking an element's data out: the 14-line block on the clipboard and in a
 // Windows-1250 file, the save flow with its questions and errors, and the
 // commands that need a selection.
-#include "app/ElementText.h"
 #include "app/Forms.h"
 #include "data/ElementTables.h"
+#include "data/ElementText.h"
 #include "print/TForm3.h"
 #include "tests/app/MainWindowKit.h"
 

@@ -1,4 +1,4 @@
-#include "app/ElementText.h"
+#include "data/ElementText.h"
 
 namespace {
 
@@ -58,11 +58,12 @@ QStringList PanelRowValues(const TPierwData& r)
 
 QString BuildElementText(const TPierwData& r, TextVariant variant)
 {
-    const QString density = variant == TextVariant::Clipboard
-                                ? QStringLiteral("Gęstość [g/cm sześcienny]: ") + Q(r.Density)
-                                : QStringLiteral("Gęstość: [g/cm sześcienny]") + Q(r.Density);
+    const QString densityLabel = variant == TextVariant::Clipboard ? QStringLiteral("Gęstość [g/cm sześcienny]: ")
+                                 : variant == TextVariant::File    ? QStringLiteral("Gęstość: [g/cm sześcienny]")
+                                                                   : QStringLiteral("Gęstość: [g/cm sześcienny]: ");
+    const QString density = densityLabel + Q(r.Density);
     const QStringList lines = {
-        QStringLiteral("***Dane Pierwiastka Chemicznego***"),
+        variant == TextVariant::Report ? QString() : QStringLiteral("***Dane Pierwiastka Chemicznego***"),
         QStringLiteral("Pierwiastek: ") + Q(r.Symbol) + QStringLiteral(" - ") + Q(r.Name),
         QStringLiteral("Stan skupienia: ") + Q(r.State),
         QStringLiteral("Liczba atomowa: ") + Q(r.AtomicNumber),

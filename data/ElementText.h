@@ -1,5 +1,5 @@
 // The texts made from one element record: the data panel's rows and the
-// 14-line block that is copied or saved.
+// 14-line block that is copied, saved or printed in the data report.
 #pragma once
 
 #include "data/DaneTypes.h"
@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-enum class TextVariant { Clipboard, File };
+// The block's three forms differ in their first line and the density label.
+enum class TextVariant { Clipboard, File, Report };
 
 // The 14 lines joined by CR LF, without a line break after the last one.
 QString BuildElementText(const TPierwData& record, TextVariant variant);
