@@ -65,11 +65,15 @@ QFont FitWidth(QFont font, const QStringList& texts, int width)
     const int natural = widest(font);
     if (natural <= width)
         return font;
-    // Width grows with the stretch almost in proportion, so start from the
-    // proportional guess and step down the little that hinting may add:
-    // each stretch tried costs a font of its own, which start-up pays for.
-    // (Stretch is measured against a normal-width face, so for an already
-    // narrow face the guess is scaled by its own width at stretch 100.)
+    // Width grows with the stretch almost in proportion, so the proportional
+    // guess mostly fits at once: each stretch tried costs a font of its own,
+    // which start-up pays for.
+    font.setStretch(std::min(99, 100 * width / natural));
+    if (widest(font) <= width)
+        return font;
+    // Stretch is measured against a normal-width face, so for an already
+    // narrow face the guess is scaled by its own width at stretch 100, and
+    // hinting may want a step or two more.
     font.setStretch(100);
     const int atHundred = widest(font);
     for (int stretch = std::min(99, 100 * width / std::max(1, atHundred)); stretch >= 50; --stretch) {
