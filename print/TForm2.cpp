@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "print/Chart.h"
+#include "print/DialogParts.h"
 #include "print/PrintJob.h"
 #include "widgets/Colors.h"
 #include "widgets/Przycisk.h"
@@ -36,7 +37,6 @@ const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych mod
 
 namespace {
 
-constexpr TColor Face3DLight = 0x80000016;
 const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 
 // The icon beside the buttons: a printer with a sheet showing the table's
@@ -89,16 +89,6 @@ QImage PrinterIcon()
         }
     }
     return img;
-}
-
-// "MS Sans Serif" stands for the platform's plain face, Arial for its metric
-// twin; both at 8 points on a 96-dpi desktop.
-QFont DialogFont(const QString& family)
-{
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
 }
 
 // The preview area: shows the picture CloseClick last drew, so that only the
@@ -182,17 +172,7 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Wydruk Zefiraku"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(338, 431);
-    setFont(DialogFont(QStringLiteral("Liberation Sans")));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(Face3DLight, pal));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    SetUpPrintDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 431));
 
     CreateControls();
     FormActivate();
@@ -207,14 +187,6 @@ void TForm2::CreateControls()
         box->setObjectName(QLatin1String(name));
         box->setGeometry(r);
         return box;
-    };
-    auto label = [](QWidget* parent, const char* name, const QString& text, QRect r) {
-        auto* l = new QLabel(text, parent);
-        l->setObjectName(QLatin1String(name));
-        // Labels grow to their text: the plain face here runs a little wider
-        // than the one these widths were measured in.
-        l->setGeometry(r.x(), r.y(), qMax(r.width(), l->sizeHint().width()), r.height());
-        return l;
     };
     auto list = [this](QWidget* parent, const char* name, QRect r, bool editable) {
         auto* c = new QComboBox(parent);
@@ -232,17 +204,18 @@ void TForm2::CreateControls()
     };
 
     GroupBox2 = group("GroupBox2", QStringLiteral("Dane do umieszczenia na układzie"), {8, 16, 185, 145});
-    Label3 = label(GroupBox2, "Label3", QStringLiteral("Pierwsza pozycja"), {8, 16, 81, 13});
-    Label4 = label(GroupBox2, "Label4", QStringLiteral("Druga pozycja"), {8, 56, 68, 13});
-    Label5 = label(GroupBox2, "Label5", QStringLiteral("Trzecia pozycja"), {8, 96, 74, 13});
+    Label3 = DialogLabel(GroupBox2, "Label3", QStringLiteral("Pierwsza pozycja"), {8, 16, 81, 13});
+    Label4 = DialogLabel(GroupBox2, "Label4", QStringLiteral("Druga pozycja"), {8, 56, 68, 13});
+    Label5 = DialogLabel(GroupBox2, "Label5", QStringLiteral("Trzecia pozycja"), {8, 96, 74, 13});
     GroupBox1 = group("GroupBox1", QStringLiteral("Skala dokumentu"), {8, 168, 185, 89});
-    Label1 = label(GroupBox1, "Label1", QStringLiteral("Roz. cz. symbolu"), {8, 40, 80, 13});
-    Label2 = label(GroupBox1, "Label2", QStringLiteral("Roz. cz. danych"), {96, 40, 77, 13});
+    Label1 = DialogLabel(GroupBox1, "Label1", QStringLiteral("Roz. cz. symbolu"), {8, 40, 80, 13});
+    Label2 = DialogLabel(GroupBox1, "Label2", QStringLiteral("Roz. cz. danych"), {96, 40, 77, 13});
     GroupBox3 = group("GroupBox3", QStringLiteral("Przykład"), {200, 24, 129, 177});
     GroupBox4 = group("GroupBox4", QStringLiteral("Czcionka wydruku"), {200, 200, 129, 57});
     GroupBox5 = group("GroupBox5", QStringLiteral("Dodatkowe pole informacyjne"), {8, 264, 217, 161});
-    Label6 = label(GroupBox5, "Label6", QStringLiteral("Roz. cz..:"), {8, 20, 45, 13});
-    Label7 = label(GroupBox5, "Label7", QStringLiteral("Treść informacji w polu informacyjnym:"), {8, 40, 180, 13});
+    Label6 = DialogLabel(GroupBox5, "Label6", QStringLiteral("Roz. cz..:"), {8, 20, 45, 13});
+    Label7 =
+        DialogLabel(GroupBox5, "Label7", QStringLiteral("Treść informacji w polu informacyjnym:"), {8, 40, 180, 13});
 
     Dane1 = list(this, "Dane1", {16, 48, 169, 21}, true);
     dane2 = list(this, "dane2", {16, 88, 169, 21}, true);
@@ -304,18 +277,8 @@ void TForm2::CreateControls()
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(QPixmap::fromImage(PrinterIcon()));
 
-    const QFont buttonFont = DialogFont(QStringLiteral("Arial"));
-    auto button = [&](const char* name, const QString& text, QRect r, void (TForm2::*click)()) {
-        auto* b = new TPrzycisk(this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(r);
-        b->SetTekst(text);
-        b->SetKolor_Przycisku(colors::PaleYellow);
-        b->SetFont(buttonFont);
-        b->SetFontColor(colors::Black);
-        b->SetAktywny(true);
-        b->OnClick = [this, click](QObject*) { (this->*click)(); };
-        return b;
+    auto button = [this](const char* name, const QString& text, QRect r, void (TForm2::*click)()) {
+        return DialogButton(this, name, text, r, [this, click] { (this->*click)(); });
     };
     Przycisk5 =
         button("Przycisk5", QStringLiteral("Ustawienia drukarki"), {230, 312, 104, 21}, &TForm2::Przycisk5Click);

@@ -3,6 +3,7 @@
 #include "data/ElementTables.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "print/DialogParts.h"
 #include "print/PrintJob.h"
 #include "print/ReportPrint.h"
 #include "print/ReportText.h"
@@ -24,19 +25,8 @@
 
 namespace {
 
-constexpr TColor Face3DLight = 0x80000016;
 constexpr int RowHeight = 13;
 const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
-
-// "MS Sans Serif" stands for the platform's plain face, Arial for its metric
-// twin; sizes in pixels as on a 96-dpi desktop.
-QFont DialogFont(const QString& family, int pixels)
-{
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // Rows of the element list keep the fixed height whatever the style asks.
 class FixedRowDelegate final : public QStyledItemDelegate {
@@ -61,17 +51,7 @@ TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Wydruk raportowy danych"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(256, 241);
-    setFont(DialogFont(QStringLiteral("Liberation Sans"), 11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(Face3DLight, pal));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    SetUpPrintDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 241));
 
     CreateControls();
     FormCreate();
@@ -79,14 +59,7 @@ TForm3::TForm3(QWidget* parent)
 
 void TForm3::CreateControls()
 {
-    auto label = [this](const char* name, const QString& text, QRect r) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        // One-line labels grow to their text: the plain face runs a little
-        // wider than the one these widths were measured in.
-        l->setGeometry(r.x(), r.y(), qMax(r.width(), l->sizeHint().width()), r.height());
-        return l;
-    };
+    auto label = [this](const char* name, const QString& text, QRect r) { return DialogLabel(this, name, text, r); };
     Label1 = new QLabel(QStringLiteral("Wybierz pierwiastki których dane chcesz wydrukować:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -138,18 +111,8 @@ void TForm3::CreateControls()
         f1->lineEdit()->setCursorPosition(cursor);
     });
 
-    const QFont buttonFont = DialogFont(QStringLiteral("Arial"), 11);
-    auto button = [&](const char* name, const QString& text, QRect r, void (TForm3::*click)()) {
-        auto* b = new TPrzycisk(this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(r);
-        b->SetTekst(text);
-        b->SetKolor_Przycisku(colors::PaleYellow);
-        b->SetFont(buttonFont);
-        b->SetFontColor(colors::Black);
-        b->SetAktywny(true);
-        b->OnClick = [this, click](QObject*) { (this->*click)(); };
-        return b;
+    auto button = [this](const char* name, const QString& text, QRect r, void (TForm3::*click)()) {
+        return DialogButton(this, name, text, r, [this, click] { (this->*click)(); });
     };
     Przycisk3 = button("Przycisk3", QStringLiteral("Zaznacz wszystkie"), {144, 40, 105, 21}, &TForm3::Przycisk3Click);
     Przycisk4 = button("Przycisk4", QStringLiteral("Odznacz wszystkie"), {145, 64, 105, 21}, &TForm3::Przycisk4Click);

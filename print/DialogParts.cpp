@@ -1,0 +1,61 @@
+#include "print/DialogParts.h"
+
+#include "widgets/Colors.h"
+#include "widgets/Przycisk.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+
+namespace {
+
+constexpr TColor Face3DLight = 0x80000016;
+
+} // namespace
+
+QFont DialogFont(const QString& family, int pixels)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void SetUpPrintDialog(QDialog& dialog, const QString& title, QSize size)
+{
+    dialog.setWindowTitle(title);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    dialog.setFixedSize(size);
+    dialog.setFont(DialogFont(QStringLiteral("Liberation Sans")));
+    QPalette pal = dialog.palette();
+    pal.setColor(QPalette::Window, ToQColor(Face3DLight, pal));
+    dialog.setPalette(pal);
+    dialog.setAutoFillBackground(true);
+    if (QScreen* screen = QApplication::primaryScreen())
+        dialog.move(screen->geometry().center() - dialog.rect().center());
+}
+
+QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRect r)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(r.x(), r.y(), qMax(r.width(), label->sizeHint().width()), r.height());
+    return label;
+}
+
+TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, QRect r, std::function<void()> click)
+{
+    auto* button = new TPrzycisk(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(r);
+    button->SetTekst(text);
+    button->SetKolor_Przycisku(colors::PaleYellow);
+    button->SetFont(DialogFont(QStringLiteral("Arial")));
+    button->SetFontColor(colors::Black);
+    button->SetAktywny(true);
+    button->OnClick = [click](QObject*) { click(); };
+    return button;
+}

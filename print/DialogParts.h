@@ -1,0 +1,29 @@
+// The parts the two print dialogs are built from alike: the window itself,
+// its face, labels that grow to their text, and the yellow push buttons.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QLabel;
+class QWidget;
+class TPrzycisk;
+
+// "MS Sans Serif" stands for the platform's plain face, Arial for its metric
+// twin; sizes in pixels as on a 96-dpi desktop (11 is 8 points).
+QFont DialogFont(const QString& family, int pixels = 11);
+
+// A fixed-size dialog with a system menu and a minimise box, the 3-D light
+// face and the plain 8-point face, centred on the screen.
+void SetUpPrintDialog(QDialog& dialog, const QString& title, QSize size);
+
+// A one-line label at r that grows to its text: the plain face runs a little
+// wider than the one these widths were measured in.
+QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRect r);
+
+// A dialog push button: black Arial caption on the pale yellow face.
+TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, QRect r, std::function<void()> click);
