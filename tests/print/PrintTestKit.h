@@ -1,21 +1,46 @@
-// Shared pieces of the report tests: the shared printer replaced by one that
-// writes PDF files, and the PDFs read back with poppler's tools.
+// Shared pieces of the print dialog tests: the shared printer replaced by one
+// that writes PDF files, the PDFs read back with poppler's tools, typing into
+// a list and the texts of the boxes shown.
 #pragma once
 
 #include "platform/Platform.h"
+#include "tests/app/FakeMessages.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMap>
 #include <QPrinter>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <utility>
+
+// A printer writing PDF files; duringJob runs once from inside the next job.
+class PdfPrinter final : public QPrinter {
+public:
+    PdfPrinter()
+        : QPrinter(QPrinter::HighResolution)
+    {
+        setOutputFormat(QPrinter::PdfFormat);
+    }
+    mutable std::function<void()> duringJob;
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        if (duringJob && printerState() == QPrinter::Active)
+            std::exchange(duringJob, nullptr)();
+        return QPrinter::metric(m);
+    }
+};
 
 class FakePrinters final : public PrinterService {
 public:
     FakePrinters()
-        : printer(QPrinter::HighResolution)
     {
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(Pdf());
         platform::SetPrinters(this);
     }
@@ -29,10 +54,10 @@ public:
     }
     void ExecPageSetupDialog(QWidget*) override { ++setupDialogs; }
 
-    QString Pdf(const QString& name = QStringLiteral("report.pdf")) const { return dir.filePath(name); }
+    QString Pdf(const QString& name = QStringLiteral("job.pdf")) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    QPrinter printer;
+    PdfPrinter printer;
     bool accept = true;
     int printDialogs = 0;
     int setupDialogs = 0;
@@ -85,4 +110,20 @@ inline QStringList PdfLines(const QString& path)
     for (const QStringList& page : PdfPages(path))
         all += page;
     return all;
+}
+
+// Types text into a list's text field as a user would, replacing its text.
+inline void Type(QComboBox* list, const QString& text)
+{
+    list->lineEdit()->selectAll();
+    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClicks(list->lineEdit(), text);
+}
+
+inline QStringList Texts(const QList<RecordedBox>& boxes)
+{
+    QStringList texts;
+    for (const RecordedBox& b : boxes)
+        texts.append(b.text);
+    return texts;
 }

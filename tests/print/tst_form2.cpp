@@ -4,6 +4,7 @@
 #include "data/SettingsValues.h"
 #include "print/TForm2.h"
 #include "tests/app/FakeMessages.h"
+#include "tests/print/PrintTestKit.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -27,80 +28,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// A printer writing PDF files; duringJob runs once from inside the next job.
-class PdfPrinter final : public QPrinter {
-public:
-    PdfPrinter()
-        : QPrinter(QPrinter::HighResolution)
-    {
-        setOutputFormat(QPrinter::PdfFormat);
-    }
-    mutable std::function<void()> duringJob;
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        if (duringJob && printerState() == QPrinter::Active)
-            std::exchange(duringJob, nullptr)();
-        return QPrinter::metric(m);
-    }
-};
-
-class FakePrinters final : public PrinterService {
-public:
-    FakePrinters()
-    {
-        platform::SetPrinters(this);
-        printer.setOutputFileName(Pdf());
-    }
-    ~FakePrinters() override { platform::SetPrinters(nullptr); }
-
-    QPrinter& Printer() override { return printer; }
-    bool ExecPrintDialog(QWidget*) override
-    {
-        ++printDialogs;
-        return accept;
-    }
-    void ExecPageSetupDialog(QWidget*) override {}
-
-    QString Pdf(const QString& name = QStringLiteral("chart.pdf")) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    PdfPrinter printer;
-    bool accept = true;
-    int printDialogs = 0;
-};
-
-// pdfinfo's "Key: value" lines of a PDF.
-QMap<QString, QString> PdfInfo(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {path});
-    p.waitForFinished();
-    QMap<QString, QString> info;
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        const int colon = line.indexOf(QLatin1Char(':'));
-        if (colon > 0)
-            info.insert(line.left(colon), line.mid(colon + 1).trimmed());
-    }
-    return info;
-}
-
-void Type(QComboBox* list, const QString& text)
-{
-    list->lineEdit()->selectAll();
-    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
-    QTest::keyClicks(list->lineEdit(), text);
-}
-
-QStringList Texts(const QList<RecordedBox>& boxes)
-{
-    QStringList texts;
-    for (const RecordedBox& b : boxes)
-        texts.append(b.text);
-    return texts;
-}
 
 const QString NotDigits = QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!");
 const QString OutOfRange = QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!");

@@ -35,21 +35,6 @@ const QString NothingTicked = QStringLiteral("Nie zaznaczono żadnego pierwiastk
 const QString NotDigits = QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!");
 const QString OutOfRange = QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!");
 
-void Type(QComboBox* list, const QString& text)
-{
-    list->lineEdit()->selectAll();
-    QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
-    QTest::keyClicks(list->lineEdit(), text);
-}
-
-QStringList Texts(const QList<RecordedBox>& boxes)
-{
-    QStringList texts;
-    for (const RecordedBox& b : boxes)
-        texts.append(b.text);
-    return texts;
-}
-
 std::vector<int> Ticked(const TForm3& form) { return form.CheckedElements(); }
 
 void Tick(TForm3& form, std::initializer_list<int> elements)
