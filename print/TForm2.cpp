@@ -134,7 +134,8 @@ int ListValue(const QComboBox& list, int fallback)
 void ShowUnselected(QComboBox& list)
 {
     list.setCurrentIndex(-1);
-    list.setEditText(ChooseFromList);
+    if (list.isEditable())
+        list.setEditText(ChooseFromList);
 }
 
 const QString PrintLead = QStringLiteral("Nie udało się wydrukować układu: ");
@@ -188,17 +189,14 @@ void TForm2::CreateControls()
         box->setGeometry(r);
         return box;
     };
-    auto list = [this](QWidget* parent, const char* name, QRect r, bool editable) {
+    // The lists get their text fields when the dialog is first shown
+    // (MakeListsEditable): a text field costs more than the rest of the
+    // dialog, and start-up would pay for seven of them.
+    auto list = [this](QWidget* parent, const char* name, QRect r, bool /*editable*/) {
         auto* c = new QComboBox(parent);
         c->setObjectName(QLatin1String(name));
         c->setGeometry(r);
-        c->setEditable(editable);
         c->setMaxVisibleItems(12);
-        if (editable) {
-            c->setInsertPolicy(QComboBox::NoInsert);
-            c->setCompleter(nullptr); // a typed "1" must stay "1", not become "19"
-            c->lineEdit()->installEventFilter(this);
-        }
         c->installEventFilter(this);
         return c;
     };
@@ -237,23 +235,9 @@ void TForm2::CreateControls()
     for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3})
         ShowUnselected(*c);
 
-    // Typing leaves a list with no selected row; the typed value is checked
-    // before it is used.
-    for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3}) {
-        connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString& text) {
-            if (c->currentIndex() < 0)
-                return;
-            const int cursor = c->lineEdit()->cursorPosition();
-            c->setCurrentIndex(-1);
-            c->setEditText(text);
-            c->lineEdit()->setCursorPosition(cursor);
-        });
-    }
     // The preview follows the positions and the font, nothing else.
-    for (QComboBox* c : {Dane1, dane2, dane3}) {
+    for (QComboBox* c : {Dane1, dane2, dane3})
         connect(c, &QComboBox::activated, this, &TForm2::CloseClick);
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
-    }
     connect(FontComboBox1, &QComboBox::activated, this, &TForm2::CloseClick);
 
     PBox = new TPreviewBox(GroupBox3, m_preview);
@@ -499,8 +483,37 @@ void TForm2::done(int result)
     QDialog::done(result);
 }
 
+void TForm2::MakeListsEditable()
+{
+    if (m_listsEditable)
+        return;
+    m_listsEditable = true;
+    for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3}) {
+        const int row = c->currentIndex();
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr); // a typed "1" must stay "1", not become "19"
+        c->lineEdit()->installEventFilter(this);
+        if (row < 0)
+            ShowUnselected(*c);
+        // Typing leaves a list with no selected row; the typed value is
+        // checked before it is used.
+        connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString& text) {
+            if (c->currentIndex() < 0)
+                return;
+            const int cursor = c->lineEdit()->cursorPosition();
+            c->setCurrentIndex(-1);
+            c->setEditText(text);
+            c->lineEdit()->setCursorPosition(cursor);
+        });
+    }
+    for (QComboBox* c : {Dane1, dane2, dane3})
+        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
+}
+
 void TForm2::showEvent(QShowEvent* event)
 {
+    MakeListsEditable();
     QDialog::showEvent(event);
     EnsureFontList();
     CloseClick();

@@ -110,6 +110,7 @@ protected:
 private:
     void CreateControls();
     void EnsureFontList();
+    void MakeListsEditable();
     void PrintChart(ChartMode mode);
     bool CheckUnselectedSizes();
     void EndOpenJob();
@@ -118,5 +119,6 @@ private:
     QPainter m_job; // the print job on the shared printer
     QString m_pendingFont;
     bool m_fontsFilled = false;
+    bool m_listsEditable = false;
     bool m_printing = false;
 };

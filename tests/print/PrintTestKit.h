@@ -112,9 +112,12 @@ inline QStringList PdfLines(const QString& path)
     return all;
 }
 
-// Types text into a list's text field as a user would, replacing its text.
+// Types text into a list's text field as a user would, replacing its text;
+// a user types only into a dialog on the screen.
 inline void Type(QComboBox* list, const QString& text)
 {
+    if (!list->window()->isVisible())
+        list->window()->show();
     list->lineEdit()->selectAll();
     QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
     QTest::keyClicks(list->lineEdit(), text);

@@ -86,6 +86,7 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         TForm2 form;
+        form.show(); // the lists take their text fields when first shown
         QCOMPARE(form.windowTitle(), QStringLiteral("Wydruk Zefiraku"));
         QCOMPARE(form.size(), QSize(338, 431));
         auto* w = form.findChild<QWidget*>(name);
