@@ -1,0 +1,256 @@
+#include "settings/RegistryText.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+const QString Header = QStringLiteral("Windows Registry Editor Version 5.00");
+const char Eol[] = "\r\n";
+
+// A name or a string between quotes. Only \\ and \" are the registry
+// editor's own; \r and \n are ours, so that a value with a line break
+// still takes one line.
+QString Quote(const QString& s)
+{
+    QString out;
+    out.reserve(s.size() + 2);
+    out += u'"';
+    for (QChar c : s) {
+        if (c == u'\\' || c == u'"')
+            out += u'\\', out += c;
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else
+            out += c;
+    }
+    out += u'"';
+    return out;
+}
+
+// Reads a quoted text starting at `pos` (on the opening quote) and leaves
+// `pos` after the closing one. Empty when the quote is not closed; an
+// unknown escape is kept as it stands and sets `odd`.
+std::optional<QString> Unquote(QStringView line, qsizetype& pos, bool& odd)
+{
+    QString out;
+    for (++pos; pos < line.size(); ++pos) {
+        QChar c = line[pos];
+        if (c == u'"') {
+            ++pos;
+            return out;
+        }
+        if (c != u'\\') {
+            out += c;
+            continue;
+        }
+        if (++pos == line.size())
+            return std::nullopt;
+        QChar e = line[pos];
+        if (e == u'\\' || e == u'"')
+            out += e;
+        else if (e == u'r')
+            out += u'\r';
+        else if (e == u'n')
+            out += u'\n';
+        else {
+            out += u'\\', out += e;
+            odd = true;
+        }
+    }
+    return std::nullopt;
+}
+
+void SkipBlanks(QStringView line, qsizetype& pos)
+{
+    while (pos < line.size() && (line[pos] == u' ' || line[pos] == u'\t'))
+        ++pos;
+}
+
+// The text of the file: UTF-16LE when it carries that byte-order mark (the
+// registry editor's own exports), UTF-8 otherwise, with or without a mark.
+QString Decode(const QByteArray& text, bool& damaged)
+{
+    if (text.startsWith("\xFF\xFE")) {
+        qsizetype units = (text.size() - 2) / 2;
+        if ((text.size() - 2) % 2)
+            damaged = true;
+        QString out(units, Qt::Uninitialized);
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = QChar(char16_t(uchar(text[2 + 2 * i]) | uchar(text[3 + 2 * i]) << 8));
+        return out;
+    }
+    QByteArrayView body = text;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body = body.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString out = utf8.decode(body);
+    if (utf8.hasError())
+        damaged = true;
+    return out;
+}
+
+} // namespace
+
+RegistryText::RegistryText(QString key)
+    : key_(std::move(key))
+{}
+
+qsizetype RegistryText::Find(const QString& name) const
+{
+    for (qsizetype i = 0; i < values_.size(); ++i)
+        if (values_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+std::optional<RegistryText::Type> RegistryText::ValueType(const QString& name) const
+{
+    qsizetype i = Find(name);
+    if (i < 0)
+        return std::nullopt;
+    return values_[i].type;
+}
+
+QStringList RegistryText::ValueNames() const
+{
+    QStringList names;
+    for (const Value& v : values_)
+        names += v.name;
+    return names;
+}
+
+void RegistryText::Set(const QString& name, Type type, const QString& text, quint32 dword)
+{
+    qsizetype i = Find(name);
+    if (i < 0)
+        values_.append({name, type, text, dword});
+    else
+        values_[i] = {values_[i].name, type, text, dword};
+}
+
+void RegistryText::WriteString(const QString& name, const QString& value) { Set(name, Type::String, value, 0); }
+
+void RegistryText::WriteInteger(const QString& name, quint32 value) { Set(name, Type::Dword, QString(), value); }
+
+bool RegistryText::DeleteValue(const QString& name)
+{
+    qsizetype i = Find(name);
+    if (i < 0)
+        return false;
+    values_.removeAt(i);
+    return true;
+}
+
+std::optional<QString> RegistryText::ReadString(const QString& name) const
+{
+    qsizetype i = Find(name);
+    if (i < 0 || values_[i].type != Type::String)
+        return std::nullopt;
+    return values_[i].text;
+}
+
+std::optional<quint32> RegistryText::ReadInteger(const QString& name) const
+{
+    qsizetype i = Find(name);
+    if (i < 0 || values_[i].type != Type::Dword)
+        return std::nullopt;
+    return values_[i].dword;
+}
+
+QByteArray RegistryText::ToText() const
+{
+    QString out = Header + Eol + Eol + u'[' + key_ + u']' + Eol;
+    for (const Value& v : values_) {
+        out += Quote(v.name) + u'=';
+        if (v.type == Type::String)
+            out += Quote(v.text);
+        else
+            out += QStringLiteral("dword:%1").arg(v.dword, 8, 16, QLatin1Char('0'));
+        out += Eol;
+    }
+    // The registry editor ends its exports with a blank line.
+    out += Eol;
+    return out.toUtf8();
+}
+
+RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& key)
+{
+    Parsed result{RegistryText(key), false};
+    bool& damaged = result.damaged;
+    const QString all = Decode(text, damaged);
+
+    enum class Section { None, Ours, Other } section = Section::None;
+    bool first = true;
+    QStringList seen;
+    for (QStringView raw : QStringView(all).split(u'\n')) {
+        QStringView line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        if (first) {
+            first = false;
+            if (line == Header)
+                continue;
+            damaged = true;
+        }
+        if (line.startsWith(u'[')) {
+            // A key line cut short says nothing of whose the values after
+            // it are; they stay with the key before.
+            if (!line.endsWith(u']')) {
+                damaged = true;
+                continue;
+            }
+            bool ours = line.sliced(1, line.size() - 2).compare(key, Qt::CaseInsensitive) == 0;
+            section = ours ? Section::Ours : Section::Other;
+            damaged = damaged || !ours;
+            continue;
+        }
+        if (!line.startsWith(u'"')) {
+            damaged = true;
+            continue;
+        }
+        if (section == Section::Other)
+            continue;
+        if (section == Section::None)
+            damaged = true;
+
+        qsizetype pos = 0;
+        std::optional<QString> name = Unquote(line, pos, damaged);
+        SkipBlanks(line, pos);
+        if (!name || pos == line.size() || line[pos] != u'=') {
+            damaged = true;
+            continue;
+        }
+        ++pos;
+        SkipBlanks(line, pos);
+        QStringView rest = line.sliced(pos);
+        bool good = false;
+        if (rest.startsWith(u'"')) {
+            qsizetype end = 0;
+            std::optional<QString> value = Unquote(rest, end, damaged);
+            if (value && end == rest.size()) {
+                result.store.WriteString(*name, *value);
+                good = true;
+            }
+        } else if (rest.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+            QStringView digits = rest.sliced(6);
+            bool ok = digits.size() >= 1 && digits.size() <= 8;
+            for (QChar c : digits)
+                ok = ok && ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'));
+            if (ok) {
+                result.store.WriteInteger(*name, digits.toUInt(nullptr, 16));
+                good = true;
+            }
+        }
+        if (!good) {
+            damaged = true;
+            continue;
+        }
+        for (const QString& s : seen)
+            if (s.compare(*name, Qt::CaseInsensitive) == 0)
+                damaged = true;
+        seen += *name;
+    }
+    return result;
+}
