@@ -5,6 +5,7 @@
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,17 +121,41 @@ void LoadSkinOnto(QWidget& window, const std::function<void()>& applyCaptionColo
     }
 }
 
+namespace {
+
+// The background as last decoded, with what identified the file then: a
+// paint only looks at the file's size and time, and decodes it again when
+// they change.
+struct DecodedBackground {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QImage picture;
+};
+
+const QImage& CurrentBackground()
+{
+    static DecodedBackground cache;
+    const QFileInfo info(SkinFilePath(skinfile::Background)); // a fresh look at the file
+    if (info.filePath() == cache.path && info.size() == cache.size && info.lastModified() == cache.modified)
+        return cache.picture;
+    cache = {info.filePath(), info.size(), info.lastModified(), QImage()};
+    QImageReader reader(info.filePath());
+    const QSize size = reader.size();
+    if (!size.isValid() || (size.width() <= kMaxBackgroundSide && size.height() <= kMaxBackgroundSide))
+        cache.picture = reader.read();
+    return cache.picture;
+}
+
+} // namespace
+
 void PaintSkinBackground(QPainter& painter)
 {
-    // Read from disk at every paint, so a changed picture shows at the next
-    // one; one that cannot be read leaves the window colour, silently, as it
+    // Looked at at every paint, so a changed picture shows at the next one;
+    // one that cannot be read leaves the window colour, silently, as it
     // would otherwise complain at every paint.
     try {
-        QImageReader reader(SkinFilePath(skinfile::Background));
-        const QSize size = reader.size();
-        if (size.isValid() && (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide))
-            return;
-        const QImage picture = reader.read();
+        const QImage& picture = CurrentBackground();
         if (!picture.isNull())
             painter.drawImage(QPoint(0, 0), picture);
     } catch (...) {
