@@ -1,9 +1,10 @@
 // The narrow doors between the program and the platform. Message boxes, the
-// program folder, file dialogs, the clock and the printer are reached only
+// program folder, the settings file, file and colour dialogs, the clock and the printer are reached only
 // through these services, so a test can point them at a fake, a temporary
 // folder, a fixed time or a PDF file.
 #pragma once
 
+#include <QColor>
 #include <QDateTime>
 #include <QString>
 
@@ -42,6 +43,9 @@ public:
     virtual ~PathService() = default;
     // The folder that holds the program file (and the data library).
     virtual QString ProgramFolder() const = 0;
+    // The settings store's file: "Morvane/Zefirak.reg" in the user's
+    // configuration folder (normally ~/.config).
+    virtual QString SettingsFile() const = 0;
 };
 
 class FileDialogService {
@@ -53,6 +57,14 @@ public:
     // about an existing file.
     virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
                                     const QString& filter, const QString& defaultSuffix) = 0;
+};
+
+class ColorDialogService {
+public:
+    virtual ~ColorDialogService() = default;
+    // The platform's colour-choosing dialog, preset with color. True when
+    // the user confirmed; color then holds the choice. Unchanged otherwise.
+    virtual bool ChooseColor(QWidget* parent, QColor& color) = 0;
 };
 
 class ClockService {
@@ -78,6 +90,7 @@ namespace platform {
 MessageService& Messages();
 PathService& Paths();
 FileDialogService& FileDialogs();
+ColorDialogService& ColorDialogs();
 ClockService& Clock();
 PrinterService& Printers();
 
@@ -86,6 +99,7 @@ PrinterService& Printers();
 void SetMessages(MessageService* service);
 void SetPaths(PathService* service);
 void SetFileDialogs(FileDialogService* service);
+void SetColorDialogs(ColorDialogService* service);
 void SetClock(ClockService* service);
 void SetPrinters(PrinterService* service);
 

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 
@@ -99,6 +101,14 @@ int QtMessageService::ShowApplicationModal(const QString& text, const QString& c
 
 QString QtPathService::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
 
+QString QtPathService::SettingsFile() const
+{
+    // Per user: a machine-wide file could not be written by an ordinary
+    // user, and every shutdown would lose the settings.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Morvane/Zefirak.reg");
+}
+
 QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
                                              const QString& filter, const QString& defaultSuffix)
 {
@@ -117,6 +127,15 @@ QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& tit
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtColorDialogService::ChooseColor(QWidget* parent, QColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(color, parent);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
 }
 
 QDateTime QtClockService::Now() const { return QDateTime::currentDateTime(); }

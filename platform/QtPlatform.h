@@ -12,12 +12,18 @@ public:
 class QtPathService final : public PathService {
 public:
     QString ProgramFolder() const override;
+    QString SettingsFile() const override;
 };
 
 class QtFileDialogService final : public FileDialogService {
 public:
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter,
                             const QString& defaultSuffix) override;
+};
+
+class QtColorDialogService final : public ColorDialogService {
+public:
+    bool ChooseColor(QWidget* parent, QColor& color) override;
 };
 
 class QtClockService final : public ClockService {

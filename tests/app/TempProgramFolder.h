@@ -1,6 +1,6 @@
 // Points the program folder at a fresh temporary folder for as long as it
-// lives, so that what the program writes beside itself (the skin) stays out
-// of the build tree.
+// lives, so that what the program writes beside itself (the skin) and its
+// settings file stay out of the build tree and the home folder.
 #pragma once
 
 #include "platform/Platform.h"
@@ -12,6 +12,7 @@ public:
     TempProgramFolder() { platform::SetPaths(this); }
     ~TempProgramFolder() override { platform::SetPaths(nullptr); }
     QString ProgramFolder() const override { return dir.path(); }
+    QString SettingsFile() const override { return dir.filePath(QStringLiteral("Morvane/Zefirak.reg")); }
 
     QTemporaryDir dir;
 };

@@ -34,6 +34,7 @@ public:
         : folder(std::move(folder))
     {}
     QString ProgramFolder() const override { return folder; }
+    QString SettingsFile() const override { return folder + QStringLiteral("/Morvane/Zefirak.reg"); }
 
 private:
     QString folder;

@@ -25,6 +25,7 @@ public:
     FakePaths() { platform::SetPaths(this); }
     ~FakePaths() override { platform::SetPaths(nullptr); }
     QString ProgramFolder() const override { return folder; }
+    QString SettingsFile() const override { return folder + QStringLiteral("/Zefirak.reg"); }
     QString folder;
 };
 

@@ -26,6 +26,7 @@ public:
     }
     ~TempPaths() override { platform::SetPaths(nullptr); }
     QString ProgramFolder() const override { return m_folder; }
+    QString SettingsFile() const override { return m_folder + QStringLiteral("/Zefirak.reg"); }
 
 private:
     QString m_folder;
