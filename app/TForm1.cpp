@@ -1,11 +1,14 @@
 #include "app/TForm1.h"
 
+#include "app/DialogHomes.h"
+#include "app/Forms.h"
 #include "app/Look.h"
 #include "app/TTlo.h"
 #include "app/TableLoading.h"
 #include "data/ElementTables.h"
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
+#include "settings/SettingsStore.h"
 #include "settings/Skin.h"
 #include "widgets/ZfkButton.h"
 
@@ -122,20 +125,18 @@ void TForm1::SetStatus(const QString& text)
 
 void TForm1::ReadReg()
 {
-    // The skin and the name language; the skin is the only one there is.
-    loadskin(QStringLiteral("default"), colors::White);
-    SetLatin(LatinNames);
+    DialogHomes homes(*Form2, *Form3);
+    ::ReadReg(platform::Paths().SettingsFile(), homes, *this);
 }
 
 void TForm1::WriteReg()
 {
-    // The colour scheme lives in the skin's colour file, written whole or
-    // not at all.
-    if (!WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
-                     ColorScheme.app_info, ColorScheme.but_transp))
-        ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
-                       + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)),
-                   nkError);
+    // One box for all that could not be saved, then the program ends as
+    // usual: the settings of this run are lost, those of the last stay.
+    const DialogHomes homes(*Form2, *Form3);
+    const QStringList problems = ::WriteReg(platform::Paths().SettingsFile(), homes);
+    if (!problems.isEmpty())
+        ShowNotice(problems.join(QStringLiteral("\r\n\r\n")), nkError);
 }
 
 void TForm1::loadskin(const QString& /*name*/, TColor /*transparent*/)

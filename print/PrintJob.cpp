@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QPrinter>
 #include <QStorageInfo>
 
@@ -106,11 +105,4 @@ bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QStri
         QFile::remove(path); // a cut-off PDF opens nowhere
     ResetPdfWriter(printer);
     return false;
-}
-
-QString DesignFont()
-{
-    const QString arial = QStringLiteral("Arial");
-    const QString twin = QStringLiteral("Liberation Sans");
-    return !QFontDatabase::hasFamily(arial) && QFontDatabase::hasFamily(twin) ? twin : arial;
 }

@@ -1,7 +1,10 @@
-// What the print dialogs share: their default face, what they tell the user
-// when a job fails, and the care a job printed to a PDF file needs: the toolkit's PDF writer reports neither
-// a file it could not open nor a write that failed part way.
+// What the print dialogs share: what they tell the user when a job fails,
+// and the care a job printed to a PDF file needs: the toolkit's PDF writer
+// reports neither a file it could not open nor a write that failed part way.
+// (The default face, DesignFont, comes from widgets/ with this header.)
 #pragma once
+
+#include "widgets/DesignFont.h"
 
 #include <QString>
 
@@ -15,7 +18,3 @@ QString JobRefused(const QPrinter& printer, const QString& lead);
 // cut short (a full disk) is removed, the printer's writer made anew (the
 // old one would write nothing more), and why gets the text of the error box.
 bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QString& lead, QString& why);
-
-// The design's face, Arial; where it is not installed its metric twin
-// stands in, so that a font list shows the face that will print.
-QString DesignFont();

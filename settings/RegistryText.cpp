@@ -97,13 +97,7 @@ RegistryText::RegistryText(QString key)
     : key_(std::move(key))
 {}
 
-qsizetype RegistryText::Find(const QString& name) const
-{
-    for (qsizetype i = 0; i < values_.size(); ++i)
-        if (values_[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
+qsizetype RegistryText::Find(const QString& name) const { return index_.value(name.toCaseFolded(), -1); }
 
 std::optional<RegistryText::Type> RegistryText::ValueType(const QString& name) const
 {
@@ -124,9 +118,10 @@ QStringList RegistryText::ValueNames() const
 void RegistryText::Set(const QString& name, Type type, const QString& text, quint32 dword)
 {
     qsizetype i = Find(name);
-    if (i < 0)
+    if (i < 0) {
+        index_.insert(name.toCaseFolded(), values_.size());
         values_.append({name, type, text, dword});
-    else
+    } else
         values_[i] = {values_[i].name, type, text, dword};
 }
 
@@ -140,6 +135,9 @@ bool RegistryText::DeleteValue(const QString& name)
     if (i < 0)
         return false;
     values_.removeAt(i);
+    index_.clear();
+    for (qsizetype j = 0; j < values_.size(); ++j)
+        index_.insert(values_[j].name.toCaseFolded(), j);
     return true;
 }
 
@@ -183,7 +181,6 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
 
     enum class Section { None, Ours, Other } section = Section::None;
     bool first = true;
-    QStringList seen;
     for (QStringView raw : QStringView(all).split(u'\n')) {
         QStringView line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
@@ -203,6 +200,7 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
             }
             bool ours = line.sliced(1, line.size() - 2).compare(key, Qt::CaseInsensitive) == 0;
             section = ours ? Section::Ours : Section::Other;
+            result.keyFound = result.keyFound || ours;
             damaged = damaged || !ours;
             continue;
         }
@@ -213,7 +211,7 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
         if (section == Section::Other)
             continue;
         if (section == Section::None)
-            damaged = true;
+            damaged = true, result.keyFound = true;
 
         qsizetype pos = 0;
         std::optional<QString> name = Unquote(line, pos, damaged);
@@ -225,6 +223,7 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
         ++pos;
         SkipBlanks(line, pos);
         QStringView rest = line.sliced(pos);
+        const bool twice = result.store.ValueExists(*name);
         bool good = false;
         if (rest.startsWith(u'"')) {
             qsizetype end = 0;
@@ -243,14 +242,7 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
                 good = true;
             }
         }
-        if (!good) {
-            damaged = true;
-            continue;
-        }
-        for (const QString& s : seen)
-            if (s.compare(*name, Qt::CaseInsensitive) == 0)
-                damaged = true;
-        seen += *name;
+        damaged = damaged || !good || twice;
     }
     return result;
 }

@@ -22,6 +22,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -81,9 +82,12 @@ private:
 
     QString key_;
     QList<Value> values_;
+    QHash<QString, qsizetype> index_; // case-folded name -> place in values_
 };
 
 struct RegistryText::Parsed {
     RegistryText store;
     bool damaged = false;
+    // The text names the key, or holds values before any key line.
+    bool keyFound = false;
 };

@@ -16,6 +16,8 @@ fi
 readelf -d "$pertab" | grep -q 'NEEDED.*libDane.so' || { echo "libDane.so is not a load-time dependency"; exit 1; }
 
 tmp=$(mktemp -d)
+# The settings file too goes to the test's own folder, not the home folder.
+export XDG_CONFIG_HOME="$tmp/config"
 trap 'rm -rf "$tmp"' EXIT
 cp "$pertab" "$tmp/pertab"
 set +e

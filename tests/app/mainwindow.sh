@@ -9,6 +9,8 @@ src=$1
 xtool=$2
 
 dir=$(mktemp -d)
+# The settings file too goes to the test's own folder, not the home folder.
+export XDG_CONFIG_HOME="$dir/config"
 pid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true

@@ -8,6 +8,8 @@ xtool=$2
 
 # Run a copy, so the program folder is a fresh one of the test's own.
 dir=$(mktemp -d)
+# The settings file too goes to the test's own folder, not the home folder.
+export XDG_CONFIG_HOME="$dir/config"
 trap 'rm -rf "$dir"' EXIT
 cp "$src/pertab" "$src/libDane.so" "$dir/"
 

@@ -12,6 +12,8 @@ xroot=$3
 
 # A fresh program folder of the test's own: the first start writes the skin.
 dir=$(mktemp -d)
+# The settings file too goes to the test's own folder, not the home folder.
+export XDG_CONFIG_HOME="$dir/config"
 pid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true

@@ -1,0 +1,88 @@
+// The settings store: one key, "Software\Morvane\Zefirak", kept in a file of
+// the user's in the registry editor's export text (RegistryText). ReadReg
+// reads it once at start-up into the print dialogs' controls and the
+// process-wide values; WriteReg writes them back once at shutdown.
+#pragma once
+
+#include "settings/RegistryText.h"
+
+#include <QString>
+#include <QStringList>
+
+class MainWindowLink;
+
+// The registry's name of the key; the bracket line of the file.
+extern const QString SettingsKeyName;
+// The stamp that tells this version's key from another's.
+extern const QString SettingsVersion;
+
+// The controls that hold the stored settings in memory: the fonts, the
+// size and scale lists (the zero-based row, -1 for none) and the
+// information field of the two print dialogs. The program implements it
+// over its dialogs; the store never sees their classes.
+class SettingsHomes {
+public:
+    enum class List { ReportSize, SymbolSize, DataSize, Scale, FieldSize };
+
+    virtual ~SettingsHomes() = default;
+    // Selecting a name the box does not list, or an empty one, leaves it
+    // with no selection; the name read back is then empty.
+    virtual QString ReportFontName() const = 0;
+    virtual void SelectReportFont(const QString& name) = 0;
+    virtual QString TableFontName() const = 0;
+    virtual void SelectTableFont(const QString& name) = 0;
+    virtual int ItemIndex(List list) const = 0;
+    virtual void SetItemIndex(List list, int index) = 0;
+    virtual bool FieldBold() const = 0;
+    virtual void SetFieldBold(bool bold) = 0;
+    virtual QStringList FieldLines() const = 0;
+    virtual void SetFieldLines(const QStringList& lines) = 0;
+};
+
+// Failure-tolerant reads: a missing value or one of the other type gives
+// -1, an empty text or false. A boolean is any non-zero integer.
+int ReadRegInteger(const RegistryText& key, const QString& name);
+QString ReadRegString(const RegistryText& key, const QString& name);
+bool ReadRegBool(const RegistryText& key, const QString& name);
+
+// True when "Wersja" is a string other than this version's stamp.
+bool IsOtherVersion(const RegistryText& key);
+
+// The information field's lines as stored: "Układ_Pole_LinesCount" + 1 of
+// them, a missing one empty. At most MaxFieldLines, so that a hand-edited
+// count of two thousand million cannot fill the memory.
+constexpr int MaxFieldLines = 1000;
+QStringList ReadFieldLines(const RegistryText& key);
+// Stores lines and deletes the line values after them while they exist.
+void WriteFieldLines(RegistryText& key, const QStringList& lines);
+
+// The store's file as found on disk.
+struct SettingsFile {
+    QString path;
+    RegistryText key{SettingsKeyName};
+    bool keyExists = false;
+    // The text could not be read whole: its readable values are in key, and
+    // the original is kept as path + ".bad" before it is replaced.
+    bool damaged = false;
+    // The file exists but could not be read; it is never replaced.
+    QString unreadable;
+};
+
+// Files larger than this are not settings; they are treated as damaged.
+constexpr qint64 MaxSettingsFileSize = 1 << 20;
+
+SettingsFile OpenSettingsFile(const QString& path);
+// Replaces the file with file.key atomically, the folder made if needed:
+// all of the new text or none of it. Empty on success, else why not.
+QString CommitSettingsFile(const SettingsFile& file);
+
+// Applies the defaults to the controls and values (not LatinNames nor
+// SkinEditor) and reloads the default skin.
+void SetDefaults(SettingsHomes& homes, MainWindowLink& window);
+// Reads the store at path into the controls and values, or the defaults;
+// ends with window.SetLatin(LatinNames) on every path.
+void ReadReg(const QString& path, SettingsHomes& homes, MainWindowLink& window);
+// Writes the controls and values into the store at path and the colour
+// scheme into the skin's colour file. Empty when both were saved, else one
+// line of why for each that was not.
+QStringList WriteReg(const QString& path, const SettingsHomes& homes);
