@@ -2,13 +2,13 @@
 
 #include "data/MainWindowLink.h"
 #include "data/SettingsValues.h"
+#include "platform/SaveFile.h"
 #include "settings/Skin.h"
 #include "widgets/DesignFont.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const QString SettingsKeyName = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak");
 const QString SettingsVersion = QStringLiteral("2.5.1.FREE");
@@ -115,13 +115,7 @@ QString CommitSettingsFile(const SettingsFile& file)
         if (!QFile::copy(file.path, bad))
             return QStringLiteral("nie można zachować uszkodzonego pliku jako %1").arg(QDir::toNativeSeparators(bad));
     }
-    QSaveFile out(file.path);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    const QByteArray text = file.key.ToText();
-    if (out.write(text) != text.size() || !out.commit())
-        return out.errorString();
-    return QString();
+    return SaveWhole(file.path, file.key.ToText());
 }
 
 void SetDefaults(SettingsHomes& homes, MainWindowLink& window)

@@ -3,11 +3,11 @@
 #include "builtin/blocks/BuiltInBlocks.h"
 #include "builtin/codec/ExpandBuiltIn.h"
 #include "platform/Platform.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -24,15 +24,7 @@ QString cachedProgramFolder;
 QString cachedSkinFolder;
 bool cached = false;
 
-bool WriteWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        return false; // the temporary file is discarded, the old one stays
-    return file.commit();
-}
+bool WriteWhole(const QString& path, const QByteArray& bytes) { return SaveWhole(path, bytes).isEmpty(); }
 
 QByteArray Bytes(const std::vector<uint8_t>& v)
 {

@@ -4,6 +4,7 @@
 
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
+#include "platform/SaveFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QWidget>
 
 #include <exception>
@@ -37,10 +37,8 @@ bool SetAsideDamagedOutline(const QString& outline)
     if (!QFile::rename(outline, aside))
         return false;
     const std::vector<uint8_t> builtIn = BuiltInOutline();
-    QSaveFile file(outline);
-    if (file.open(QIODevice::WriteOnly)
-        && file.write(reinterpret_cast<const char*>(builtIn.data()), qint64(builtIn.size())) == qint64(builtIn.size())
-        && file.commit())
+    if (SaveWhole(outline, QByteArray(reinterpret_cast<const char*>(builtIn.data()), qsizetype(builtIn.size())))
+            .isEmpty())
         return true;
     QFile::rename(aside, outline);
     return false;

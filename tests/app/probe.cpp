@@ -77,6 +77,7 @@ int main(int argc, char** argv)
                 seen.insert(box);
                 std::printf("box: %s modality=%d blocking=%d\n", qPrintable(box->windowTitle()),
                             int(box->windowModality()), int(QApplication::activeModalWidget() == box));
+                std::printf("text: %s\n", qPrintable(box->text().replace(QLatin1Char('\n'), QLatin1Char('|'))));
                 std::fflush(stdout);
                 box->defaultButton()->click();
             }

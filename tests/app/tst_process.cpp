@@ -71,23 +71,39 @@ private slots:
                                     QStringLiteral("app_info=0"), QStringLiteral("but_transp=1")}));
     }
 
+    void writeErrorAtShutdownBlocksTheWindowsThenEndsWithZero_data()
+    {
+        QTest::addColumn<QString>("blocker"); // made a folder, or a file, where something is to be written
+        QTest::addColumn<QByteArray>("told");
+        // A folder where the colour file goes, a file where the settings
+        // folder goes: not writable, not even for root.
+        QTest::newRow("colour file") << "default.col/inside" << QByteArray("kolorów skórki");
+        QTest::newRow("settings folder") << "Morvane" << QByteArray("ustawień programu");
+    }
+
     void writeErrorAtShutdownBlocksTheWindowsThenEndsWithZero()
     {
-        // A directory where the colour file goes: not writable, not even
-        // for root.
+        QFETCH(QString, blocker);
+        QFETCH(QByteArray, told);
         QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("default.col/inside")));
+        if (blocker.contains(QLatin1Char('/')))
+            QVERIFY(QDir(folder.path()).mkpath(blocker));
+        else
+            QVERIFY(QFile(folder.filePath(blocker)).open(QIODevice::WriteOnly));
         QProcess* p = Run({QStringLiteral("closebox"), folder.path()});
         const QByteArray out = p->readAll();
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
         QCOMPARE(p->exitCode(), 0);
-        QByteArrayList boxes;
+        QByteArrayList boxes, texts;
         for (const QByteArray& line : out.split('\n'))
             if (line.startsWith("box: "))
                 boxes << line;
+            else if (line.startsWith("text: "))
+                texts << line;
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0],
                  QByteArray("box: Błąd! modality=") + QByteArray::number(int(Qt::ApplicationModal)) + " blocking=1");
+        QVERIFY2(texts[0].contains(told), texts[0].constData());
         QVERIFY2(!out.contains("loop returned"), out.constData());
     }
 };

@@ -1,0 +1,384 @@
+// The settings store: what ReadReg puts into the controls and values, what
+// WriteReg leaves in the file, and the file's safety.
+#include "data/MainWindowLink.h"
+#include "data/SettingsValues.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+#include "settings/Skin.h"
+#include "widgets/DesignFont.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using List = SettingsHomes::List;
+
+struct FakeHomes final : SettingsHomes {
+    QString reportFont = QStringLiteral("unset"), tableFont = QStringLiteral("unset");
+    QMap<List, int> index;
+    bool bold = false;
+    QStringList lines{QStringLiteral("unset")};
+
+    QString ReportFontName() const override { return reportFont; }
+    void SelectReportFont(const QString& name) override { reportFont = name; }
+    QString TableFontName() const override { return tableFont; }
+    void SelectTableFont(const QString& name) override { tableFont = name; }
+    int ItemIndex(List list) const override { return index.value(list, -2); }
+    void SetItemIndex(List list, int i) override { index[list] = i; }
+    bool FieldBold() const override { return bold; }
+    void SetFieldBold(bool b) override { bold = b; }
+    QStringList FieldLines() const override { return lines; }
+    void SetFieldLines(const QStringList& l) override { lines = l; }
+};
+
+struct FakeWindow final : MainWindowLink {
+    QStringList calls;
+    void SetLatin(bool latin) override { calls += QStringLiteral("SetLatin %1").arg(latin); }
+    void loadskin(const QString& name, TColor transparent) override
+    {
+        calls += QStringLiteral("loadskin %1 %2").arg(name).arg(transparent);
+        SkinName = QStringLiteral("default"); // as the real one does
+    }
+    void RepaintWindow() override {}
+};
+
+struct FakePaths final : PathService {
+    QTemporaryDir dir;
+    FakePaths() { platform::SetPaths(this); }
+    ~FakePaths() override { platform::SetPaths(nullptr); }
+    QString ProgramFolder() const override { return dir.path(); }
+    QString SettingsFile() const override { return dir.filePath(QStringLiteral("config/Morvane/Zefirak.reg")); }
+};
+
+const QByteArray Head = "Windows Registry Editor Version 5.00\r\n\r\n"
+                        "[HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak]\r\n";
+
+// Every value WriteReg writes, in its order.
+const QStringList WrittenNames = {"Raport_Czcionka_Nazwa",
+                                  "Raport_Czcionka_Rozmiar",
+                                  "Układ_Czcionka_Nazwa",
+                                  "Układ_Czcionka_Symbol_Rozmiar",
+                                  "Układ_Czcionka_Dane_Rozmiar",
+                                  "Układ_Skala",
+                                  "Układ_Czcionka_Pole_Rozmiar",
+                                  "Układ_Czcionka_Pole_Pogrubiony",
+                                  "Układ_Pole_LinesCount",
+                                  "Układ_Pole_Line0",
+                                  "Układ_Pole_Line1",
+                                  "Układ_Skóra_Plik",
+                                  "Układ_Skóra_Edytor",
+                                  "Układ_Wydruk_Warn1",
+                                  "Układ_Wydruk_Warn2",
+                                  "Układ_Dane_Latin",
+                                  "Wersja",
+                                  "!!!UWAGA!!!"};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+RegistryText KeyIn(const QString& path) { return RegistryText::Parse(ReadAll(path), SettingsKeyName).store; }
+
+} // namespace
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Warn1 = Warn2 = true;
+        LatinNames = false;
+        SkinEditor.clear();
+        SkinName = QStringLiteral("default");
+    }
+
+    void readReg_data();
+    void readReg();
+    void writeFieldLinesPrunesTheRunAfterTheLast_data();
+    void writeFieldLinesPrunesTheRunAfterTheLast();
+    void writeThenReadGivesBackEveryValue();
+    void damagedFileIsReadAsFarAsItGoesAndKeptAsBad_data();
+    void damagedFileIsReadAsFarAsItGoesAndKeptAsBad();
+    void failedWriteKeepsThePreviousFile_data();
+    void failedWriteKeepsThePreviousFile();
+    void killedBeforeTheCommitKeepsThePreviousFile();
+};
+
+// Each row: the file (empty: none), then what the controls and values hold.
+// "defaults" rows expect the defaults whatever else the file says.
+void TestSettingsStore::readReg_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("defaults");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("latin");
+
+    const QStringList none;
+    QTest::newRow("no file") << QByteArray() << true << DefaultInfoLines() << false;
+    QTest::newRow("another version") << Head
+                                            + "\"Wersja\"=\"2.5.0\"\r\n\"Układ_Dane_Latin\"=dword:00000001\r\n"
+                                              "\"Raport_Czcionka_Nazwa\"=\"Courier\"\r\n"
+                                     << true << DefaultInfoLines() << false;
+    QTest::newRow("version with other case") << Head + "\"Wersja\"=\"2.5.1.free\"\r\n"
+                                             << true << DefaultInfoLines() << false;
+    QTest::newRow("no version") << Head
+                                       + "\"Układ_Dane_Latin\"=dword:00000001\r\n"
+                                         "\"Raport_Czcionka_Nazwa\"=\"Courier\"\r\n"
+                                << false << none << true;
+    QTest::newRow("version as a number read normally")
+        << Head + "\"Wersja\"=dword:00000002\r\n\"Układ_Dane_Latin\"=dword:00000007\r\n"
+        << false << none << true;
+    QTest::newRow("lines count as a string")
+        << Head + "\"Układ_Pole_LinesCount\"=\"1\"\r\n\"Układ_Pole_Line0\"=\"a\"\r\n"
+        << false << none << false;
+    QTest::newRow("line 2 of 4 missing") << Head
+                                                + "\"Układ_Pole_LinesCount\"=dword:00000003\r\n"
+                                                  "\"Układ_Pole_Line0\"=\"a\"\r\n\"Układ_Pole_Line1\"=\"b\"\r\n"
+                                                  "\"Układ_Pole_Line3\"=\"d\"\r\n"
+                                         << false << QStringList{"a", "b", "", "d"} << false;
+    QTest::newRow("latin as a string") << Head + "\"Układ_Dane_Latin\"=\"1\"\r\n" << false << none << false;
+    QStringList thousand(MaxFieldLines);
+    thousand[0] = QStringLiteral("a");
+    QTest::newRow("absurd lines count")
+        << Head + "\"Układ_Pole_LinesCount\"=dword:7fffffff\r\n\"Układ_Pole_Line0\"=\"a\"\r\n"
+        << false << thousand << false;
+}
+
+void TestSettingsStore::readReg()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, defaults);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, latin);
+    FakePaths paths;
+    const QString path = paths.SettingsFile();
+    if (!file.isEmpty())
+        WriteAll(path, file);
+    Warn1 = Warn2 = false;
+    LatinNames = false;
+    SkinEditor = QStringLiteral("kept");
+    FakeHomes homes;
+    FakeWindow window;
+
+    ReadReg(path, homes, window);
+
+    QCOMPARE(homes.lines, lines);
+    QCOMPARE(LatinNames, latin);
+    QCOMPARE(window.calls.constLast(), QStringLiteral("SetLatin %1").arg(latin));
+    QCOMPARE(window.calls.size(), 2); // the skin once, the names last
+    if (defaults) {
+        QCOMPARE(window.calls[0], QStringLiteral("loadskin default 16777215"));
+        QCOMPARE(homes.reportFont, DesignFont());
+        QCOMPARE(homes.tableFont, DesignFont());
+        const QMap<List, int> expected{{List::ReportSize, 13},
+                                       {List::SymbolSize, 9},
+                                       {List::DataSize, 18},
+                                       {List::Scale, 10},
+                                       {List::FieldSize, 17}};
+        QCOMPARE(homes.index, expected);
+        QVERIFY(homes.bold && Warn1 && Warn2);
+        QCOMPARE(SkinEditor, QStringLiteral("kept"));
+    } else {
+        // What the file lacks reads as nothing selected, empty, false.
+        QVERIFY(homes.reportFont != DesignFont());
+        QCOMPARE(homes.tableFont, QString());
+        QCOMPARE(homes.index.value(List::Scale), -1);
+        QVERIFY(!homes.bold && !Warn1 && !Warn2);
+        QCOMPARE(SkinEditor, QString());
+        QVERIFY(window.calls[0].startsWith(QStringLiteral("loadskin  ")));
+    }
+    QCOMPARE(SkinName, QStringLiteral("default"));
+}
+
+void TestSettingsStore::writeFieldLinesPrunesTheRunAfterTheLast_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("left"); // the line values left after writing
+
+    QTest::newRow("5 to 2, stray 6 behind a missing 5")
+        << QStringList{"x", "y"} << QStringList{"Układ_Pole_Line0", "Układ_Pole_Line1", "Układ_Pole_Line6"};
+    QTest::newRow("empty field") << QStringList{} << QStringList{"Układ_Pole_Line6"};
+}
+
+void TestSettingsStore::writeFieldLinesPrunesTheRunAfterTheLast()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, left);
+    RegistryText key(SettingsKeyName);
+    for (int i : {0, 1, 2, 3, 4, 6})
+        key.WriteString(QStringLiteral("Układ_Pole_Line%1").arg(i), QStringLiteral("old"));
+
+    WriteFieldLines(key, lines);
+
+    QCOMPARE(ReadRegInteger(key, QStringLiteral("Układ_Pole_LinesCount")), int(lines.size()) - 1);
+    QStringList lineValues = key.ValueNames().filter(QRegularExpression(QStringLiteral("^Układ_Pole_Line\\d")));
+    lineValues.sort();
+    QCOMPARE(lineValues, left);
+    QCOMPARE(ReadFieldLines(key), lines);
+}
+
+void TestSettingsStore::writeThenReadGivesBackEveryValue()
+{
+    FakePaths paths;
+    const QString path = paths.SettingsFile();
+    FakeHomes out;
+    out.reportFont = QStringLiteral("Czcionka \"cudzysłów\" \\ukośnik\\");
+    out.tableFont = QString();
+    out.index = {
+        {List::ReportSize, 0}, {List::SymbolSize, -1}, {List::DataSize, 24}, {List::Scale, 19}, {List::FieldSize, 3}};
+    out.bold = true;
+    out.lines = {QStringLiteral("Zażółć gęślą jaźń"), QString()};
+    SkinEditor = QStringLiteral("C:\\edytor\\\"x\".exe");
+    Warn1 = false;
+    Warn2 = true;
+    LatinNames = true;
+
+    QCOMPARE(WriteReg(path, out), QStringList());
+    QCOMPARE(KeyIn(path).ValueNames(), WrittenNames);
+    QVERIFY(!RegistryText::Parse(ReadAll(path), SettingsKeyName).damaged);
+    QCOMPARE(ReadRegString(KeyIn(path), QStringLiteral("Wersja")), QStringLiteral("2.5.1.FREE"));
+
+    FakeHomes in;
+    FakeWindow window;
+    const bool warn1 = Warn1, warn2 = Warn2;
+    Warn1 = Warn2 = !warn1;
+    LatinNames = false;
+    SkinEditor.clear();
+    ReadReg(path, in, window);
+    QCOMPARE(in.reportFont, out.reportFont);
+    QCOMPARE(in.tableFont, out.tableFont);
+    QCOMPARE(in.index, out.index);
+    QCOMPARE(in.bold, out.bold);
+    QCOMPARE(in.lines, out.lines);
+    QCOMPARE(SkinEditor, QStringLiteral("C:\\edytor\\\"x\".exe"));
+    QCOMPARE(Warn1, warn1);
+    QCOMPARE(Warn2, warn2);
+    QCOMPARE(window.calls.constLast(), QStringLiteral("SetLatin 1"));
+}
+
+void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("latin"); // read from what is left
+
+    QTest::newRow("truncated") << Head + "\"Układ_Dane_Latin\"=dword:00000001\r\n\"Wersja\"=\"2.5" << true;
+    QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18) << false;
+    QTest::newRow("huge") << QByteArray(MaxSettingsFileSize + 1, ' ') << false;
+}
+
+void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, latin);
+    FakePaths paths;
+    const QString path = paths.SettingsFile();
+    WriteAll(path, file);
+    FakeHomes homes;
+    FakeWindow window;
+    ReadReg(path, homes, window);
+    QCOMPARE(LatinNames, latin);
+
+    QCOMPARE(WriteReg(path, homes), QStringList());
+    QVERIFY(ReadAll(path + QStringLiteral(".bad")) == file);
+    QVERIFY(!RegistryText::Parse(ReadAll(path), SettingsKeyName).damaged);
+    QCOMPARE(ReadRegBool(KeyIn(path), QStringLiteral("Układ_Dane_Latin")), latin);
+}
+
+// Each row makes the new file impossible to write; the old one must stay
+// and the reason reach the caller.
+void TestSettingsStore::failedWriteKeepsThePreviousFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder is a file") << "folder";
+    QTest::newRow("disk full part way") << "limit";
+}
+
+void TestSettingsStore::failedWriteKeepsThePreviousFile()
+{
+    QFETCH(QString, how);
+    FakePaths paths;
+    QString path = paths.SettingsFile();
+    const QByteArray old = Head + "\"Wersja\"=\"2.5.1.FREE\"\r\n";
+    if (how == QLatin1String("folder")) {
+        // Not writable even for root: a file where the folder should be.
+        WriteAll(paths.dir.filePath(QStringLiteral("plik")), old);
+        path = paths.dir.filePath(QStringLiteral("plik/Morvane/Zefirak.reg"));
+    } else {
+        WriteAll(path, old);
+    }
+    FakeHomes homes;
+    homes.lines = QStringList(50, QStringLiteral("długi wiersz pola informacyjnego"));
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    if (how == QLatin1String("limit")) {
+        rlimit small = saved;
+        small.rlim_cur = 512;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    const QStringList problems = WriteReg(path, homes);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems[0].startsWith(QStringLiteral("Nie można zapisać ustawień programu w pliku:\r\n")),
+             qPrintable(problems[0]));
+    QVERIFY(problems[0].contains(QDir::toNativeSeparators(path)));
+    if (how == QLatin1String("folder"))
+        QCOMPARE(ReadAll(paths.dir.filePath(QStringLiteral("plik"))), old);
+    else
+        QCOMPARE(ReadAll(path), old);
+}
+
+// A child process writes the store and is killed by SIGKILL the moment it
+// commits (a preloaded rename() kills it): the old file must be whole.
+void TestSettingsStore::killedBeforeTheCommitKeepsThePreviousFile()
+{
+    FakePaths paths;
+    const QString path = paths.SettingsFile();
+    const QByteArray old = Head + "\"Wersja\"=\"2.5.1.FREE\"\r\n\"Układ_Dane_Latin\"=dword:00000001\r\n";
+    WriteAll(path, old);
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ZFK_KILL_AT_RENAME));
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral(ZFK_STORE_WRITER), {path});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    QCOMPARE(ReadAll(path), old);
+    // It died with the new text written whole beside the old file.
+    const QStringList temps = QFileInfo(path).dir().entryList({QStringLiteral("Zefirak.reg.*")}, QDir::Files);
+    QCOMPARE(temps.size(), 1);
+    const QByteArray written = ReadAll(QFileInfo(path).dir().filePath(temps[0]));
+    QVERIFY(written.contains("\"!!!UWAGA!!!\"") && written.endsWith("\r\n\r\n"));
+    // The same child without the kill does replace it.
+    child.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    child.start(QStringLiteral(ZFK_STORE_WRITER), {path});
+    QVERIFY(child.waitForFinished(20000));
+    QCOMPARE(child.exitCode(), 0);
+    QStringList names = KeyIn(path).ValueNames(), expected = WrittenNames.mid(0, 9) + WrittenNames.mid(11);
+    names.sort();
+    expected.sort();
+    QCOMPARE(names, expected);
+}
+
+QTEST_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
