@@ -17,7 +17,7 @@ cleanup() {
     rm -rf "$dir"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/xkit.sh"
 
 # A copy in a fresh folder: the program writes its skin files beside itself.
 cp "$src/pertab" "$src/libDane.so" "$dir/"
@@ -25,36 +25,8 @@ cp "$src/pertab" "$src/libDane.so" "$dir/"
 pid=$!
 
 wid=$("$xtool" wait-mapped "  Zefirak" 20000) || fail "main window did not map"
-eval "$(xwininfo -id "$wid" | awk '/Absolute upper-left X/{print "wx=" $4} /Absolute upper-left Y/{print "wy=" $4}')"
+origin "$wid"
 echo "main window $wid at $wx,$wy"
-
-# Colour of one screen pixel at window coordinates, as RRGGBB.
-pixel() {
-    import -window root -crop "1x1+$((wx + $1))+$((wy + $2))" -depth 8 txt:- \
-        | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr a-f A-F
-}
-# A fingerprint of a window region (x y w h).
-region() {
-    import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" -depth 8 rgb:- | md5sum
-}
-# Polls until the pixel shows the colour (up to about 10 s).
-wait_pixel() {
-    i=0
-    while [ "$(pixel "$1" "$2")" != "$3" ]; do
-        i=$((i + 1))
-        [ $i -lt 100 ] || fail "pixel $1,$2 is $(pixel "$1" "$2"), not $3 ($4)"
-        sleep 0.1
-    done
-}
-# Polls until the region's fingerprint differs from $5.
-wait_changed() {
-    i=0
-    while [ "$(region "$1" "$2" "$3" "$4")" = "$5" ]; do
-        i=$((i + 1))
-        [ $i -lt 100 ] || fail "$6 did not change"
-        sleep 0.1
-    done
-}
 
 # Button faces two pixels in from each button's top-left corner, clear of
 # the frame and the caption: iron (metal), boron (semimetal), oxygen (nonmetal).
@@ -84,16 +56,6 @@ echo "exit question $box shown"
 xdotool windowfocus --sync "$box"
 xdotool key Return
 
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    i=$((i + 1))
-    [ $i -lt 100 ] || fail "pertab still runs 10 s after Yes"
-    # A process that has exited but not been reaped still answers kill -0.
-    [ -d "/proc/$pid" ] && grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null && break
-    sleep 0.1
-done
-rc=0
-wait "$pid" || rc=$?
+wait_exit_zero "$pid"
 pid=
-[ "$rc" -eq 0 ] || fail "pertab ended with $rc"
 echo "Esc, Yes: ended with exit code 0"

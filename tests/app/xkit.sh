@@ -1,0 +1,51 @@
+# Shared by the real-window scripts (sourced; POSIX sh). Expects $xtool.
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Sets wx, wy: the absolute position of window $1's client area.
+origin() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "wx=" $4} /Absolute upper-left Y/{print "wy=" $4}')"
+}
+
+# Colour of one screen pixel at window coordinates, as RRGGBB.
+pixel() {
+    import -window root -crop "1x1+$((wx + $1))+$((wy + $2))" -depth 8 txt:- \
+        | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr a-f A-F
+}
+# A fingerprint of a window region (x y w h).
+region() {
+    import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" -depth 8 rgb:- | md5sum
+}
+# Polls until the pixel shows the colour (up to about 10 s).
+wait_pixel() {
+    i=0
+    while [ "$(pixel "$1" "$2")" != "$3" ]; do
+        i=$((i + 1))
+        [ $i -lt 100 ] || fail "pixel $1,$2 is $(pixel "$1" "$2"), not $3 ($4)"
+        sleep 0.1
+    done
+}
+# Polls until the region's fingerprint differs from $5.
+wait_changed() {
+    i=0
+    while [ "$(region "$1" "$2" "$3" "$4")" = "$5" ]; do
+        i=$((i + 1))
+        [ $i -lt 100 ] || fail "$6 did not change"
+        sleep 0.1
+    done
+}
+
+# Waits (up to 10 s) for process $1 to end and checks its exit code is 0.
+wait_exit_zero() {
+    i=0
+    while kill -0 "$1" 2>/dev/null; do
+        i=$((i + 1))
+        [ $i -lt 100 ] || fail "pertab still runs 10 s after Yes"
+        # A process that has exited but not been reaped still answers kill -0.
+        [ -d "/proc/$1" ] && grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null && break
+        sleep 0.1
+    done
+    rc=0
+    wait "$1" || rc=$?
+    [ "$rc" -eq 0 ] || fail "pertab ended with $rc"
+}
