@@ -172,7 +172,6 @@ private slots:
         const QStringList latin{"SetLatin(1) disabled", "loadskin disabled", "RepaintWindow disabled"};
         const QStringList polish{"SetLatin(0) disabled", "loadskin disabled", "RepaintWindow disabled"};
         QTest::newRow("nothing") << "" << false << none << Current.app_legend << true;
-        QTest::newRow("colour dialog cancelled") << "cancel" << false << none << Current.app_legend << true;
         QTest::newRow("names to Latin") << "latin" << false << latin << Current.app_legend << true;
         QTest::newRow("names to Latin, OK") << "latin" << true << latin << Current.app_legend << true;
         QTest::newRow("legend colour") << "colour" << false << polish << TColor(0x000000FF) << true;
@@ -186,10 +185,9 @@ private slots:
         QFETCH(TColor, legend);
         QFETCH(bool, transp);
         Open();
-        colours.confirm = edit != "cancel";
         if (edit == "latin")
             form->ComboBox1->setCurrentIndex(1);
-        if (edit == "colour" || edit == "cancel")
+        if (edit == "colour")
             QTest::mouseClick(form->Przycisk1, Qt::LeftButton);
         if (edit == "transp")
             form->CheckBox1->click();
