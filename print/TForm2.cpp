@@ -4,9 +4,9 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "print/Chart.h"
-#include "print/DialogParts.h"
 #include "print/PrintJob.h"
 #include "widgets/Colors.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Przycisk.h"
 
 #include <QApplication>
@@ -173,7 +173,7 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    SetUpPrintDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 431));
+    SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 431));
 
     CreateControls();
     FormActivate();

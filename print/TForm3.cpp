@@ -3,12 +3,12 @@
 #include "data/ElementTables.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
-#include "print/DialogParts.h"
 #include "print/PrintJob.h"
 #include "print/ReportPrint.h"
 #include "print/ReportText.h"
 #include "print/TForm2.h"
 #include "widgets/Colors.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Przycisk.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    SetUpPrintDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 241));
+    SetUpDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 241));
 
     CreateControls();
     FormCreate();

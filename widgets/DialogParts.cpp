@@ -1,4 +1,4 @@
-#include "print/DialogParts.h"
+#include "widgets/DialogParts.h"
 
 #include "widgets/Colors.h"
 #include "widgets/Przycisk.h"
@@ -23,7 +23,7 @@ QFont DialogFont(const QString& family, int pixels)
     return font;
 }
 
-void SetUpPrintDialog(QDialog& dialog, const QString& title, QSize size)
+void SetUpDialog(QDialog& dialog, const QString& title, QSize size)
 {
     dialog.setWindowTitle(title);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

@@ -1,4 +1,4 @@
-// The parts the two print dialogs are built from alike: the window itself,
+// The parts the program's dialogs are built from alike: the window itself,
 // its face, labels that grow to their text, and the yellow push buttons.
 #pragma once
 
@@ -19,7 +19,7 @@ QFont DialogFont(const QString& family, int pixels = 11);
 
 // A fixed-size dialog with a system menu and a minimise box, the 3-D light
 // face and the plain 8-point face, centred on the screen.
-void SetUpPrintDialog(QDialog& dialog, const QString& title, QSize size);
+void SetUpDialog(QDialog& dialog, const QString& title, QSize size);
 
 // A one-line label at r that grows to its text: the plain face runs a little
 // wider than the one these widths were measured in.
