@@ -63,7 +63,7 @@ xdotool key Down Return
 sleep 0.3
 xdotool mousemove --sync $((wx + 169)) $((wy + 318)) click 1 # OK
 i=0
-while xwininfo -id "$dialog" | grep -q "IsViewable"; do
+while xwininfo -id "$dialog" 2>/dev/null | grep -q "IsViewable"; do
     i=$((i + 1))
     [ $i -lt 100 ] || fail "settings dialog still shown after OK"
     sleep 0.1
