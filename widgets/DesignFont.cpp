@@ -4,7 +4,12 @@
 
 QString DesignFont()
 {
-    const QString arial = QStringLiteral("Arial");
-    const QString twin = QStringLiteral("Liberation Sans");
-    return !QFontDatabase::hasFamily(arial) && QFontDatabase::hasFamily(twin) ? twin : arial;
+    // Asked by every dialog at start-up; the answer cannot change while the
+    // program runs, and each question walks the whole font list.
+    static const QString face = [] {
+        const QString arial = QStringLiteral("Arial");
+        const QString twin = QStringLiteral("Liberation Sans");
+        return !QFontDatabase::hasFamily(arial) && QFontDatabase::hasFamily(twin) ? twin : arial;
+    }();
+    return face;
 }

@@ -4,10 +4,14 @@ being mapped, seen as a MapNotify event on the root window of a private
 X server (no polling). Several builds are measured in alternating runs in
 the same server, so they share its state and the machine's load.
 
-    tools/bench/startup.py [--runs N] BUILD_DIR [BUILD_DIR ...]
+    tools/bench/startup.py [--runs N] [--close] BUILD_DIR [BUILD_DIR ...]
 
 Each BUILD_DIR holds pertab and libDane.so; they are copied into a fresh
-program folder per build (the first, uncounted run writes the skin files).
+program folder per build, with a settings folder of its own beside them.
+The first, uncounted run writes the skin files and, closed as a user closes
+it, the settings file. Other runs are killed once mapped; with --close they
+are closed too, and the time from the close command to the process's end
+(the settings written at shutdown) is reported as well.
 Needs Xvfb and python3-xlib (tools/deps.sh bench)."""
 
 import argparse
@@ -19,7 +23,7 @@ import sys
 import tempfile
 import time
 
-from Xlib import X, display, error
+from Xlib import X, display, error, protocol
 
 MAIN_SIZE = (787, 414)
 
@@ -47,9 +51,20 @@ def is_main_window(window):
     return (g.width, g.height) == MAIN_SIZE
 
 
-def one_run(dpy, name, folder):
-    """Milliseconds from spawn to the main window's MapNotify."""
-    env = dict(os.environ, DISPLAY=name)
+def close_window(dpy, window):
+    """Sends the window manager's close command, as a click on [x] would."""
+    protocols = dpy.intern_atom("WM_PROTOCOLS")
+    delete = dpy.intern_atom("WM_DELETE_WINDOW")
+    event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    window.send_event(event)
+    dpy.flush()
+
+
+def one_run(dpy, name, folder, close=False):
+    """Milliseconds from spawn to the main window's MapNotify, and with
+    close, from the close command to the end of the process (else None)."""
+    env = dict(os.environ, DISPLAY=name, XDG_CONFIG_HOME=os.path.join(folder, "config"))
     env.pop("QT_QPA_PLATFORM", None)
     start = time.perf_counter()
     proc = subprocess.Popen([os.path.join(folder, "pertab")], env=env, cwd=folder,
@@ -58,7 +73,14 @@ def one_run(dpy, name, folder):
         while True:
             event = dpy.next_event()
             if event.type == X.MapNotify and is_main_window(event.window):
-                return (time.perf_counter() - start) * 1000.0
+                mapped = (time.perf_counter() - start) * 1000.0
+                if not close:
+                    return mapped, None
+                time.sleep(0.3)  # let it settle: the close comes from a user
+                closing = time.perf_counter()
+                close_window(dpy, event.window)
+                proc.wait(timeout=20)
+                return mapped, (time.perf_counter() - closing) * 1000.0
             if proc.poll() is not None:
                 sys.exit(f"{folder}/pertab ended before its window was mapped")
     finally:
@@ -72,6 +94,7 @@ def one_run(dpy, name, folder):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--close", action="store_true")
     parser.add_argument("builds", nargs="+")
     args = parser.parse_args()
 
@@ -85,15 +108,21 @@ def main():
             for f in ("pertab", "libDane.so"):
                 shutil.copy2(os.path.join(build, f), folder)
             folders.append(folder)
-            one_run(dpy, name, folder)  # writes the skin files; not counted
+            one_run(dpy, name, folder, close=True)  # writes skin and settings; not counted
         times = {b: [] for b in args.builds}
+        closes = {b: [] for b in args.builds}
         for _ in range(args.runs):
             for build, folder in zip(args.builds, folders):
-                times[build].append(one_run(dpy, name, folder))
+                mapped, closed = one_run(dpy, name, folder, args.close)
+                times[build].append(mapped)
+                if closed is not None:
+                    closes[build].append(closed)
         for build in args.builds:
-            t = sorted(times[build])
-            print(f"{build}: median {statistics.median(t):.1f} ms  "
-                  f"(min {t[0]:.1f}, max {t[-1]:.1f}, {len(t)} runs)")
+            for what, t in (("mapped", times[build]), ("close to end", closes[build])):
+                if t:
+                    t = sorted(t)
+                    print(f"{build}: {what}: median {statistics.median(t):.1f} ms  "
+                          f"(min {t[0]:.1f}, max {t[-1]:.1f}, {len(t)} runs)")
     finally:
         server.kill()
         for folder in folders:
