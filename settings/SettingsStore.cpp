@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
 const QString SettingsKeyName = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak");
 const QString SettingsVersion = QStringLiteral("2.5.1.FREE");
 
@@ -134,25 +136,56 @@ void SetDefaults(SettingsHomes& homes, MainWindowLink& window)
     homes.SetFieldLines(DefaultInfoLines());
 }
 
+namespace {
+
+// Reads the key's values into the controls and values, in their order.
+// Over the defaults (a damaged file), a value the file lost keeps its
+// default; otherwise it reads as none, empty or false.
+void ReadValues(const RegistryText& key, SettingsHomes& homes, bool overDefaults)
+{
+    using Type = RegistryText::Type;
+    auto held = [&](const QString& name, Type type) { return !overDefaults || key.ValueType(name) == type; };
+    auto text = [&](const QString& name, const std::function<void(const QString&)>& apply) {
+        if (held(name, Type::String))
+            apply(ReadRegString(key, name));
+    };
+    auto flag = [&](const QString& name, bool& value) {
+        if (held(name, Type::Dword))
+            value = ReadRegBool(key, name);
+    };
+    auto index = [&](const ListValue& v) {
+        if (held(Name(v.name), Type::Dword))
+            homes.SetItemIndex(v.list, ReadRegInteger(key, Name(v.name)));
+    };
+
+    text(QStringLiteral("Raport_Czcionka_Nazwa"), [&](const QString& name) { homes.SelectReportFont(name); });
+    index(ReportSize);
+    text(QStringLiteral("Układ_Czcionka_Nazwa"), [&](const QString& name) { homes.SelectTableFont(name); });
+    for (const ListValue& v : TableLists)
+        index(v);
+    bool bold = homes.FieldBold();
+    flag(QStringLiteral("Układ_Czcionka_Pole_Pogrubiony"), bold);
+    homes.SetFieldBold(bold);
+    if (held(FieldCountName, Type::Dword))
+        homes.SetFieldLines(ReadFieldLines(key));
+    text(QStringLiteral("Układ_Skóra_Plik"), [](const QString& name) { SkinName = name; });
+    text(QStringLiteral("Układ_Skóra_Edytor"), [](const QString& name) { SkinEditor = name; });
+    flag(QStringLiteral("Układ_Wydruk_Warn1"), Warn1);
+    flag(QStringLiteral("Układ_Wydruk_Warn2"), Warn2);
+    flag(QStringLiteral("Układ_Dane_Latin"), LatinNames);
+}
+
+} // namespace
+
 void ReadReg(const QString& path, SettingsHomes& homes, MainWindowLink& window)
 {
     const SettingsFile file = OpenSettingsFile(path);
     const RegistryText& key = file.key;
-    if (!file.keyExists || IsOtherVersion(key)) {
+    const bool readable = file.keyExists && !IsOtherVersion(key);
+    if (!readable || file.damaged)
         SetDefaults(homes, window);
-    } else {
-        homes.SelectReportFont(ReadRegString(key, QStringLiteral("Raport_Czcionka_Nazwa")));
-        homes.SetItemIndex(ReportSize.list, ReadRegInteger(key, Name(ReportSize.name)));
-        homes.SelectTableFont(ReadRegString(key, QStringLiteral("Układ_Czcionka_Nazwa")));
-        for (const ListValue& v : TableLists)
-            homes.SetItemIndex(v.list, ReadRegInteger(key, Name(v.name)));
-        homes.SetFieldBold(ReadRegBool(key, QStringLiteral("Układ_Czcionka_Pole_Pogrubiony")));
-        homes.SetFieldLines(ReadFieldLines(key));
-        SkinName = ReadRegString(key, QStringLiteral("Układ_Skóra_Plik"));
-        SkinEditor = ReadRegString(key, QStringLiteral("Układ_Skóra_Edytor"));
-        Warn1 = ReadRegBool(key, QStringLiteral("Układ_Wydruk_Warn1"));
-        Warn2 = ReadRegBool(key, QStringLiteral("Układ_Wydruk_Warn2"));
-        LatinNames = ReadRegBool(key, QStringLiteral("Układ_Dane_Latin"));
+    if (readable) {
+        ReadValues(key, homes, file.damaged);
         window.loadskin(SkinName, ColorScheme.transparent);
     }
     window.SetLatin(LatinNames);

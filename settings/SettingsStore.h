@@ -79,8 +79,9 @@ QString CommitSettingsFile(const SettingsFile& file);
 // Applies the defaults to the controls and values (not LatinNames nor
 // SkinEditor) and reloads the default skin.
 void SetDefaults(SettingsHomes& homes, MainWindowLink& window);
-// Reads the store at path into the controls and values, or the defaults;
-// ends with window.SetLatin(LatinNames) on every path.
+// Reads the store at path into the controls and values, or the defaults
+// (no key, or another version's). A damaged file's readable values go over
+// the defaults. Ends with window.SetLatin(LatinNames) on every path.
 void ReadReg(const QString& path, SettingsHomes& homes, MainWindowLink& window);
 // Writes the controls and values into the store at path and the colour
 // scheme into the skin's colour file. Empty when both were saved, else one

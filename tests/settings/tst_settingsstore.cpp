@@ -290,8 +290,13 @@ void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad()
     WriteAll(path, file);
     FakeHomes homes;
     FakeWindow window;
+    Warn1 = false;
     ReadReg(path, homes, window);
     QCOMPARE(LatinNames, latin);
+    // What the damage took keeps its default instead of reading as none.
+    QCOMPARE(homes.index.value(List::Scale), 10);
+    QCOMPARE(homes.lines, DefaultInfoLines());
+    QVERIFY(Warn1);
 
     QCOMPARE(WriteReg(path, homes), QStringList());
     QVERIFY(ReadAll(path + QStringLiteral(".bad")) == file);
