@@ -8,19 +8,8 @@ set -eu
 src=$1
 xtool=$2
 
-dir=$(mktemp -d)
-# The settings file too goes to the test's own folder, not the home folder.
-export XDG_CONFIG_HOME="$dir/config"
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$dir"
-}
-trap cleanup EXIT
 . "$(dirname "$0")/xkit.sh"
 
-# A copy in a fresh folder: the program writes its skin files beside itself.
-cp "$src/pertab" "$src/libDane.so" "$dir/"
 "$dir/pertab" &
 pid=$!
 

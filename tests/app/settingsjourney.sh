@@ -8,18 +8,8 @@ set -eu
 src=$1
 xtool=$2
 
-dir=$(mktemp -d)
-export XDG_CONFIG_HOME="$dir/config"
-store="$XDG_CONFIG_HOME/Morvane/Zefirak.reg"
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$dir"
-}
-trap cleanup EXIT
 . "$(dirname "$0")/xkit.sh"
-
-cp "$src/pertab" "$src/libDane.so" "$dir/"
+store="$XDG_CONFIG_HOME/Morvane/Zefirak.reg"
 
 start() {
     "$dir/pertab" &

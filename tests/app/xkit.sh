@@ -1,4 +1,18 @@
-# Shared by the real-window scripts (sourced; POSIX sh). Expects $xtool.
+# Shared by the real-window scripts (sourced; POSIX sh). Expects $src (the
+# build folder) and $xtool.
+
+# A fresh program folder with a copy of the program (it writes its skin
+# files beside itself) and a settings folder of its own, not the home
+# folder's; removed, and a program still running ($pid) killed, at exit.
+dir=$(mktemp -d)
+export XDG_CONFIG_HOME="$dir/config"
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+cp "$src/pertab" "$src/libDane.so" "$dir/"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -6,6 +6,7 @@
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
 #include "tests/app/FakeMessages.h"
+#include "tests/app/TempProgramFolder.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -19,15 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakePaths final : public PathService {
-public:
-    FakePaths() { platform::SetPaths(this); }
-    ~FakePaths() override { platform::SetPaths(nullptr); }
-    QString ProgramFolder() const override { return dir.path(); }
-    QString SettingsFile() const override { return dir.filePath(QStringLiteral("Zefirak.reg")); }
-    QTemporaryDir dir;
-};
 
 // Records each call with whether the dialog was enabled meanwhile; the
 // reload reads the colour file back, as the real window does.
@@ -83,7 +75,7 @@ QColor SwatchField(QWidget* box)
 class SettingsDialogTest : public QObject {
     Q_OBJECT
 
-    FakePaths paths;
+    TempProgramFolder paths;
     FakeMessages messages;
     FakeColorDialog colours;
     FakeLink link;

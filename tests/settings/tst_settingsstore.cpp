@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
+#include "tests/app/TempProgramFolder.h"
 #include "widgets/DesignFont.h"
 
 #include <QProcess>
@@ -44,14 +45,6 @@ struct FakeWindow final : MainWindowLink {
         SkinName = QStringLiteral("default"); // as the real one does
     }
     void RepaintWindow() override {}
-};
-
-struct FakePaths final : PathService {
-    QTemporaryDir dir;
-    FakePaths() { platform::SetPaths(this); }
-    ~FakePaths() override { platform::SetPaths(nullptr); }
-    QString ProgramFolder() const override { return dir.path(); }
-    QString SettingsFile() const override { return dir.filePath(QStringLiteral("config/Morvane/Zefirak.reg")); }
 };
 
 const QByteArray Head = "Windows Registry Editor Version 5.00\r\n\r\n"
@@ -165,7 +158,7 @@ void TestSettingsStore::readReg()
     QFETCH(bool, defaults);
     QFETCH(QStringList, lines);
     QFETCH(bool, latin);
-    FakePaths paths;
+    TempProgramFolder paths;
     const QString path = paths.SettingsFile();
     if (!file.isEmpty())
         WriteAll(path, file);
@@ -234,7 +227,7 @@ void TestSettingsStore::writeFieldLinesPrunesTheRunAfterTheLast()
 
 void TestSettingsStore::writeThenReadGivesBackEveryValue()
 {
-    FakePaths paths;
+    TempProgramFolder paths;
     const QString path = paths.SettingsFile();
     FakeHomes out;
     out.reportFont = QStringLiteral("Czcionka \"cudzysłów\" \\ukośnik\\");
@@ -285,7 +278,7 @@ void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad()
 {
     QFETCH(QByteArray, file);
     QFETCH(bool, latin);
-    FakePaths paths;
+    TempProgramFolder paths;
     const QString path = paths.SettingsFile();
     WriteAll(path, file);
     FakeHomes homes;
@@ -316,7 +309,7 @@ void TestSettingsStore::failedWriteKeepsThePreviousFile_data()
 void TestSettingsStore::failedWriteKeepsThePreviousFile()
 {
     QFETCH(QString, how);
-    FakePaths paths;
+    TempProgramFolder paths;
     QString path = paths.SettingsFile();
     const QByteArray old = Head + "\"Wersja\"=\"2.5.1.FREE\"\r\n";
     if (how == QLatin1String("folder")) {
@@ -355,7 +348,7 @@ void TestSettingsStore::failedWriteKeepsThePreviousFile()
 // commits (a preloaded rename() kills it): the old file must be whole.
 void TestSettingsStore::killedBeforeTheCommitKeepsThePreviousFile()
 {
-    FakePaths paths;
+    TempProgramFolder paths;
     const QString path = paths.SettingsFile();
     const QByteArray old = Head + "\"Wersja\"=\"2.5.1.FREE\"\r\n\"Układ_Dane_Latin\"=dword:00000001\r\n";
     WriteAll(path, old);
