@@ -20,8 +20,23 @@ namespace {
 // just gone is not an error for us.
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
+// The title in UTF-8: _NET_WM_NAME where set (WM_NAME carries a title
+// beyond Latin-1 in another encoding), else WM_NAME.
 std::string WindowName(Display* d, Window w)
 {
+    static const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
+    static const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success
+        && data) {
+        std::string name(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+        if (type == utf8)
+            return name;
+    }
     XTextProperty prop;
     std::string name;
     if (XGetWMName(d, w, &prop) && prop.value) {
@@ -29,6 +44,14 @@ std::string WindowName(Display* d, Window w)
         XFree(prop.value);
     }
     return name;
+}
+
+// NAME, or with a final '*' any name that begins with what precedes it.
+bool NameMatches(const std::string& name, const std::string& wanted)
+{
+    if (!wanted.empty() && wanted.back() == '*')
+        return name.compare(0, wanted.size() - 1, wanted, 0, wanted.size() - 1) == 0;
+    return name == wanted;
 }
 
 Window FindViewable(Display* d, Window parent, const std::string& wanted, int depth)
@@ -41,7 +64,7 @@ Window FindViewable(Display* d, Window parent, const std::string& wanted, int de
     for (unsigned i = 0; i < count && !found; ++i) {
         XWindowAttributes attr;
         if (XGetWindowAttributes(d, children[i], &attr) && attr.map_state == IsViewable
-            && WindowName(d, children[i]) == wanted)
+            && NameMatches(WindowName(d, children[i]), wanted))
             found = children[i];
         else if (depth > 0)
             found = FindViewable(d, children[i], wanted, depth - 1);
@@ -96,7 +119,7 @@ int main(int argc, char** argv)
     else if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         rc = Close(d, Window(std::strtoul(argv[2], nullptr, 0)));
     else
-        std::fprintf(stderr, "usage: xtool wait-mapped NAME TIMEOUT_MS | close WID\n");
+        std::fprintf(stderr, "usage: xtool wait-mapped NAME[*] TIMEOUT_MS | close WID\n");
     XCloseDisplay(d);
     return rc;
 }
