@@ -14,6 +14,29 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <dlfcn.h>
+
+#include <thread>
+
+namespace {
+
+// Reading the system's font configuration is the longest single step before
+// the splash can show a letter, and it needs nothing of the toolkit; the
+// toolkit's own connection to the display needs no fonts. So the two run
+// side by side. The font library is the toolkit's, already loaded; its
+// initialisation is safe from any thread and done once, so the toolkit's
+// later call finds it done. Where there is no such library this does nothing.
+std::thread StartReadingFontConfiguration()
+{
+    using Init = int (*)();
+    const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (!init)
+        return {};
+    return std::thread(init);
+}
+
+} // namespace
+
 std::unique_ptr<QApplication> CreateApplication(int argc, char** argv)
 {
     // The program reads no arguments, so the toolkit gets none either: its
@@ -23,7 +46,13 @@ std::unique_ptr<QApplication> CreateApplication(int argc, char** argv)
     static char fallbackName[] = "pertab";
     static char* programName[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     static int count = 1;
-    return std::make_unique<QApplication>(count, programName);
+    std::thread fonts = StartReadingFontConfiguration();
+    auto app = std::make_unique<QApplication>(count, programName);
+    // Joined before the first font is wanted, so the configuration is never
+    // read twice at once.
+    if (fonts.joinable())
+        fonts.join();
+    return app;
 }
 
 void InstallPolishTranslations()

@@ -99,10 +99,13 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
 
 void TZfk_SplashForm::SetStatus(const QString& text)
 {
+    // Only the status line changes: repainting where it was and where it is
+    // now is enough, and far cheaper than the banner and the notices again.
+    const QRect before = Label2->geometry();
     Label2->setText(text);
     Label2->adjustSize();
     WaitUntilExposed();
-    repaint();
+    repaint(before.united(Label2->geometry()));
     // The steps between status texts keep the GUI thread busy: the picture
     // must be on the screen before the next one starts, not queued.
     QGuiApplication::sync();

@@ -296,7 +296,13 @@ void TForm2::FormActivate()
 
 void TForm2::SetStartDefaults()
 {
-    SetFontName(DesignFont());
+    // Finding the design face walks the font list; at start-up the stored
+    // settings replace it before anyone reads it, so it is looked up only
+    // when read.
+    if (m_fontsFilled)
+        SetFontName(DesignFont());
+    else
+        m_designFontPending = true;
     f1->setCurrentIndex(9);
     f2->setCurrentIndex(18);
     Scale->setCurrentIndex(10);
@@ -308,12 +314,15 @@ void TForm2::SetStartDefaults()
 QString TForm2::FontName() const
 {
     if (!m_fontsFilled)
-        return m_pendingFont;
+        return PendingFont();
     return FontComboBox1->currentIndex() < 0 ? QString() : FontComboBox1->currentText();
 }
 
+QString TForm2::PendingFont() const { return m_designFontPending ? DesignFont() : m_pendingFont; }
+
 void TForm2::SetFontName(const QString& name)
 {
+    m_designFontPending = false;
     if (!m_fontsFilled) {
         m_pendingFont = name;
         return;
@@ -328,7 +337,7 @@ void TForm2::EnsureFontList()
     m_fontsFilled = true;
     // Symbol fonts stay in: a chart may be printed in any installed face.
     FontComboBox1->addItems(QFontDatabase::families());
-    SetFontName(m_pendingFont);
+    SetFontName(PendingFont());
     m_pendingFont.clear();
 }
 

@@ -117,7 +117,11 @@ private:
 
     QImage m_preview;
     QPainter m_job; // the print job on the shared printer
+    // The name kept until the list is filled: the design face while
+    // m_designFontPending, else m_pendingFont.
+    QString PendingFont() const;
     QString m_pendingFont;
+    bool m_designFontPending = false;
     bool m_fontsFilled = false;
     bool m_listsEditable = false;
     bool m_printing = false;

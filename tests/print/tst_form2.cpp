@@ -5,6 +5,7 @@
 #include "print/TForm2.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
+#include "widgets/DesignFont.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -165,6 +166,29 @@ private slots:
         form.SetFontName(QStringLiteral("No Such Face"));
         QCOMPARE(form.FontComboBox1->currentIndex(), -1);
         QCOMPARE(form.FontName(), QString());
+    }
+
+    void startFontIsTheDesignFaceUntilAnotherIsSet()
+    {
+        // A new dialog holds the design face whether or not its list is
+        // filled; a name set before the list exists replaces it.
+        struct Case {
+            QString set; // empty: none set
+            bool show;
+            QString expected;
+        };
+        const QString serif = QStringLiteral("Liberation Serif");
+        for (const Case& c : {Case{QString(), false, DesignFont()}, Case{QString(), true, DesignFont()},
+                              Case{serif, false, serif}, Case{serif, true, serif}}) {
+            TForm2 form;
+            if (!c.set.isEmpty())
+                form.SetFontName(c.set);
+            if (c.show)
+                form.show();
+            QCOMPARE(form.FontListFilled(), c.show);
+            QCOMPARE(form.FontName(), c.expected);
+            QCOMPARE(form.ChartInputsFromControls().fontName, c.expected);
+        }
     }
 
     void sizeCheck_data()

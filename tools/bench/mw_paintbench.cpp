@@ -1,7 +1,10 @@
 // Repaint times of the main window and of one element button, offscreen:
 // the median of many synchronous repaints. Not part of the test suite; run
 //   QT_QPA_PLATFORM=offscreen ./mw_paintbench [rounds]
+#include "app/Forms.h"
 #include "app/TForm1.h"
+#include "print/TForm2.h"
+#include "print/TForm3.h"
 #include "tests/app/FakeMessages.h"
 #include "widgets/ZfkButton.h"
 
@@ -56,6 +59,9 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     TempPaths paths(folder.path());
     TForm1 form;
+    // The settings are read into the print dialogs' controls.
+    Form2 = new TForm2(&form);
+    Form3 = new TForm3(&form);
     form.ReadReg(); // the skin's background is part of every window repaint
     form.SetLatin(false);
     form.show();
