@@ -69,6 +69,9 @@ void StartZefirak()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Zefirak"));
+    // The installed desktop entry's name, so that a desktop matches the
+    // window to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.morvane.Zefirak"));
     InstallPolishTranslations();
 
     Zfk_SplashForm = new TZfk_SplashForm;
