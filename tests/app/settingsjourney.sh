@@ -46,11 +46,8 @@ geometry=$(xwininfo -id "$dialog" | awk '/Width:/{w=$2} /Height:/{h=$2} END{prin
 [ "$geometry" = "306x331" ] || fail "settings dialog is $geometry"
 main_x=$wx main_y=$wy
 origin "$dialog"
-# The names list: open it, one row down, take it.
-xdotool mousemove --sync $((wx + 200)) $((wy + 162)) click 1
-sleep 0.5
-xdotool key Down Return
-sleep 0.3
+# The names list one row down by the wheel: no popup to wait for.
+xdotool mousemove --sync $((wx + 200)) $((wy + 162)) click 5
 xdotool mousemove --sync $((wx + 169)) $((wy + 318)) click 1 # OK
 i=0
 while xwininfo -id "$dialog" 2>/dev/null | grep -q "IsViewable"; do

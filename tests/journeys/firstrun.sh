@@ -49,7 +49,13 @@ window() {
     w=$("$xtool" wait-mapped "$1" 10000) || fail "no window \"$1\""
     origin "$w"
 }
-click() { xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1; }
+# A left click at ($1, $2). mousemove --sync waits for a motion event, which
+# never comes when the pointer is there already.
+click() {
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X,$Y" = "$((wx + $1)),$((wy + $2))" ] || xdotool mousemove --sync $((wx + $1)) $((wy + $2))
+    xdotool click 1
+}
 # Answers the question box now shown: Return is Yes, Escape is No.
 answer() {
     window "Pytanie"
@@ -192,10 +198,8 @@ polish=$(hydrogen_status)
 main
 click 416 25
 window "Ustawienia Programu"
-click 200 162 # the names list
-sleep 0.5
-xdotool key Down Return
-sleep 0.3
+# The names list one row down by the wheel: no popup to wait for.
+xdotool mousemove --sync $((wx + 200)) $((wy + 162)) click 5
 click 169 318 # "OK"
 until_true '! xwininfo -id "$w" 2>/dev/null | grep -q IsViewable' "settings dialog still shown"
 latin=$(hydrogen_status)
