@@ -143,7 +143,16 @@ private slots:
     void hugeBlockInBoundedMemory()
     {
         Write(Path("huge.blk"), HugeRunBlock(64));
+#ifdef __SANITIZE_ADDRESS__
+        // AddressSanitizer reserves terabytes of address space, so no limit
+        // on it can hold: the children's peak resident size bounds it instead.
+        const Run r = Tool({"expand", Path("huge.blk"), "/dev/null"});
+        rusage used{};
+        QCOMPARE(getrusage(RUSAGE_CHILDREN, &used), 0);
+        QCOMPARE_LT(used.ru_maxrss, 128 << 10); // KiB
+#else
         const Run r = Tool({"expand", Path("huge.blk"), "/dev/null"}, RLIMIT_AS, 128u << 20);
+#endif
         QCOMPARE(r.code, 0);
         QCOMPARE(r.err, QByteArray());
     }
