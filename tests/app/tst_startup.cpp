@@ -46,6 +46,18 @@ protected:
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
+    // The main window (and the dialogs it owns) goes before the program's
+    // statics: its clock thread would otherwise run on into them.
+    void cleanupTestCase()
+    {
+        delete Form1;
+        Form1 = nullptr;
+        Form2 = nullptr;
+        Form3 = nullptr;
+        Form4 = nullptr;
+        Form5 = nullptr;
+    }
+
     void startupRunsItsStepsInOrder()
     {
         FakeMessages fake;

@@ -181,6 +181,13 @@ private slots:
         form = new TForm1;
     }
 
+    // The window's clock thread must end before the program's statics go.
+    void cleanupTestCase()
+    {
+        delete form;
+        form = nullptr;
+    }
+
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
