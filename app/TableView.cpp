@@ -151,7 +151,12 @@ void TForm1::ElementMouseEnter(int z) { ShowElementStatus(z); }
 
 void TForm1::ShowElementStatus(int z)
 {
-    const QPoint p = mapFromGlobal(QCursor::pos());
+    // The pointer as the crossing into the button reported it; the cursor's
+    // screen position mapped through the window's would be wrong while a
+    // window manager has moved the window and the toolkit not yet heard.
+    const TZfkButton97* button = ElementButtons[z - 1];
+    const QPoint p =
+        button && button->PointerInside() ? button->mapTo(this, button->PointerPoint()) : mapFromGlobal(QCursor::pos());
     // The bands are the normal layout's; a compacted column is read as the
     // column it stands for, so the group shown is the element's own.
     const int x = compactLayout ? NormalXOfCompactX(p.x()) : p.x();

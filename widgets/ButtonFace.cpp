@@ -260,13 +260,18 @@ void TZfkButtonFace::PaintPicture(QPainter& painter, int captionWidth) const
     painter.drawImage(QPoint(left, top), m_keyed, QRect(0, 0, pw, ph));
 }
 
-void TZfkButtonFace::enterEvent(QEnterEvent*) { SetPointerInside(true); }
+void TZfkButtonFace::enterEvent(QEnterEvent* event)
+{
+    m_pointerPoint = event->position().toPoint();
+    SetPointerInside(true);
+}
 
 void TZfkButtonFace::leaveEvent(QEvent*) { SetPointerInside(false); }
 
 void TZfkButtonFace::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = EventPoint(event);
+    m_pointerPoint = p;
     if (m_aktywny && OnMouseMove)
         OnMouseMove(this, event->modifiers(), p.x(), p.y());
     // While a mouse button is held the toolkit reports no crossings; follow

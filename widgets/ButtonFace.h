@@ -66,6 +66,13 @@ public:
     // Desktop colour of a $00BBGGRR value (system colours from this palette).
     QColor ToColor(TColor color) const;
 
+    // While the pointer is over the button: where it is, in the button's
+    // coordinates, as the window system reported it with the crossing or the
+    // last motion. Unlike the cursor's screen position mapped through the
+    // window's, this holds while a window manager is still moving the window.
+    bool PointerInside() const { return m_pointerInside; }
+    QPoint PointerPoint() const { return m_pointerPoint; }
+
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TMouseMoveEvent OnMouseMove;
@@ -134,4 +141,5 @@ private:
     bool m_showHint = false;
     bool m_parentShowHint = true;
     bool m_pointerInside = false;
+    QPoint m_pointerPoint;
 };

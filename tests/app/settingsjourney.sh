@@ -17,14 +17,6 @@ start() {
     wid=$("$xtool" wait-mapped "  Zefirak" 20000) || fail "main window did not map"
     origin "$wid"
 }
-# The status line's fingerprint while the pointer rests on hydrogen.
-hydrogen_status() {
-    xdotool mousemove --sync $((wx + 300)) $((wy + 300))
-    blank=$(region 16 376 400 16)
-    xdotool mousemove --sync $((wx + 31)) $((wy + 99))
-    wait_changed 16 376 400 16 "$blank" "status line while pointing at hydrogen"
-    region 16 376 400 16
-}
 # Esc, then Yes to the exit question; the process must end with 0.
 quit() {
     xdotool windowfocus --sync "$wid"
@@ -76,6 +68,6 @@ done
 echo "settings file holds every value, Latin on"
 
 start
-[ "$(hydrogen_status)" = "$latin" ] || fail "the next start does not show the Latin name"
+hydrogen_status_is "$latin" || fail "the next start does not show the Latin name"
 echo "next start: the Latin name in the status line"
 quit

@@ -63,3 +63,31 @@ wait_exit_zero() {
     wait "$1" || rc=$?
     [ "$rc" -eq 0 ] || fail "pertab ended with $rc"
 }
+
+# The status line's fingerprint while the pointer rests on hydrogen, taken
+# once the line has changed from the bare surface's empty line and then
+# holds still (a slow build may be caught between two paints).
+hydrogen_status() {
+    xdotool mousemove --sync $((wx + 450)) $((wy + 240))
+    blank=$(region 16 376 400 16)
+    xdotool mousemove --sync $((wx + 31)) $((wy + 99))
+    wait_changed 16 376 400 16 "$blank" "status line while pointing at hydrogen"
+    now=$(region 16 376 400 16)
+    i=0
+    while sleep 0.2 && [ "$(region 16 376 400 16)" != "$now" ]; do
+        now=$(region 16 376 400 16)
+        i=$((i + 1))
+        [ $i -lt 50 ] || fail "the status line does not hold still"
+    done
+    echo "$now"
+}
+
+# True when pointing at hydrogen shows the status line with fingerprint $1,
+# within three tries: the first pointing after a start has been seen, once
+# under load, to catch the line otherwise.
+hydrogen_status_is() {
+    for try in 1 2 3; do
+        [ "$(hydrogen_status)" = "$1" ] && return 0
+    done
+    return 1
+}
