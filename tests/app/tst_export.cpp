@@ -5,6 +5,7 @@
 #include "data/ElementTables.h"
 #include "data/ElementText.h"
 #include "print/TForm3.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/app/MainWindowKit.h"
 
 #include <QClipboard>
@@ -76,31 +77,6 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 }
 
 const QString NothingSelected = QStringLiteral("Nie wybrano pierwiastka!");
-
-// Limits the size of files this process writes, for one scope; a write
-// beyond the limit fails instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved{};
-    void (*savedHandler)(int) = nullptr;
-};
 
 // Opens the other end of a named pipe if the GUI thread has not finished
 // within two seconds, which releases an open that would block for ever.

@@ -3,6 +3,7 @@
 // closing, and the real print dialog's print-to-file path.
 #include "data/SettingsValues.h"
 #include "print/TForm2.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
 #include "widgets/DesignFont.h"
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 #include <csignal>
 #include <functional>
@@ -383,17 +386,12 @@ private slots:
         const QString path = QDir::cleanPath(printers.Pdf(file));
         printers.printer.setOutputFileName(path);
         {
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            std::optional<FileSizeLimit> limit;
             if (sizeLimit > 0) {
-                rlimit limited = saved;
-                limited.rlim_cur = rlim_t(sizeLimit);
-                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+                limit.emplace(rlim_t(sizeLimit));
+                QVERIFY(limit->Applied());
             }
             testPrint ? form.Przycisk4Click() : form.Przycisk1Click();
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, oldHandler);
         }
         if (sizeLimit > 0)
             QVERIFY(!QFile::exists(path)); // no broken PDF left behind

@@ -9,6 +9,7 @@
 #include "print/ReportText.h"
 #include "print/TForm2.h"
 #include "print/TForm3.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
 #include "widgets/Przycisk.h"
@@ -23,6 +24,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <optional>
 
 #include <csignal>
 #include <memory>
@@ -389,17 +392,12 @@ private slots:
         printers.printer.setPageOrientation(QPageLayout::Landscape); // as a chart print leaves it
         printers.printer.setDocName(QStringLiteral("Zefirak"));
         {
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            std::optional<FileSizeLimit> limit;
             if (sizeLimit > 0) {
-                rlimit limited = saved;
-                limited.rlim_cur = rlim_t(sizeLimit);
-                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+                limit.emplace(rlim_t(sizeLimit));
+                QVERIFY(limit->Applied());
             }
             form.Przycisk1Click();
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, oldHandler);
         }
         QCOMPARE(messages.boxes.size(), 1);
         QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));

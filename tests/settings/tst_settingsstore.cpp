@@ -5,11 +5,14 @@
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/app/TempProgramFolder.h"
 #include "widgets/DesignFont.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <optional>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -322,17 +325,13 @@ void TestSettingsStore::failedWriteKeepsThePreviousFile()
     FakeHomes homes;
     homes.lines = QStringList(50, QStringLiteral("długi wiersz pola informacyjnego"));
 
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    std::optional<FileSizeLimit> limit;
     if (how == QLatin1String("limit")) {
-        rlimit small = saved;
-        small.rlim_cur = 512;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        limit.emplace(512);
+        QVERIFY(limit->Applied());
     }
     const QStringList problems = WriteReg(path, homes);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    limit.reset();
 
     QCOMPARE(problems.size(), 1);
     QVERIFY2(problems[0].startsWith(QStringLiteral("Nie można zapisać ustawień programu w pliku:\r\n")),
