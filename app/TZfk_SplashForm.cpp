@@ -3,10 +3,13 @@
 #include "app/Look.h"
 #include "builtin/blocks/BuiltInBlocks.h"
 #include "builtin/codec/ExpandBuiltIn.h"
+#include "widgets/Bitmap.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEventLoop>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
@@ -48,9 +51,11 @@ QPixmap LoadBanner()
 {
     std::vector<uint8_t> bytes;
     ExpandBuiltIn(BannerBlock(), AppendTo(bytes));
-    QImage image;
-    image.loadFromData(bytes.data(), int(bytes.size()), "BMP");
-    return QPixmap::fromImage(image);
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer);
+    ReadAsBitmapOnly(reader);
+    return QPixmap::fromImage(reader.read());
 }
 
 TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)

@@ -6,6 +6,7 @@
 #include "tests/app/FakeMessages.h"
 #include "tests/app/TempProgramFolder.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QtTest>
 
@@ -110,6 +111,11 @@ private slots:
         const QPixmap banner = LoadBanner();
         QCOMPARE(banner.size(), QSize(304, 65));
         QCOMPARE(banner.toImage().depth(), 32); // loaded, not a null image
+        // Read as the bitmap it is: a reader left to guess would have loaded
+        // every image plugin to ask each whether it knows the data.
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
     }
 };
 
