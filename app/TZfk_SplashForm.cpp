@@ -110,10 +110,9 @@ void TZfk_SplashForm::SetStatus(const QString& text)
     Label2->setText(text);
     Label2->adjustSize();
     WaitUntilExposed();
+    // A repaint sends the picture to the display at once; no need to wait
+    // for the display to answer before the next step starts.
     repaint(before.united(Label2->geometry()));
-    // The steps between status texts keep the GUI thread busy: the picture
-    // must be on the screen before the next one starts, not queued.
-    QGuiApplication::sync();
 }
 
 void TZfk_SplashForm::WaitUntilExposed()
