@@ -156,21 +156,22 @@ void TForm1::OriginalToolbarButton973Click()
         return;
     }
     // The report dialog stays beside the main window without blocking it.
-    Form3->ShowFor(SelectedElement);
+    ReportDialog().ShowFor(SelectedElement);
 }
 
-void TForm1::OriginalToolbarButton974Click() { Form2->exec(); }
+void TForm1::OriginalToolbarButton974Click() { TableDialog().exec(); }
 
 void TForm1::ToolbarButton971Click()
 {
     // Left open by "Wydrukuj dane", the dialog would not become modal by
     // exec alone; shown anew it also starts with nothing ticked.
-    if (Form3->isVisible())
-        Form3->hide();
-    Form3->exec();
+    TForm3& dialog = ReportDialog();
+    if (dialog.isVisible())
+        dialog.hide();
+    dialog.exec();
 }
 
-void TForm1::ToolbarButton974Click() { Form4->exec(); }
+void TForm1::ToolbarButton974Click() { SettingsDialog().exec(); }
 
 void TForm1::ToolbarButton973Click()
 {

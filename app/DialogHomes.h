@@ -1,17 +1,25 @@
 // The settings store's homes in memory: the controls of the two print
-// dialogs.
+// dialogs once they exist, and until then the values themselves. The
+// dialogs are built when first opened, not at start-up: most runs never
+// open them, and their controls cost start-up time and memory.
 #pragma once
 
+#include "print/TForm2.h"
+#include "print/TForm3.h"
 #include "settings/SettingsStore.h"
 
-class TForm2;
-class TForm3;
+#include <QPointer>
+
+#include <array>
 
 class QComboBox;
 
 class DialogHomes final : public SettingsHomes {
 public:
-    DialogHomes(TForm2& table, TForm3& report);
+    // The new dialog's controls take over the values held so far and are
+    // the home of its settings from then on.
+    void Attach(TForm2& table);
+    void Attach(TForm3& report);
 
     QString ReportFontName() const override;
     void SelectReportFont(const QString& name) override;
@@ -25,8 +33,18 @@ public:
     void SetFieldLines(const QStringList& lines) override;
 
 private:
+    static constexpr int ListCount = 5;
     QComboBox* ListOf(List list) const;
 
-    TForm2& m_table;
-    TForm3& m_report;
+    QPointer<TForm2> m_table;
+    QPointer<TForm3> m_report;
+    // Held until the dialog is built, as its controls would hold them.
+    QString m_reportFont;
+    QString m_tableFont;
+    std::array<int, ListCount> m_rows{-1, -1, -1, -1, -1};
+    bool m_bold = false;
+    QStringList m_lines;
 };
+
+// The program's one set of homes, read at start-up and written at shutdown.
+DialogHomes& PrintDialogHomes();

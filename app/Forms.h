@@ -1,5 +1,7 @@
-// One program-wide reference per window. Every window lives from start-up to
-// the end of the process; the splash reference is cleared when it goes.
+// One program-wide reference per window. Every window lives until the end of
+// the process; the splash reference is cleared when it goes. The settings
+// dialog and the two print dialogs are built when first wanted (their
+// references are empty until then): most runs never open them.
 #pragma once
 
 class TForm1;
@@ -15,3 +17,7 @@ extern TForm3* Form3;
 extern TForm4* Form4;
 extern TForm5* Form5;
 extern TZfk_SplashForm* Zfk_SplashForm;
+
+TForm2& TableDialog();
+TForm3& ReportDialog();
+TForm4& SettingsDialog();

@@ -4,9 +4,6 @@
 #include "app/TForm1.h"
 #include "app/TForm5.h"
 #include "app/TZfk_SplashForm.h"
-#include "print/TForm2.h"
-#include "print/TForm3.h"
-#include "settings/TForm4.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -80,16 +77,15 @@ void StartZefirak()
     Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm1"));
     Form1 = new TForm1;
 
-    Form4 = new TForm4(Form1);
+    // The settings dialog and the print dialogs are built when first opened
+    // (Forms.h); their settings wait for them in PrintDialogHomes. The
+    // status texts still tell the steps, as users know them.
     Form5 = new TForm5(Form1);
 
     Form1->Image1->setPixmap(Zfk_SplashForm->Banner());
 
     Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm2"));
-    Form2 = new TForm2(Form1);
-
     Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm3"));
-    Form3 = new TForm3(Form1);
 
     Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...ustawianie parametrów programu"));
     Form1->ReadReg();

@@ -123,18 +123,13 @@ void TForm1::SetStatus(const QString& text)
     Podglad->adjustSize();
 }
 
-void TForm1::ReadReg()
-{
-    DialogHomes homes(*Form2, *Form3);
-    ::ReadReg(platform::Paths().SettingsFile(), homes, *this);
-}
+void TForm1::ReadReg() { ::ReadReg(platform::Paths().SettingsFile(), PrintDialogHomes(), *this); }
 
 void TForm1::WriteReg()
 {
     // One box for all that could not be saved, then the program ends as
     // usual: the settings of this run are lost, those of the last stay.
-    const DialogHomes homes(*Form2, *Form3);
-    const QStringList problems = ::WriteReg(platform::Paths().SettingsFile(), homes);
+    const QStringList problems = ::WriteReg(platform::Paths().SettingsFile(), PrintDialogHomes());
     if (!problems.isEmpty())
         ShowNotice(problems.join(QStringLiteral("\r\n\r\n")), nkError);
 }

@@ -229,9 +229,9 @@ void TForm2::CreateControls()
         items.append(QString::fromUtf8(row));
     for (QComboBox* c : {Dane1, dane2, dane3})
         c->addItems(items);
-    Scale->addItems(SizeRows(20));
+    Scale->addItems(SizeRows(ScaleRowCount));
     for (QComboBox* c : {f1, f2, f3})
-        c->addItems(SizeRows(25));
+        c->addItems(SizeRows(SizeRowCount));
     for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3})
         ShowUnselected(*c);
 
@@ -341,9 +341,10 @@ void TForm2::EnsureFontList()
     m_pendingFont.clear();
 }
 
-QStringList TForm2::InfoLines() const
+namespace {
+
+QStringList LinesOfField(const QString& text)
 {
-    const QString text = dodatkowe->toPlainText();
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -351,6 +352,12 @@ QStringList TForm2::InfoLines() const
         lines.removeLast();
     return lines;
 }
+
+} // namespace
+
+QStringList TForm2::InfoLines() const { return LinesOfField(dodatkowe->toPlainText()); }
+
+QStringList TForm2::FieldKeeps(const QStringList& lines) { return LinesOfField(lines.join(QLatin1Char('\n'))); }
 
 void TForm2::SetInfoLines(const QStringList& lines) { dodatkowe->setPlainText(lines.join(QLatin1Char('\n'))); }
 

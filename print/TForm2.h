@@ -34,6 +34,10 @@ class TForm2 : public QDialog {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
+    // Rows of the size lists ("25" down to "01") and of the scale list.
+    static constexpr int SizeRowCount = 25;
+    static constexpr int ScaleRowCount = 20;
+
     QGroupBox* GroupBox1;
     QGroupBox* GroupBox2;
     QGroupBox* GroupBox3;
@@ -75,6 +79,8 @@ public:
     // The information field, one text per line.
     QStringList InfoLines() const;
     void SetInfoLines(const QStringList& lines);
+    // The lines the field gives back after being given these.
+    static QStringList FieldKeeps(const QStringList& lines);
 
     // What the drawing reads from the controls. A size list without a
     // selected row keeps the default size.

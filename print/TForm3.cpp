@@ -94,7 +94,7 @@ void TForm3::CreateControls()
     f1->setInsertPolicy(QComboBox::NoInsert);
     f1->setCompleter(nullptr); // a typed "1" must stay "1", not become "19"
     f1->setMaxVisibleItems(12);
-    for (int v = 25; v >= 1; --v)
+    for (int v = SizeRowCount; v >= 1; --v)
         f1->addItem(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
     f1->setCurrentIndex(-1);
     f1->setEditText(ChooseFromList);

@@ -17,6 +17,9 @@ class TForm3 : public QDialog {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
+    // Rows of the size list, "25" down to "01".
+    static constexpr int SizeRowCount = 25;
+
     QLabel* Label1;
     QListWidget* RxCheckListBox1;
     TPrzycisk* Przycisk1;

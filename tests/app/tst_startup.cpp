@@ -1,3 +1,4 @@
+#include "app/DialogHomes.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
@@ -6,6 +7,8 @@
 #include "tests/app/FakeMessages.h"
 #include "tests/app/TempProgramFolder.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QtTest>
@@ -82,12 +85,13 @@ private slots:
 
         auto at = [&](int i) { return watcher.paints[watcher.paints.size() - 5 + i]; };
         QVERIFY(!at(0).form1);
-        QVERIFY(at(1).form1 && at(1).form4 && at(1).form5 && !at(1).form2);
-        QVERIFY(at(2).form2 && !at(2).form3);
-        QVERIFY(at(3).form3);
+        QVERIFY(at(1).form1 && at(1).form5);
+        // The settings dialog and the print dialogs wait until first opened.
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!at(i).form2 && !at(i).form3 && !at(i).form4);
 
         QCOMPARE(Zfk_SplashForm, nullptr);
-        QVERIFY(Form1 && Form2 && Form3 && Form4 && Form5);
+        QVERIFY(Form1 && Form5 && !Form2 && !Form3 && !Form4);
         QVERIFY(fake.boxes.isEmpty());
 
         // What the finished start-up leaves behind.
@@ -104,6 +108,60 @@ private slots:
         QVERIFY(watcher.mainShown);
         QVERIFY(watcher.splashGoneWhenMainShown);
         qApp->removeEventFilter(&watcher);
+    }
+
+    // The print settings read at start-up wait for their dialogs: what they
+    // read back before a dialog exists, and what its controls show once it
+    // is built, is what the controls would have made of them.
+    void heldPrintSettingsActAsTheControls_data()
+    {
+        QTest::addColumn<QList<int>>("rows"); // report, symbol, data, scale, field
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("stored") << QList<int>{13, 9, 18, 10, 17} << QStringList{"Zefirak", "", "2.5"} << "Arial";
+        QTest::newRow("rows the lists lack") << QList<int>{25, -1, 99, 20, -7} << QStringList{} << "";
+        QTest::newRow("line breaks") << QList<int>{0, 24, 0, 19, 24} << QStringList{"a\nb", "", ""} << "x";
+    }
+
+    void heldPrintSettingsActAsTheControls()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, font);
+        using List = SettingsHomes::List;
+        const QList<List> lists = {List::ReportSize, List::SymbolSize, List::DataSize, List::Scale, List::FieldSize};
+        auto give = [&](SettingsHomes& homes) {
+            homes.SelectReportFont(font);
+            homes.SelectTableFont(font);
+            for (int i = 0; i < lists.size(); ++i)
+                homes.SetItemIndex(lists[i], rows[i]);
+            homes.SetFieldBold(true);
+            homes.SetFieldLines(lines);
+        };
+        auto readBack = [&](const SettingsHomes& homes) {
+            QStringList all = {homes.ReportFontName(), homes.TableFontName(), QString::number(homes.FieldBold())};
+            for (List list : lists)
+                all << QString::number(homes.ItemIndex(list));
+            return all + QStringList{QStringLiteral("|")} + homes.FieldLines();
+        };
+
+        TForm2 builtTable, laterTable;
+        TForm3 builtReport, laterReport;
+        DialogHomes built, later;
+        built.Attach(builtTable);
+        built.Attach(builtReport);
+        give(built);
+        give(later);
+        QCOMPARE(readBack(later), readBack(built));
+        later.Attach(laterTable);
+        later.Attach(laterReport);
+        QCOMPARE(readBack(later), readBack(built));
+        QCOMPARE(laterTable.InfoLines(), builtTable.InfoLines());
+        QCOMPARE(laterTable.f2->currentIndex(), builtTable.f2->currentIndex());
+        QCOMPARE(laterReport.f1->currentIndex(), builtReport.f1->currentIndex());
+        // From now on the controls are the home.
+        laterTable.bold1->setChecked(false);
+        QVERIFY(!later.FieldBold());
     }
 
     void bannerIsTheBuiltInPicture()
