@@ -12,6 +12,9 @@
 #include <QTranslator>
 
 #include <dlfcn.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <thread>
 
@@ -36,6 +39,13 @@ std::thread StartReadingFontConfiguration()
 
 std::unique_ptr<QApplication> CreateApplication(int argc, char** argv)
 {
+#ifdef __GLIBC__
+    // Large blocks (a decoded picture, a file read whole) are given back to
+    // the system when freed. Left to itself the C library raises this limit
+    // after the first such block is freed, and later ones then stay in the
+    // process for good: a megabyte or more at every start.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     // The program reads no arguments, so the toolkit gets none either: its
     // own options (-reverse, -platform, -style...) would change the fixed
     // layout. Its environment variables still act. The toolkit keeps these

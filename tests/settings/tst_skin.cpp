@@ -498,6 +498,39 @@ private slots:
         QCOMPARE(shot.pixelColor(0, 0), QColor(210, 218, 221));
     }
 
+    // A picture of few colours is held with a colour table, one of many as
+    // it is; either way every pixel paints as the file has it.
+    void backgroundPaintsEveryPixelAsTheFileHasIt_data()
+    {
+        QTest::addColumn<int>("colours");
+        QTest::newRow("the default skin's three") << 0;
+        QTest::newRow("256") << 256;
+        QTest::newRow("257") << 257;
+    }
+
+    void backgroundPaintsEveryPixelAsTheFileHasIt()
+    {
+        QFETCH(int, colours);
+        LoadDefaultsInto(dir->path());
+        if (colours > 0) {
+            QImage picture(64, 40, QImage::Format_RGB32);
+            for (int i = 0; i < picture.width() * picture.height(); ++i)
+                picture.setPixel(i % 64, i / 64, qRgb(i % colours, (i % colours) / 3, 255 - i % colours % 200));
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(picture.save(&buffer, "BMP"));
+            WriteAll(File("default.bmp"), buffer.data());
+        }
+        const QImage file = QImage(File("default.bmp")).convertToFormat(QImage::Format_RGB32);
+        QImage canvas(form->size(), QImage::Format_RGB32);
+        canvas.fill(Qt::magenta);
+        QPainter painter(&canvas);
+        form->FormPaint(painter);
+        painter.end();
+        const QRect both = file.rect() & canvas.rect(); // the default is two pixels wider than the window
+        QCOMPARE(canvas.copy(both), file.copy(both));
+    }
+
     void hoverOverElementsPaintsNoWholeWindow()
     {
         LoadDefaultsInto(dir->path());
