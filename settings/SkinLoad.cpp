@@ -5,6 +5,7 @@
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 #include "platform/SaveFile.h"
+#include "widgets/Bitmap.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -168,6 +169,7 @@ const QImage& CurrentBackground()
         return cache.picture;
     cache = {info.filePath(), info.size(), info.lastModified(), QImage()};
     QImageReader reader(info.filePath());
+    ReadAsBitmapOnly(reader);
     const QSize size = reader.size();
     if (!size.isValid() || (size.width() <= kMaxBackgroundSide && size.height() <= kMaxBackgroundSide))
         cache.picture = WithColourTable(reader.read());

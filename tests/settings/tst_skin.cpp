@@ -197,6 +197,19 @@ private slots:
         SkinRegion = TSkinRegion{};
     }
 
+    void backgroundIsReadWithoutImagePlugins()
+    {
+        // Left to guess, the reader would load every image plugin at the
+        // first paint to ask each whether it knows the file. First of the
+        // tests: those that write pictures load the plugins themselves.
+        LoadDefaultsInto(dir->path());
+        QImage canvas(form->size(), QImage::Format_RGB32);
+        QPainter painter(&canvas);
+        form->FormPaint(painter);
+        QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));
+        QVERIFY(!ReadAll(QStringLiteral("/proc/self/maps")).contains("/imageformats/"));
+    }
+
     void emptyFolderGetsTheBuiltInSkin()
     {
         FakeMessages fake;
