@@ -5,8 +5,6 @@
 
 namespace {
 
-bool IsReportList(SettingsHomes::List list) { return list == SettingsHomes::List::ReportSize; }
-
 int RowCount(SettingsHomes::List list)
 {
     switch (list) {
@@ -65,7 +63,7 @@ void DialogHomes::SelectTableFont(const QString& name)
 
 QComboBox* DialogHomes::ListOf(List list) const
 {
-    if (IsReportList(list))
+    if (list == List::ReportSize)
         return m_report ? m_report->f1 : nullptr;
     if (!m_table)
         return nullptr;

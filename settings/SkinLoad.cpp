@@ -145,6 +145,11 @@ QImage WithColourTable(const QImage& picture)
         const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         uchar* out = indexed.scanLine(y);
         for (int x = 0; x < rgb.width(); ++x) {
+            // Most pixels repeat their left neighbour: no lookup for those.
+            if (x > 0 && in[x] == in[x - 1]) {
+                out[x] = out[x - 1];
+                continue;
+            }
             auto found = index.constFind(in[x]);
             if (found == index.constEnd()) {
                 if (index.size() == 256)
