@@ -30,13 +30,20 @@ QTableWidgetItem* Cell(const QString& text, bool fixed)
     return item;
 }
 
+// Hidden before the grid has rows or a model: a header shown even for a
+// moment measures every section's caption, in a bold face the panel never
+// draws.
+void HideHeaders(QTableView* grid)
+{
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+}
+
 // What the grid and its frozen caption column share: fixed rows, the
 // caption column's width, clipped (not shortened) texts, no editing, no
 // selection and no scrolling to a clicked cell.
 void SetUpGrid(QTableView* grid)
 {
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(RowPitch);
     grid->verticalHeader()->setDefaultSectionSize(RowPitch);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -64,6 +71,7 @@ public:
           grid(grid),
           captions(new QTableView(grid))
     {
+        HideHeaders(captions);
         captions->setModel(grid->model());
         SetUpGrid(captions);
         captions->setColumnHidden(1, true);
@@ -113,6 +121,7 @@ private:
 
 void TForm1::PrepareDataPanel()
 {
+    HideHeaders(Dane);
     Dane->setRowCount(RowCount);
     Dane->setColumnCount(2);
     SetUpGrid(Dane);

@@ -7,10 +7,29 @@
 #include "app/Search.h"
 #include "data/ElementTables.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+namespace {
+
+// A new line edit lays out its empty text once in the application's default
+// face before it takes its parent's. Finding that face is a font search and
+// a font file opened, for a face the window never draws; the parent's face
+// stands in as the default for that moment. The default is set back at once
+// for the standard dialogs.
+QLineEdit* LineEditInFaceOf(QWidget* parent)
+{
+    const QFont standard = QGuiApplication::font();
+    QGuiApplication::setFont(parent->font());
+    auto* edit = new QLineEdit(parent);
+    QGuiApplication::setFont(standard);
+    return edit;
+}
+
+} // namespace
 
 void TForm1::CreateSearchBox()
 {
@@ -21,7 +40,7 @@ void TForm1::CreateSearchBox()
     szukany->setMouseTracking(true);
     szukany->installEventFilter(this);
 
-    Szukaj = new QLineEdit(this);
+    Szukaj = LineEditInFaceOf(this);
     Szukaj->setObjectName(QStringLiteral("Szukaj"));
     Szukaj->setGeometry(600, 14, 121, 21);
     Szukaj->setTextMargins(0, 0, 20, 0);

@@ -68,6 +68,7 @@ private slots:
         TempProgramFolder folder;
         StartupWatcher watcher;
         qApp->installEventFilter(&watcher);
+        const QFont standardFont = QGuiApplication::font();
         StartZefirak();
 
         const QStringList expected = {
@@ -101,6 +102,15 @@ private slots:
         QCOMPARE(Form1->Image1->pixmap().size(), QSize(304, 65));
         QCOMPARE(Form1->Podglad->text(), QStringLiteral("Zefirak"));
         QCOMPARE(SelectedElement, -1);
+        // Only the faces the windows draw in are opened; the standard
+        // dialogs keep the desktop's face.
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : maps.readAll().split('\n'))
+            if (line.endsWith(".ttf") || line.endsWith(".otf"))
+                QVERIFY2(line.contains("/liberation/"), line.constData());
+        QCOMPARE(QGuiApplication::font(), standardFont);
+        QCOMPARE(Form1->Szukaj->font(), Form1->font());
         QCOMPARE(ShortTable[0].DisplayName, std::string("Wodór"));
         QCOMPARE(ElementTable[0].Name, std::string("Wodór"));
 
