@@ -141,10 +141,11 @@ QImage WithColourTable(const QImage& picture)
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, uchar> index;
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    const int width = rgb.width(); // asked once: the toolkit's call is not inlined
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             // Most pixels repeat their left neighbour: no lookup for those.
             if (x > 0 && in[x] == in[x - 1]) {
                 out[x] = out[x - 1];
