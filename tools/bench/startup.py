@@ -5,7 +5,7 @@ private X server (no polling), and the process's peak resident memory
 (/usr/bin/time -f %M). Several builds are measured in alternating runs in
 the same server, so they share its state and the machine's load.
 
-    tools/bench/startup.py [--runs N] [--close] [--floor PROGRAM] BUILD_DIR [BUILD_DIR ...]
+    tools/bench/startup.py [--runs N] [--close] [--floor PROGRAM] [--text-floor PROGRAM] BUILD_DIR [BUILD_DIR ...]
 
 Each BUILD_DIR holds pertab and libDane.so; they are copied into a fresh
 program folder per build, with a settings folder of its own beside them.
@@ -19,6 +19,12 @@ closed instead, and the time from the close command to the process's end
 `cmake --build build --target startup_floor`, then pass
 build/tools/bench/startup_floor), measured the same way in the same
 rotation: the time and memory no Qt program can beat.
+
+--text-floor adds startup_textfloor (same target name): the bare window
+plus only the text the start-up must show (the splash with its three faces,
+painted, and a label in each face the main window measures before it is
+shown), reported over the floor too: what no program with this start-up
+can beat.
 Needs Xvfb, python3-xlib and time (tools/deps.sh bench)."""
 
 import argparse
@@ -148,6 +154,7 @@ def main():
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--close", action="store_true")
     parser.add_argument("--floor", help="the bare-window program (startup_floor)")
+    parser.add_argument("--text-floor", help="the bare window with the start-up's text (startup_textfloor)")
     parser.add_argument("builds", nargs="+")
     args = parser.parse_args()
 
@@ -162,6 +169,11 @@ def main():
             program = os.path.join(folder, "startup_floor")
             shutil.copy2(args.floor, program)
             entries.append(("floor", program, folder))
+        if args.text_floor:
+            folder = tempfile.mkdtemp(prefix="zfk-startup-")
+            program = os.path.join(folder, "startup_textfloor")
+            shutil.copy2(args.text_floor, program)
+            entries.append(("text floor", program, folder))
         for build in args.builds:
             folder = tempfile.mkdtemp(prefix="zfk-startup-")
             for f in ("pertab", "libDane.so"):
