@@ -6,7 +6,6 @@
 #include "app/TZfk_SplashForm.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -34,15 +33,6 @@ std::thread StartReadingFontConfiguration()
     if (!init)
         return {};
     return std::thread(init);
-}
-
-// The toolkit's font list is read once, at the first text measured. The
-// splash window and its banner need no font, so the list is read on a second
-// thread while they are built; the toolkit guards the list, and the splash's
-// first text waits for it.
-std::thread StartReadingFontList()
-{
-    return std::thread([] { QFontDatabase::families(); });
 }
 
 } // namespace
@@ -89,7 +79,6 @@ void StartZefirak()
     // The installed desktop entry's name, so that a desktop matches the
     // window to the entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.morvane.Zefirak"));
-    std::thread fontList = StartReadingFontList();
     InstallPolishTranslations();
 
     Zfk_SplashForm = new TZfk_SplashForm;
@@ -115,7 +104,6 @@ void StartZefirak()
 
     delete Zfk_SplashForm;
     Zfk_SplashForm = nullptr;
-    fontList.join();
 }
 
 int RunEventLoop()

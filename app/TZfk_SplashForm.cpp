@@ -79,6 +79,7 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     // The status texts are longer than the label's designed width; let them
     // run on instead of being cut off.
     Label2->setMinimumWidth(110);
+    Label2->adjustSize();
 
     Label1 = new QLabel(QStringLiteral("Zefirak jest programem darmowym (freeware). Wolno go używać i "
                                        "rozpowszechniać bez opłat, w postaci niezmienionej."),
@@ -137,9 +138,6 @@ void TZfk_SplashForm::showEvent(QShowEvent* event)
     // than activation because a desktop without a window manager never
     // activates the window.
     FormActivate();
-    // Sized here, not when built: the first text measured waits for the
-    // font list, and the window and banner can be made meanwhile.
-    Label2->adjustSize();
 }
 
 void TZfk_SplashForm::FormActivate()

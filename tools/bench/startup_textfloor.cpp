@@ -2,10 +2,10 @@
 // text the start-up order must show. The splash with its three faces, shown
 // and painted once exposed, then a main window with one label in each face
 // the main window measures before it is shown. No data, skin, buttons or
-// settings; the font configuration and the font list are read on second
-// threads as the program does. What no program with this start-up can beat.
+// settings; the font configuration is read on a second thread while the
+// toolkit connects, as the program does. What no program with this start-up
+// can beat.
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QWindow>
 
@@ -45,7 +45,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (configuration.joinable())
         configuration.join();
-    std::thread fontList([] { QFontDatabase::families(); });
 
     QWidget splash(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.setFixedSize(353, 162);
@@ -76,6 +75,5 @@ int main(int argc, char** argv)
     }
     splash.hide();
     window.show();
-    fontList.join();
     return QApplication::exec();
 }
