@@ -138,6 +138,8 @@ struct DecodedBackground {
 // picture has three.
 QImage WithColourTable(const QImage& picture)
 {
+    if (picture.colorCount() > 0)
+        return picture; // a file with a colour table of its own keeps it
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, uchar> index;
     QImage indexed(rgb.size(), QImage::Format_Indexed8);

@@ -516,14 +516,17 @@ private slots:
     void backgroundPaintsEveryPixelAsTheFileHasIt_data()
     {
         QTest::addColumn<int>("colours");
-        QTest::newRow("the default skin's three") << 0;
-        QTest::newRow("256") << 256;
-        QTest::newRow("257") << 257;
+        QTest::addColumn<QImage::Format>("depth");
+        QTest::newRow("the default skin's three") << 0 << QImage::Format_RGB32;
+        QTest::newRow("256") << 256 << QImage::Format_RGB32;
+        QTest::newRow("257") << 257 << QImage::Format_RGB32;
+        QTest::newRow("two, in a 1-bit file") << 2 << QImage::Format_Mono;
     }
 
     void backgroundPaintsEveryPixelAsTheFileHasIt()
     {
         QFETCH(int, colours);
+        QFETCH(QImage::Format, depth);
         LoadDefaultsInto(dir->path());
         if (colours > 0) {
             QImage picture(64, 40, QImage::Format_RGB32);
@@ -531,7 +534,7 @@ private slots:
                 picture.setPixel(i % 64, i / 64, qRgb(i % colours, (i % colours) / 3, 255 - i % colours % 200));
             QBuffer buffer;
             buffer.open(QIODevice::WriteOnly);
-            QVERIFY(picture.save(&buffer, "BMP"));
+            QVERIFY(picture.convertToFormat(depth).save(&buffer, "BMP"));
             WriteAll(File("default.bmp"), buffer.data());
         }
         const QImage file = QImage(File("default.bmp")).convertToFormat(QImage::Format_RGB32);
