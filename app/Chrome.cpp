@@ -13,6 +13,7 @@
 #include "settings/TForm4.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -240,16 +241,21 @@ void TForm1::mousePressEvent(QMouseEvent* event)
 
 void TForm1::FormMouseDown(QMouseEvent* event)
 {
+    const QPoint pressedAt = event->globalPosition().toPoint();
     // Ask the window manager for an interactive move, as a title bar would.
     // Only for the left button: the window manager ends its move when the
     // left button comes up, so a move begun with another one would go on
-    // after that button's release.
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
+    // after that button's release. The toolkit anchors that move at the last
+    // pointer position it has read, not at the press; if the pointer has
+    // moved on since (the press waited while we were busy), the window would
+    // trail the pointer by that much for the whole move.
+    if (event->button() == Qt::LeftButton && QCursor::pos() == pressedAt && windowHandle()
+        && windowHandle()->startSystemMove())
         return;
-    // Another button, or no window manager offers a move: follow the
-    // pointer ourselves until the button is released.
+    // Another button, no window manager that offers a move, or a late press:
+    // follow the pointer ourselves until the button is released.
     manualDrag = true;
-    dragOffset = event->globalPosition().toPoint() - pos();
+    dragOffset = pressedAt - pos();
     grabMouse();
 }
 

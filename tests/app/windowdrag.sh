@@ -93,12 +93,15 @@ stop_pertab() {
     pid=
 }
 
-# drag BUTTON DX DY: press BUTTON on the bare point, move the pointer by
-# DX,DY, let go, move the pointer on, and check where the window is.
+# drag BUTTON DX DY [busy]: press BUTTON on the bare point, move the pointer
+# by DX,DY, let go, move the pointer on, and check where the window is.
+# "busy": the program is stopped over the press and the first half of the
+# move, so it meets the press only once the pointer has left that point.
 drag() {
     button=$1
     dx=$2
     dy=$3
+    busy=${4:-}
     o=$(origin)
     x0=${o%,*}
     y0=${o#*,}
@@ -111,8 +114,10 @@ drag() {
     under=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
     [ "$under" = "$wid" ] || [ "$under" = "$frame" ] \
         || fail "the point $bare_x,$bare_y is not on the window surface"
+    [ -z "$busy" ] || kill -STOP "$pid"
     xdotool mousedown "$button"
     xdotool mousemove --sync $((px + $dx / 2)) $((py + $dy / 2))
+    [ -z "$busy" ] || kill -CONT "$pid"
     # A window manager's move starts once it has the pointer: keep the
     # pointer moving on the spot until the window has arrived.
     poll 'xdotool mousemove $((px + $dx - 1)) $((py + $dy)) mousemove $((px + $dx)) $((py + $dy));
@@ -132,7 +137,7 @@ drag() {
     poll '[ "$(status)" = "$iron_status" ]' 150 \
         || fail "button $button released: the pointer is still held (status line unchanged)"
     [ "$(origin)" = "$want" ] || fail "button $button released: window went on to $(origin) from $want"
-    echo "button $button: window followed the drag to $want and stayed there"
+    echo "button $button${busy:+ (late press)}: window followed the drag to $want and stayed there"
 }
 
 # No window manager: the program moves the window itself.
@@ -150,5 +155,6 @@ start_pertab
 drag 3 40 30
 drag 1 -30 25
 drag 3 20 -35
+drag 1 25 20 busy
 stop_pertab
 echo "window drags end at release with and without a window manager"
