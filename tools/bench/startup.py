@@ -164,16 +164,13 @@ def main():
     try:
         dpy.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
         dpy.sync()
-        if args.floor:
-            folder = tempfile.mkdtemp(prefix="zfk-startup-")
-            program = os.path.join(folder, "startup_floor")
-            shutil.copy2(args.floor, program)
-            entries.append(("floor", program, folder))
-        if args.text_floor:
-            folder = tempfile.mkdtemp(prefix="zfk-startup-")
-            program = os.path.join(folder, "startup_textfloor")
-            shutil.copy2(args.text_floor, program)
-            entries.append(("text floor", program, folder))
+        for label, path, binary in (("floor", args.floor, "startup_floor"),
+                                    ("text floor", args.text_floor, "startup_textfloor")):
+            if path:
+                folder = tempfile.mkdtemp(prefix="zfk-startup-")
+                program = os.path.join(folder, binary)
+                shutil.copy2(path, program)
+                entries.append((label, program, folder))
         for build in args.builds:
             folder = tempfile.mkdtemp(prefix="zfk-startup-")
             for f in ("pertab", "libDane.so"):
