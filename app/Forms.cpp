@@ -1,7 +1,7 @@
 #include "app/Forms.h"
 
-#include "app/DialogHomes.h"
 #include "app/TForm1.h"
+#include "data/PrintSettings.h"
 #include "print/TForm2.h"
 #include "print/TForm3.h"
 #include "settings/TForm4.h"
@@ -17,7 +17,7 @@ TForm2& TableDialog()
 {
     if (!Form2) {
         Form2 = new TForm2(Form1);
-        PrintDialogHomes().Attach(*Form2);
+        Form2->ApplySettings(StoredPrintSettings().table);
     }
     return *Form2;
 }
@@ -26,7 +26,7 @@ TForm3& ReportDialog()
 {
     if (!Form3) {
         Form3 = new TForm3(Form1);
-        PrintDialogHomes().Attach(*Form3);
+        Form3->ApplySettings(StoredPrintSettings().report);
     }
     return *Form3;
 }
@@ -36,4 +36,18 @@ TForm4& SettingsDialog()
     if (!Form4)
         Form4 = new TForm4(Form1);
     return *Form4;
+}
+
+PrintSettings& StoredPrintSettings()
+{
+    static PrintSettings settings;
+    return settings;
+}
+
+void CollectPrintSettings()
+{
+    if (Form2)
+        StoredPrintSettings().table = Form2->Settings();
+    if (Form3)
+        StoredPrintSettings().report = Form3->Settings();
 }

@@ -4,6 +4,7 @@
 // references are empty until then): most runs never open them.
 #pragma once
 
+struct PrintSettings;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -21,3 +22,8 @@ extern TZfk_SplashForm* Zfk_SplashForm;
 TForm2& TableDialog();
 TForm3& ReportDialog();
 TForm4& SettingsDialog();
+
+// The print dialogs' settings: read at start-up, taken by each dialog when
+// it is built, and given back by the dialogs that exist at shutdown.
+PrintSettings& StoredPrintSettings();
+void CollectPrintSettings();

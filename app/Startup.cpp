@@ -88,7 +88,7 @@ void StartZefirak()
     Form1 = new TForm1;
 
     // The settings dialog and the print dialogs are built when first opened
-    // (Forms.h); their settings wait for them in PrintDialogHomes. The
+    // (Forms.h); their settings wait for them in StoredPrintSettings. The
     // status texts still tell the steps, as users know them.
     Form5 = new TForm5(Form1);
 

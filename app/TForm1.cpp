@@ -1,6 +1,5 @@
 #include "app/TForm1.h"
 
-#include "app/DialogHomes.h"
 #include "app/Forms.h"
 #include "app/Look.h"
 #include "app/TTlo.h"
@@ -123,13 +122,14 @@ void TForm1::SetStatus(const QString& text)
     Podglad->adjustSize();
 }
 
-void TForm1::ReadReg() { ::ReadReg(platform::Paths().SettingsFile(), PrintDialogHomes(), *this); }
+void TForm1::ReadReg() { ::ReadReg(platform::Paths().SettingsFile(), StoredPrintSettings(), *this); }
 
 void TForm1::WriteReg()
 {
     // One box for all that could not be saved, then the program ends as
     // usual: the settings of this run are lost, those of the last stay.
-    const QStringList problems = ::WriteReg(platform::Paths().SettingsFile(), PrintDialogHomes());
+    CollectPrintSettings();
+    const QStringList problems = ::WriteReg(platform::Paths().SettingsFile(), StoredPrintSettings());
     if (!problems.isEmpty())
         ShowNotice(problems.join(QStringLiteral("\r\n\r\n")), nkError);
 }

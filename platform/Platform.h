@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -83,6 +85,9 @@ public:
     virtual bool ExecPrintDialog(QWidget* parent) = 0;
     // The system printer setup dialog (paper, orientation, margins) for Printer().
     virtual void ExecPageSetupDialog(QWidget* parent) = 0;
+    // A full-page preview of what paint draws on Printer(), from which the
+    // user may also print. paint begins and ends its own job.
+    virtual void ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 namespace platform {

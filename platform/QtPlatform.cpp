@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -66,6 +69,39 @@ int ResultCode(int button)
     default:
         return 0;
     }
+}
+
+// Where the printer prints: a named printer, or a file.
+struct PrinterChoice {
+    QPrinter::OutputFormat format;
+    QString printerName;
+    QString fileName;
+};
+
+PrinterChoice ChoiceOf(const QPrinter& printer)
+{
+    return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
+}
+
+// The print dialog selects the system's default printer as it is built,
+// and sets it on the printer, whatever the last job printed to; the choice
+// of the last job is made again. (Its printer list and file field carry
+// these names in the toolkit's dialog; without them the default stays.)
+void ChooseAgain(QPrintDialog& dialog, QPrinter& printer, const PrinterChoice& choice)
+{
+    if (choice.format == QPrinter::PdfFormat) {
+        // The dialog selects its file entry when it shows a printer that
+        // prints to a file.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(choice.fileName);
+        if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); field && !choice.fileName.isEmpty())
+            field->setText(choice.fileName);
+        return;
+    }
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    const int row = list ? list->findText(choice.printerName) : -1;
+    if (row >= 0)
+        list->setCurrentIndex(row);
 }
 
 } // namespace
@@ -149,12 +185,24 @@ QPrinter& QtPrinterService::Printer()
 
 bool QtPrinterService::ExecPrintDialog(QWidget* parent)
 {
-    QPrintDialog dialog(&Printer(), parent);
+    QPrinter& printer = Printer();
+    const PrinterChoice choice = ChoiceOf(printer);
+    QPrintDialog dialog(&printer, parent);
+    ChooseAgain(dialog, printer, choice);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPrinterService::ExecPageSetupDialog(QWidget* parent)
 {
     QPageSetupDialog dialog(&Printer(), parent);
+    dialog.exec();
+}
+
+void QtPrinterService::ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* printer) { paint(*printer); });
     dialog.exec();
 }

@@ -106,3 +106,5 @@ bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QStri
     ResetPdfWriter(printer);
     return false;
 }
+
+void UsePageResolution(QPrinter& printer) { printer.setResolution(PageResolution); }

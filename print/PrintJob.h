@@ -18,3 +18,10 @@ QString JobRefused(const QPrinter& printer, const QString& lead);
 // cut short (a full disk) is removed, the printer's writer made anew (the
 // old one would write nothing more), and why gets the text of the error box.
 bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QString& lead, QString& why);
+
+// Every printout is laid out in pixels of a 600-dpi page, whatever the
+// printer: on Linux the printer's own pixels never reach the program (the
+// print server gets vector PDF and rasterises it itself), so this is what
+// gives a scale one size on paper, the same from the dialog and zfktool.
+constexpr int PageResolution = 600;
+void UsePageResolution(QPrinter& printer);

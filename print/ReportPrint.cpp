@@ -21,6 +21,7 @@ QFont ReportFont(const QString& family, int pointSize)
 
 bool PrintReportText(QPrinter& printer, const QFont& font, const QString& text, QString& why)
 {
+    UsePageResolution(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
         why = JobRefused(printer, Lead);
@@ -30,4 +31,12 @@ bool PrintReportText(QPrinter& printer, const QFont& font, const QString& text, 
         painter, [&printer] { return printer.newPage(); }, font, text);
     const bool ended = painter.end();
     return JobPrintedWhole(printer, pagesBegun, ended, Lead, why);
+}
+
+void DrawReportText(QPrinter& printer, const QFont& font, const QString& text)
+{
+    UsePageResolution(printer);
+    QPainter painter(&printer);
+    PaintText(
+        painter, [&printer] { return printer.newPage(); }, font, text);
 }

@@ -14,6 +14,10 @@ class QPrinter;
 // error box.
 bool PrintReportText(QPrinter& printer, const QFont& font, const QString& text, QString& why);
 
+// The text on the printer as the preview shows it: the same pages, no
+// checks (the preview writes no file).
+void DrawReportText(QPrinter& printer, const QFont& font, const QString& text);
+
 // The report's font: the chosen face, or Arial (the dialog's default) when
 // none is chosen, at the given point size.
 QFont ReportFont(const QString& family, int pointSize);

@@ -5,17 +5,12 @@
 #include "platform/Platform.h"
 #include "print/Chart.h"
 #include "print/PrintJob.h"
-#include "widgets/Colors.h"
+#include "print/SizeCheck.h"
 #include "widgets/DialogParts.h"
+#include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScopeGuard>
-#include <QScreen>
 
 #include <array>
 
@@ -36,8 +30,6 @@ const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych mod
                                                      "Czy dokonałeś właściwych ustawień");
 
 namespace {
-
-const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 
 // The icon beside the buttons: a printer with a sheet showing the table's
 // outline going in and a printed one coming out. '.' background, 'k' black,
@@ -113,72 +105,20 @@ private:
     const QImage& m_picture;
 };
 
-// "hi" down to "01".
-QStringList SizeRows(int hi)
-{
-    QStringList rows;
-    for (int v = hi; v >= 1; --v)
-        rows.append(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
-    return rows;
-}
-
-// A list's value: the number its selected row starts with, or fallback
-// when no row is selected.
-int ListValue(const QComboBox& list, int fallback)
-{
-    if (list.currentIndex() < 0)
-        return fallback;
-    return list.itemText(list.currentIndex()).left(2).toInt();
-}
-
-void ShowUnselected(QComboBox& list)
-{
-    list.setCurrentIndex(-1);
-    if (list.isEditable())
-        list.setEditText(ChooseFromList);
-}
-
 const QString PrintLead = QStringLiteral("Nie udało się wydrukować układu: ");
 
 } // namespace
-
-bool IsDigits(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
-bool CheckSizeCombo(QComboBox& list, int lo, int hi)
-{
-    const QString text = list.currentText();
-    if (!IsDigits(text)) {
-        ShowNotice(QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!"), nkError);
-        return false;
-    }
-    bool ok = false;
-    const int v = text.toInt(&ok); // too many digits for an int: out of range
-    if (!ok || v < lo || v > hi) {
-        ShowNotice(QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!"), nkError);
-        return false;
-    }
-    list.setCurrentIndex(hi - v);
-    return true;
-}
 
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 431));
+    // One row taller than the controls need: the preview button below them.
+    SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 455));
 
     CreateControls();
     FormActivate();
-    // Until the settings store fills the controls they hold its defaults.
-    SetStartDefaults();
+    ApplySettings(TablePrintSettings{});
 }
 
 void TForm2::CreateControls()
@@ -189,16 +129,11 @@ void TForm2::CreateControls()
         box->setGeometry(r);
         return box;
     };
-    // The lists get their text fields when the dialog is first shown
-    // (MakeListsEditable): a text field costs more than the rest of the
-    // dialog, and start-up would pay for seven of them.
-    auto list = [this](QWidget* parent, const char* name, QRect r, bool /*editable*/) {
-        auto* c = new QComboBox(parent);
-        c->setObjectName(QLatin1String(name));
-        c->setGeometry(r);
-        c->setMaxVisibleItems(12);
-        c->installEventFilter(this);
-        return c;
+    auto watched = [this](auto* control) {
+        control->installEventFilter(this);
+        if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+            list->lineEdit()->installEventFilter(this);
+        return control;
     };
 
     GroupBox2 = group("GroupBox2", QStringLiteral("Dane do umieszczenia na układzie"), {8, 16, 185, 145});
@@ -215,29 +150,29 @@ void TForm2::CreateControls()
     Label7 =
         DialogLabel(GroupBox5, "Label7", QStringLiteral("Treść informacji w polu informacyjnym:"), {8, 40, 180, 13});
 
-    Dane1 = list(this, "Dane1", {16, 48, 169, 21}, true);
-    dane2 = list(this, "dane2", {16, 88, 169, 21}, true);
-    dane3 = list(this, "dane3", {16, 128, 169, 21}, true);
-    Scale = list(this, "Scale", {16, 184, 169, 21}, true);
-    f1 = list(this, "f1", {16, 224, 81, 21}, true);
-    f2 = list(this, "f2", {104, 224, 81, 21}, true);
-    f3 = list(GroupBox5, "f3", {56, 16, 81, 21}, true);
-    FontComboBox1 = list(GroupBox4, "FontComboBox1", {8, 24, 113, 20}, false);
+    Dane1 = watched(new ChoiceList(this, "Dane1", {16, 48, 169, 21}));
+    dane2 = watched(new ChoiceList(this, "dane2", {16, 88, 169, 21}));
+    dane3 = watched(new ChoiceList(this, "dane3", {16, 128, 169, 21}));
+    Scale = watched(new SizeList(this, "Scale", {16, 184, 169, 21}, MaxScale));
+    f1 = watched(new SizeList(this, "f1", {16, 224, 81, 21}, MaxFontSize));
+    f2 = watched(new SizeList(this, "f2", {104, 224, 81, 21}, MaxFontSize));
+    f3 = watched(new SizeList(GroupBox5, "f3", {56, 16, 81, 21}, MaxFontSize));
+    // Symbol fonts stay in: a chart may be printed in any installed face.
+    FontComboBox1 = watched(new FontList(GroupBox4, "FontComboBox1", {8, 24, 113, 20}, FontList::Symbols::Listed));
 
     QStringList items;
     for (const char* row : DataItemRows)
         items.append(QString::fromUtf8(row));
-    for (QComboBox* c : {Dane1, dane2, dane3})
+    for (ChoiceList* c : {Dane1, dane2, dane3}) {
         c->addItems(items);
-    Scale->addItems(SizeRows(ScaleRowCount));
-    for (QComboBox* c : {f1, f2, f3})
-        c->addItems(SizeRows(SizeRowCount));
-    for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3})
-        ShowUnselected(*c);
+        c->ChooseNone();
+    }
 
     // The preview follows the positions and the font, nothing else.
-    for (QComboBox* c : {Dane1, dane2, dane3})
+    for (ChoiceList* c : {Dane1, dane2, dane3}) {
         connect(c, &QComboBox::activated, this, &TForm2::CloseClick);
+        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
+    }
     connect(FontComboBox1, &QComboBox::activated, this, &TForm2::CloseClick);
 
     PBox = new TPreviewBox(GroupBox3, m_preview);
@@ -247,13 +182,13 @@ void TForm2::CreateControls()
     bold1 = new QCheckBox(QStringLiteral("pogrub."), GroupBox5);
     bold1->setObjectName(QStringLiteral("bold1"));
     bold1->setGeometry(144, 18, 65, 17);
-    bold1->installEventFilter(this);
+    watched(bold1);
 
     dodatkowe = new QPlainTextEdit(GroupBox5);
     dodatkowe->setObjectName(QStringLiteral("dodatkowe"));
     dodatkowe->setGeometry(8, 56, 201, 97);
     dodatkowe->setLineWrapMode(QPlainTextEdit::NoWrap); // one memo line, one chart line
-    dodatkowe->installEventFilter(this);
+    watched(dodatkowe);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -270,6 +205,7 @@ void TForm2::CreateControls()
     Przycisk1 = button("Przycisk1", QStringLiteral("Wydrukuj układ"), {230, 360, 105, 21}, &TForm2::Przycisk1Click);
     Przycisk2 = button("Przycisk2", QStringLiteral("Domyślne paramtery"), {230, 384, 105, 21}, &TForm2::Przycisk2Click);
     Przycisk3 = button("Przycisk3", QStringLiteral("Zakończ"), {230, 408, 105, 21}, &TForm2::Przycisk3Click);
+    Przycisk6 = button("Przycisk6", QStringLiteral("Podgląd wydruku"), {230, 432, 105, 21}, &TForm2::Przycisk6Click);
 
     setTabOrder(Dane1, dane2);
     setTabOrder(dane2, dane3);
@@ -287,91 +223,60 @@ void TForm2::CreateControls()
 
 void TForm2::FormActivate()
 {
-    Scale->setCurrentIndex(9);
-    f1->setCurrentIndex(9);
-    f2->setCurrentIndex(17);
+    Scale->SetValue(11);
+    f1->SetValue(16);
+    f2->SetValue(8);
     // The printer's fonts are the system's; the list is filled when first
     // needed, as enumerating every installed font would slow the start.
 }
 
-void TForm2::SetStartDefaults()
+void TForm2::ApplySettings(const TablePrintSettings& settings)
 {
-    // Finding the design face walks the font list; at start-up the stored
-    // settings replace it before anyone reads it, so it is looked up only
-    // when read.
-    if (m_fontsFilled)
-        SetFontName(DesignFont());
-    else
-        m_designFontPending = true;
-    f1->setCurrentIndex(9);
-    f2->setCurrentIndex(18);
-    Scale->setCurrentIndex(10);
-    f3->setCurrentIndex(17);
-    bold1->setChecked(true);
-    SetInfoLines(DefaultInfoLines());
+    FontComboBox1->SetName(settings.fontName);
+    f1->SetValue(settings.symbolSize);
+    f2->SetValue(settings.dataSize);
+    Scale->SetValue(settings.scale);
+    f3->SetValue(settings.fieldSize);
+    bold1->setChecked(settings.fieldBold);
+    m_fieldGiven = settings.fieldLines;
+    dodatkowe->setPlainText(settings.fieldLines.join(QLatin1Char('\n')));
 }
 
-QString TForm2::FontName() const
+QStringList TForm2::FieldLines() const
 {
-    if (!m_fontsFilled)
-        return PendingFont();
-    return FontComboBox1->currentIndex() < 0 ? QString() : FontComboBox1->currentText();
+    // No lines and one empty line look alike in the field, and so do the
+    // lines given and the text they make; the lines given come back as given.
+    const QString text = dodatkowe->toPlainText();
+    if (text == m_fieldGiven.join(QLatin1Char('\n')))
+        return m_fieldGiven;
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-QString TForm2::PendingFont() const { return m_designFontPending ? DesignFont() : m_pendingFont; }
-
-void TForm2::SetFontName(const QString& name)
+TablePrintSettings TForm2::Settings() const
 {
-    m_designFontPending = false;
-    if (!m_fontsFilled) {
-        m_pendingFont = name;
-        return;
-    }
-    FontComboBox1->setCurrentIndex(name.isEmpty() ? -1 : FontComboBox1->findText(name, Qt::MatchFixedString));
+    TablePrintSettings settings;
+    settings.fontName = FontComboBox1->Name();
+    settings.symbolSize = f1->Value();
+    settings.dataSize = f2->Value();
+    settings.scale = Scale->Value();
+    settings.fieldSize = f3->Value();
+    settings.fieldBold = bold1->isChecked();
+    settings.fieldLines = FieldLines();
+    return settings;
 }
-
-void TForm2::EnsureFontList()
-{
-    if (m_fontsFilled)
-        return;
-    m_fontsFilled = true;
-    // Symbol fonts stay in: a chart may be printed in any installed face.
-    FontComboBox1->addItems(QFontDatabase::families());
-    SetFontName(PendingFont());
-    m_pendingFont.clear();
-}
-
-namespace {
-
-QStringList LinesOfField(const QString& text)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.constLast().isEmpty()) // a final line break ends the last line, it starts none
-        lines.removeLast();
-    return lines;
-}
-
-} // namespace
-
-QStringList TForm2::InfoLines() const { return LinesOfField(dodatkowe->toPlainText()); }
-
-QStringList TForm2::FieldKeeps(const QStringList& lines) { return LinesOfField(lines.join(QLatin1Char('\n'))); }
-
-void TForm2::SetInfoLines(const QStringList& lines) { dodatkowe->setPlainText(lines.join(QLatin1Char('\n'))); }
 
 ChartInputs TForm2::ChartInputsFromControls()
 {
-    EnsureFontList();
+    FontComboBox1->Fill();
     ChartInputs in;
-    in.fontName = FontName();
-    in.symbolSize = ListValue(*f1, in.symbolSize);
-    in.dataSize = ListValue(*f2, in.dataSize);
-    in.infoSize = ListValue(*f3, in.infoSize);
+    in.fontName = FontComboBox1->Name();
+    const std::pair<const SizeList*, int*> sizes[] = {{f1, &in.symbolSize}, {f2, &in.dataSize}, {f3, &in.infoSize}};
+    for (auto [list, size] : sizes)
+        if (list->Value() > 0)
+            *size = list->Value();
     in.infoBold = bold1->isChecked();
     in.items = {Dane1->currentIndex(), dane2->currentIndex(), dane3->currentIndex()};
-    in.infoLines = InfoLines();
+    in.infoLines = FieldLines();
     return in;
 }
 
@@ -400,10 +305,10 @@ void TForm2::Przycisk4Click() { PrintChart(cmTest); }
 
 bool TForm2::CheckUnselectedSizes()
 {
-    for (QComboBox* c : {f1, f2, f3})
-        if (c->currentIndex() < 0 && !CheckSizeCombo(*c, 1, 25))
+    for (SizeList* c : {f1, f2, f3})
+        if (c->Value() == 0 && !CheckSizeCombo(*c, 1, MaxFontSize))
             return false;
-    return Scale->currentIndex() >= 0 || CheckSizeCombo(*Scale, 1, 20);
+    return Scale->Value() > 0 || CheckSizeCombo(*Scale, 1, MaxScale);
 }
 
 void TForm2::EndOpenJob()
@@ -439,13 +344,14 @@ void TForm2::PrintChart(ChartMode mode)
     });
     QPrinter& printer = printers.Printer();
     printer.setPageOrientation(QPageLayout::Landscape);
+    UsePageResolution(printer);
     QString why;
     if (!m_job.begin(&printer)) {
         button->SetAktywny(true);
         ShowNotice(JobRefused(printer, PrintLead), nkError);
         return;
     }
-    DrawChart(m_job, ListValue(*Scale, 10), mode, ChartInputsFromControls());
+    DrawChart(m_job, Scale->Value(), mode, ChartInputsFromControls());
     const bool ended = m_job.end();
     if (!JobPrintedWhole(printer, true, ended, PrintLead, why)) {
         button->SetAktywny(true);
@@ -459,16 +365,33 @@ void TForm2::PrintChart(ChartMode mode)
 
 void TForm2::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); }
 
+void TForm2::Przycisk6Click()
+{
+    // The whole chart on the chosen paper at the chosen scale, before any
+    // paper is spent.
+    if (m_printing || !CheckUnselectedSizes())
+        return;
+    PrinterService& printers = platform::Printers();
+    printers.Printer().setPageOrientation(QPageLayout::Landscape);
+    const ChartInputs inputs = ChartInputsFromControls();
+    const int e = Scale->Value();
+    printers.ExecPreviewDialog(this, [&](QPrinter& printer) {
+        UsePageResolution(printer);
+        QPainter canvas(&printer);
+        DrawChart(canvas, e, cmFull, inputs);
+    });
+}
+
 void TForm2::Przycisk2Click()
 {
-    SetFontName(DesignFont());
-    f1->setCurrentIndex(10);
-    f2->setCurrentIndex(18);
-    Scale->setCurrentIndex(10);
-    f3->setCurrentIndex(17);
+    FontComboBox1->SetName(DesignFont());
+    f1->SetValue(15);
+    f2->SetValue(7);
+    Scale->SetValue(10);
+    f3->SetValue(8);
     bold1->setChecked(true);
-    for (QComboBox* c : {Dane1, dane2, dane3})
-        ShowUnselected(*c);
+    for (ChoiceList* c : {Dane1, dane2, dane3})
+        c->ChooseNone();
     CloseClick();
 }
 
@@ -476,7 +399,7 @@ void TForm2::Przycisk3Click() { close(); }
 
 bool TForm2::FormKeyPress(int key)
 {
-    if (key != 27)
+    if (key != Qt::Key_Escape)
         return false;
     close();
     return true;
@@ -486,11 +409,11 @@ void TForm2::FormClose()
 {
     // Every typed value is checked, each with its own box; the dialog closes
     // whatever they say.
-    for (QComboBox* c : {f1, f2})
-        if (c->currentIndex() < 0)
-            CheckSizeCombo(*c, 1, 25);
-    if (Scale->currentIndex() < 0)
-        CheckSizeCombo(*Scale, 1, 20);
+    for (SizeList* c : {f1, f2})
+        if (c->Value() == 0)
+            CheckSizeCombo(*c, 1, MaxFontSize);
+    if (Scale->Value() == 0)
+        CheckSizeCombo(*Scale, 1, MaxScale);
 }
 
 void TForm2::done(int result)
@@ -499,52 +422,22 @@ void TForm2::done(int result)
     QDialog::done(result);
 }
 
-void TForm2::MakeListsEditable()
-{
-    if (m_listsEditable)
-        return;
-    m_listsEditable = true;
-    for (QComboBox* c : {Dane1, dane2, dane3, Scale, f1, f2, f3}) {
-        const int row = c->currentIndex();
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr); // a typed "1" must stay "1", not become "19"
-        c->lineEdit()->installEventFilter(this);
-        if (row < 0)
-            ShowUnselected(*c);
-        // Typing leaves a list with no selected row; the typed value is
-        // checked before it is used.
-        connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString& text) {
-            if (c->currentIndex() < 0)
-                return;
-            const int cursor = c->lineEdit()->cursorPosition();
-            c->setCurrentIndex(-1);
-            c->setEditText(text);
-            c->lineEdit()->setCursorPosition(cursor);
-        });
-    }
-    for (QComboBox* c : {Dane1, dane2, dane3})
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
-}
-
 void TForm2::showEvent(QShowEvent* event)
 {
-    MakeListsEditable();
     QDialog::showEvent(event);
-    EnsureFontList();
     CloseClick();
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && FormKeyPress(27))
+    if (FormKeyPress(event->key()))
         return;
     QDialog::keyPressEvent(event);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        return FormKeyPress(27);
+    if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QDialog::eventFilter(watched, event);
 }

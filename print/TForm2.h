@@ -3,6 +3,7 @@
 // chart, a test print, and opens the printer setup.
 #pragma once
 
+#include "data/PrintSettings.h"
 #include "print/Chart.h"
 
 #include <QDialog>
@@ -11,20 +12,14 @@
 #include <QString>
 #include <QStringList>
 
+class ChoiceList;
+class FontList;
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class SizeList;
 class TPrzycisk;
-
-// True for a non-empty text made of the digits 0-9 only.
-bool IsDigits(const QString& text);
-
-// Checks the value typed into a size or scale list: digits within lo..hi
-// select the matching row (rows run from hi down to 1) and give true;
-// anything else shows an error box and gives false.
-bool CheckSizeCombo(QComboBox& list, int lo, int hi);
 
 // The question of the print button while Warn1 is set.
 extern const QString PrintSettingsQuestion;
@@ -33,10 +28,6 @@ class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
-
-    // Rows of the size lists ("25" down to "01") and of the scale list.
-    static constexpr int SizeRowCount = 25;
-    static constexpr int ScaleRowCount = 20;
 
     QGroupBox* GroupBox1;
     QGroupBox* GroupBox2;
@@ -50,15 +41,15 @@ public:
     QLabel* Label5;
     QLabel* Label6;
     QLabel* Label7;
-    QComboBox* Dane1;
-    QComboBox* dane2;
-    QComboBox* dane3;
-    QComboBox* Scale;
-    QComboBox* f1;
-    QComboBox* f2;
-    QComboBox* f3;
+    ChoiceList* Dane1;
+    ChoiceList* dane2;
+    ChoiceList* dane3;
+    SizeList* Scale;
+    SizeList* f1;
+    SizeList* f2;
+    SizeList* f3;
     QWidget* PBox;
-    QComboBox* FontComboBox1;
+    FontList* FontComboBox1;
     QCheckBox* bold1;
     QPlainTextEdit* dodatkowe;
     QLabel* Image1;
@@ -67,27 +58,16 @@ public:
     TPrzycisk* Przycisk3;
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
+    TPrzycisk* Przycisk6; // "Podgląd wydruku"
 
-    // The chart font. The font list is filled only when the dialog is first
-    // shown or the drawing needs it; until then the name given here is kept
-    // and selected (without regard to case) once the list is filled. A name
-    // the list lacks, or an empty one, leaves no row selected.
-    QString FontName() const;
-    void SetFontName(const QString& name);
-    bool FontListFilled() const { return m_fontsFilled; }
-
-    // The information field, one text per line.
-    QStringList InfoLines() const;
-    void SetInfoLines(const QStringList& lines);
-    // The lines the field gives back after being given these.
-    static QStringList FieldKeeps(const QStringList& lines);
+    // The stored settings into the controls, and back. The information
+    // field gives back its lines exactly as given until it is edited.
+    void ApplySettings(const TablePrintSettings& settings);
+    TablePrintSettings Settings() const;
 
     // What the drawing reads from the controls. A size list without a
     // selected row keeps the default size.
     ChartInputs ChartInputsFromControls();
-
-    // The control values a first start holds: the settings store's defaults.
-    void SetStartDefaults();
 
     // The preview as last drawn by CloseClick.
     const QImage& PreviewImage() const { return m_preview; }
@@ -99,6 +79,7 @@ public:
     void Przycisk3Click();
     void Przycisk4Click();
     void Przycisk5Click();
+    void Przycisk6Click();
     // Esc closes the dialog; true when the key was used.
     bool FormKeyPress(int key);
     void FormClose();
@@ -115,20 +96,13 @@ protected:
 
 private:
     void CreateControls();
-    void EnsureFontList();
-    void MakeListsEditable();
     void PrintChart(ChartMode mode);
     bool CheckUnselectedSizes();
     void EndOpenJob();
+    QStringList FieldLines() const;
 
     QImage m_preview;
     QPainter m_job; // the print job on the shared printer
-    // The name kept until the list is filled: the design face while
-    // m_designFontPending, else m_pendingFont.
-    QString PendingFont() const;
-    QString m_pendingFont;
-    bool m_designFontPending = false;
-    bool m_fontsFilled = false;
-    bool m_listsEditable = false;
+    QStringList m_fieldGiven;
     bool m_printing = false;
 };

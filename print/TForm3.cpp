@@ -6,27 +6,23 @@
 #include "print/PrintJob.h"
 #include "print/ReportPrint.h"
 #include "print/ReportText.h"
-#include "print/TForm2.h"
-#include "widgets/Colors.h"
+#include "print/SizeCheck.h"
 #include "widgets/DialogParts.h"
+#include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPrinter>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int RowHeight = 13;
-const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 
 // Rows of the element list keep the fixed height whatever the style asks.
 class FixedRowDelegate final : public QStyledItemDelegate {
@@ -38,20 +34,14 @@ public:
     }
 };
 
-// Faces that print pictures instead of letters would make the report unreadable.
-bool IsSymbolFont(const QString& family)
-{
-    return QFontDatabase::isPrivateFamily(family)
-           || QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
-}
-
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    SetUpDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 241));
+    // One row taller than the controls need: the preview button below them.
+    SetUpDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 265));
 
     CreateControls();
     FormCreate();
@@ -63,7 +53,9 @@ void TForm3::CreateControls()
     Label1 = new QLabel(QStringLiteral("Wybierz pierwiastki których dane chcesz wydrukować:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    Label1->setGeometry(8, 8, 128, 26);
+    // Across the dialog, above the buttons: in the column of the list the
+    // sentence would take three lines and be cut at both ends.
+    Label1->setGeometry(8, 8, 240, 26);
     Label2 = label("Label2", QStringLiteral("Nazwa Czcionki:"), {8, 200, 79, 13});
     Label3 = label("Label3", QStringLiteral("Rozmiar:"), {136, 200, 41, 13});
     Label4 = label("Label4", QStringLiteral("Próbka tekstu:"), {184, 200, 69, 13});
@@ -80,36 +72,13 @@ void TForm3::CreateControls()
     RxCheckListBox1->setUniformItemSizes(true);
     RxCheckListBox1->installEventFilter(this);
 
-    FontComboBox1 = new QComboBox(this);
-    FontComboBox1->setObjectName(QStringLiteral("FontComboBox1"));
-    FontComboBox1->setGeometry(8, 216, 121, 20);
-    FontComboBox1->setMaxVisibleItems(12);
+    FontComboBox1 = new FontList(this, "FontComboBox1", {8, 216, 121, 20}, FontList::Symbols::LeftOut);
     FontComboBox1->installEventFilter(this);
     connect(FontComboBox1, &QComboBox::currentIndexChanged, this, &TForm3::FontComboBox1Change);
 
-    f1 = new QComboBox(this);
-    f1->setObjectName(QStringLiteral("f1"));
-    f1->setGeometry(136, 216, 41, 21);
-    f1->setEditable(true);
-    f1->setInsertPolicy(QComboBox::NoInsert);
-    f1->setCompleter(nullptr); // a typed "1" must stay "1", not become "19"
-    f1->setMaxVisibleItems(12);
-    for (int v = SizeRowCount; v >= 1; --v)
-        f1->addItem(QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')));
-    f1->setCurrentIndex(-1);
-    f1->setEditText(ChooseFromList);
+    f1 = new SizeList(this, "f1", {136, 216, 41, 21}, MaxFontSize);
     f1->installEventFilter(this);
     f1->lineEdit()->installEventFilter(this);
-    // Typing leaves the list with no selected row; the typed value is
-    // checked before it is used.
-    connect(f1->lineEdit(), &QLineEdit::textEdited, f1, [this](const QString& text) {
-        if (f1->currentIndex() < 0)
-            return;
-        const int cursor = f1->lineEdit()->cursorPosition();
-        f1->setCurrentIndex(-1);
-        f1->setEditText(text);
-        f1->lineEdit()->setCursorPosition(cursor);
-    });
 
     auto button = [this](const char* name, const QString& text, QRect r, void (TForm3::*click)()) {
         return DialogButton(this, name, text, r, [this, click] { (this->*click)(); });
@@ -121,6 +90,7 @@ void TForm3::CreateControls()
         button("Przycisk5", QStringLiteral("Ustawienia drukarki"), {145, 120, 104, 21}, &TForm3::Przycisk5Click);
     Przycisk1 = button("Przycisk1", QStringLiteral("Drukuj"), {144, 144, 105, 21}, &TForm3::Przycisk1Click);
     Przycisk2 = button("Przycisk2", QStringLiteral("Anuluj"), {144, 168, 105, 21}, &TForm3::Przycisk2Click);
+    Przycisk7 = button("Przycisk7", QStringLiteral("Podgląd wydruku"), {144, 242, 105, 21}, &TForm3::Przycisk7Click);
 
     setTabOrder(RxCheckListBox1, FontComboBox1);
     setTabOrder(FontComboBox1, f1);
@@ -132,35 +102,13 @@ void TForm3::FormCreate()
     // needed, as enumerating every installed font would slow the start.
 }
 
-void TForm3::EnsureFontList()
+void TForm3::ApplySettings(const ReportPrintSettings& settings)
 {
-    if (m_fontsFilled)
-        return;
-    m_fontsFilled = true;
-    QStringList families;
-    for (const QString& family : QFontDatabase::families())
-        if (!IsSymbolFont(family))
-            families.append(family);
-    FontComboBox1->addItems(families);
-    SetFontName(m_pendingFont);
-    m_pendingFont.clear();
+    FontComboBox1->SetName(settings.fontName);
+    f1->SetValue(settings.size);
 }
 
-QString TForm3::FontName() const
-{
-    if (!m_fontsFilled)
-        return m_pendingFont;
-    return FontComboBox1->currentIndex() < 0 ? QString() : FontComboBox1->currentText();
-}
-
-void TForm3::SetFontName(const QString& name)
-{
-    if (!m_fontsFilled) {
-        m_pendingFont = name;
-        return;
-    }
-    FontComboBox1->setCurrentIndex(name.isEmpty() ? -1 : FontComboBox1->findText(name, Qt::MatchFixedString));
-}
+ReportPrintSettings TForm3::Settings() const { return {FontComboBox1->Name(), f1->Value()}; }
 
 void TForm3::FormShow()
 {
@@ -211,17 +159,26 @@ void TForm3::ShowFor(int z)
     RxCheckListBox1->scrollToItem(row);
 }
 
+bool TForm3::ReadyToPrint()
+{
+    if (!AnyChecked()) {
+        ShowNotice(QStringLiteral("Nie zaznaczono żadnego pierwiastka!"), nkError);
+        return false;
+    }
+    return f1->Value() > 0 || CheckSizeCombo(*f1, 1, MaxFontSize);
+}
+
+QFont TForm3::ChosenFont()
+{
+    FontComboBox1->Fill();
+    return ReportFont(FontComboBox1->Name(), f1->Value());
+}
+
 void TForm3::Przycisk1Click()
 {
     // The job runs inside this handler; a click that reaches it meanwhile
     // (from a nested event loop) must not start a second one.
-    if (m_printing)
-        return;
-    if (!AnyChecked()) {
-        ShowNotice(QStringLiteral("Nie zaznaczono żadnego pierwiastka!"), nkError);
-        return;
-    }
-    if (f1->currentIndex() < 0 && !CheckSizeCombo(*f1, 1, 25))
+    if (m_printing || !ReadyToPrint())
         return;
     PrinterService& printers = platform::Printers();
     if (!printers.ExecPrintDialog(this))
@@ -233,13 +190,20 @@ void TForm3::Przycisk1Click()
         m_printing = false;
         Przycisk1->SetAktywny(true);
     });
-    EnsureFontList();
-    const QFont font = ReportFont(FontName(), 25 - f1->currentIndex());
     QString why;
-    if (!PrintReportText(printers.Printer(), font, ReportText(CheckedElements()), why)) {
+    if (!PrintReportText(printers.Printer(), ChosenFont(), ReportText(CheckedElements()), why)) {
         Przycisk1->SetAktywny(true);
         ShowNotice(why, nkError);
     }
+}
+
+void TForm3::Przycisk7Click()
+{
+    if (m_printing || !ReadyToPrint())
+        return;
+    const QFont font = ChosenFont();
+    const QString text = ReportText(CheckedElements());
+    platform::Printers().ExecPreviewDialog(this, [&](QPrinter& printer) { DrawReportText(printer, font, text); });
 }
 
 void TForm3::Przycisk2Click() { close(); }
@@ -252,19 +216,19 @@ void TForm3::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); 
 
 void TForm3::Przycisk6Click()
 {
-    EnsureFontList();
-    SetFontName(DesignFont());
-    f1->setCurrentIndex(13);
+    FontComboBox1->Fill();
+    FontComboBox1->SetName(DesignFont());
+    f1->SetValue(12);
     wszystkie(false);
     FontComboBox1Change();
 }
 
 // The sample shows the face the report will print in, always at 10 points.
-void TForm3::FontComboBox1Change() { probka->setFont(DialogFont(ReportFont(FontName(), 10).family(), 13)); }
+void TForm3::FontComboBox1Change() { probka->setFont(DialogFont(ReportFont(FontComboBox1->Name(), 10).family(), 13)); }
 
 bool TForm3::RxCheckListBox1KeyPress(int key)
 {
-    if (key != 27)
+    if (key != Qt::Key_Escape)
         return false;
     close();
     return true;
@@ -273,8 +237,8 @@ bool TForm3::RxCheckListBox1KeyPress(int key)
 void TForm3::FormClose()
 {
     // The typed size gets its box; the dialog closes whatever it says.
-    if (f1->currentIndex() < 0)
-        CheckSizeCombo(*f1, 1, 25);
+    if (f1->Value() == 0)
+        CheckSizeCombo(*f1, 1, MaxFontSize);
 }
 
 void TForm3::done(int result)
@@ -289,13 +253,12 @@ void TForm3::showEvent(QShowEvent* event)
     // A window coming back from the task bar is not a new showing.
     if (event->spontaneous())
         return;
-    EnsureFontList();
     FormShow();
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        return RxCheckListBox1KeyPress(27);
+    if (event->type() == QEvent::KeyPress && RxCheckListBox1KeyPress(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QDialog::eventFilter(watched, event);
 }

@@ -2,23 +2,23 @@
 // prints the report and opens the printer setup.
 #pragma once
 
+#include "data/PrintSettings.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <vector>
 
-class QComboBox;
+class FontList;
 class QLabel;
 class QListWidget;
+class SizeList;
 class TPrzycisk;
 
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
-
-    // Rows of the size list, "25" down to "01".
-    static constexpr int SizeRowCount = 25;
 
     QLabel* Label1;
     QListWidget* RxCheckListBox1;
@@ -28,20 +28,17 @@ public:
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6;
+    TPrzycisk* Przycisk7; // "Podgląd wydruku"
     QLabel* Label2;
-    QComboBox* FontComboBox1;
+    FontList* FontComboBox1;
     QLabel* Label3;
-    QComboBox* f1;
+    SizeList* f1;
     QLabel* Label4;
     QLabel* probka;
 
-    // The report font. The font list is filled when the dialog is first
-    // shown or a print needs it; until then the name given here is kept and
-    // selected (without regard to case) once the list is filled. A name the
-    // list lacks, or an empty one, leaves no row selected.
-    QString FontName() const;
-    void SetFontName(const QString& name);
-    bool FontListFilled() const { return m_fontsFilled; }
+    // The stored settings into the controls, and back.
+    void ApplySettings(const ReportPrintSettings& settings);
+    ReportPrintSettings Settings() const;
 
     // Ticks or unticks every row.
     void wszystkie(bool ticked);
@@ -61,6 +58,7 @@ public:
     void Przycisk4Click();
     void Przycisk5Click();
     void Przycisk6Click();
+    void Przycisk7Click();
     void FontComboBox1Change();
     // Esc closes the dialog; true when the key was used.
     bool RxCheckListBox1KeyPress(int key);
@@ -74,9 +72,9 @@ protected:
 
 private:
     void CreateControls();
-    void EnsureFontList();
+    // Checks what a print needs: a ticked element and a valid size.
+    bool ReadyToPrint();
+    QFont ChosenFont();
 
-    QString m_pendingFont;
-    bool m_fontsFilled = false;
     bool m_printing = false;
 };

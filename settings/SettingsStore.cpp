@@ -10,33 +10,29 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <functional>
-
 const QString SettingsKeyName = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak");
 const QString SettingsVersion = QStringLiteral("2.5.1.FREE");
 
 namespace {
 
-using List = SettingsHomes::List;
-
 const QString FieldCountName = QStringLiteral("Układ_Pole_LinesCount");
 
 QString FieldLineName(int i) { return QStringLiteral("Układ_Pole_Line") + QString::number(i); }
 
-// The integer values in the order they are read and written, with their
-// homes and defaults; the font names and the bold box go around them.
-struct ListValue {
+// The chart's sizes in the order they are read and written, with the
+// length of their lists; the font names and the bold box go around them.
+struct TableSize {
     const char16_t* name;
-    List list;
-    int defaultIndex;
+    int TablePrintSettings::*size;
+    int hi;
 };
-constexpr ListValue ReportSize{u"Raport_Czcionka_Rozmiar", List::ReportSize, 13};
-constexpr ListValue TableLists[] = {
-    {u"Układ_Czcionka_Symbol_Rozmiar", List::SymbolSize, 9},
-    {u"Układ_Czcionka_Dane_Rozmiar", List::DataSize, 18},
-    {u"Układ_Skala", List::Scale, 10},
-    {u"Układ_Czcionka_Pole_Rozmiar", List::FieldSize, 17},
+constexpr TableSize TableSizes[] = {
+    {u"Układ_Czcionka_Symbol_Rozmiar", &TablePrintSettings::symbolSize, MaxFontSize},
+    {u"Układ_Czcionka_Dane_Rozmiar", &TablePrintSettings::dataSize, MaxFontSize},
+    {u"Układ_Skala", &TablePrintSettings::scale, MaxScale},
+    {u"Układ_Czcionka_Pole_Rozmiar", &TablePrintSettings::fieldSize, MaxFontSize},
 };
+const QString ReportSizeName = QStringLiteral("Raport_Czcionka_Rozmiar");
 
 QString Name(const char16_t* name) { return QString::fromUtf16(name); }
 
@@ -120,20 +116,21 @@ QString CommitSettingsFile(const SettingsFile& file)
     return SaveWhole(file.path, file.key.ToText());
 }
 
-void SetDefaults(SettingsHomes& homes, MainWindowLink& window)
+int SizeOfRow(int row, int hi) { return row >= 0 && row < hi ? hi - row : 0; }
+
+int RowOfSize(int size, int hi) { return size >= 1 && size <= hi ? hi - size : -1; }
+
+void SetDefaults(PrintSettings& print, MainWindowLink& window)
 {
+    print = PrintSettings{};
     // Arial by design; its metric twin where the system lacks it, so that
     // the font boxes show a face.
-    homes.SelectReportFont(DesignFont());
-    homes.SetItemIndex(ReportSize.list, ReportSize.defaultIndex);
-    homes.SelectTableFont(DesignFont());
-    for (const ListValue& v : TableLists)
-        homes.SetItemIndex(v.list, v.defaultIndex);
-    homes.SetFieldBold(true);
+    print.report.fontName = DesignFont();
+    print.table.fontName = DesignFont();
+    print.table.fieldLines = DefaultInfoLines();
     Warn1 = true;
     Warn2 = true;
     window.loadskin(QStringLiteral("default"), colors::White);
-    homes.SetFieldLines(DefaultInfoLines());
 }
 
 namespace {
@@ -141,35 +138,33 @@ namespace {
 // Reads the key's values into the controls and values, in their order.
 // Over the defaults (a damaged file), a value the file lost keeps its
 // default; otherwise it reads as none, empty or false.
-void ReadValues(const RegistryText& key, SettingsHomes& homes, bool overDefaults)
+void ReadValues(const RegistryText& key, PrintSettings& print, bool overDefaults)
 {
     using Type = RegistryText::Type;
     auto held = [&](const QString& name, Type type) { return !overDefaults || key.ValueType(name) == type; };
-    auto text = [&](const QString& name, const std::function<void(const QString&)>& apply) {
+    auto text = [&](const QString& name, QString& value) {
         if (held(name, Type::String))
-            apply(ReadRegString(key, name));
+            value = ReadRegString(key, name);
     };
     auto flag = [&](const QString& name, bool& value) {
         if (held(name, Type::Dword))
             value = ReadRegBool(key, name);
     };
-    auto index = [&](const ListValue& v) {
-        if (held(Name(v.name), Type::Dword))
-            homes.SetItemIndex(v.list, ReadRegInteger(key, Name(v.name)));
+    auto size = [&](const QString& name, int hi, int& value) {
+        if (held(name, Type::Dword))
+            value = SizeOfRow(ReadRegInteger(key, name), hi);
     };
 
-    text(QStringLiteral("Raport_Czcionka_Nazwa"), [&](const QString& name) { homes.SelectReportFont(name); });
-    index(ReportSize);
-    text(QStringLiteral("Układ_Czcionka_Nazwa"), [&](const QString& name) { homes.SelectTableFont(name); });
-    for (const ListValue& v : TableLists)
-        index(v);
-    bool bold = homes.FieldBold();
-    flag(QStringLiteral("Układ_Czcionka_Pole_Pogrubiony"), bold);
-    homes.SetFieldBold(bold);
+    text(QStringLiteral("Raport_Czcionka_Nazwa"), print.report.fontName);
+    size(ReportSizeName, MaxFontSize, print.report.size);
+    text(QStringLiteral("Układ_Czcionka_Nazwa"), print.table.fontName);
+    for (const TableSize& v : TableSizes)
+        size(Name(v.name), v.hi, print.table.*v.size);
+    flag(QStringLiteral("Układ_Czcionka_Pole_Pogrubiony"), print.table.fieldBold);
     if (held(FieldCountName, Type::Dword))
-        homes.SetFieldLines(ReadFieldLines(key));
-    text(QStringLiteral("Układ_Skóra_Plik"), [](const QString& name) { SkinName = name; });
-    text(QStringLiteral("Układ_Skóra_Edytor"), [](const QString& name) { SkinEditor = name; });
+        print.table.fieldLines = ReadFieldLines(key);
+    text(QStringLiteral("Układ_Skóra_Plik"), SkinName);
+    text(QStringLiteral("Układ_Skóra_Edytor"), SkinEditor);
     flag(QStringLiteral("Układ_Wydruk_Warn1"), Warn1);
     flag(QStringLiteral("Układ_Wydruk_Warn2"), Warn2);
     flag(QStringLiteral("Układ_Dane_Latin"), LatinNames);
@@ -177,32 +172,32 @@ void ReadValues(const RegistryText& key, SettingsHomes& homes, bool overDefaults
 
 } // namespace
 
-void ReadReg(const QString& path, SettingsHomes& homes, MainWindowLink& window)
+void ReadReg(const QString& path, PrintSettings& print, MainWindowLink& window)
 {
     const SettingsFile file = OpenSettingsFile(path);
     const RegistryText& key = file.key;
     const bool readable = file.keyExists && !IsOtherVersion(key);
     if (!readable || file.damaged)
-        SetDefaults(homes, window);
+        SetDefaults(print, window);
     if (readable) {
-        ReadValues(key, homes, file.damaged);
+        ReadValues(key, print, file.damaged);
         window.loadskin(SkinName, ColorScheme.transparent);
     }
     window.SetLatin(LatinNames);
 }
 
-QStringList WriteReg(const QString& path, const SettingsHomes& homes)
+QStringList WriteReg(const QString& path, const PrintSettings& print)
 {
     // The key as it stands now, so that values of others stay.
     SettingsFile file = OpenSettingsFile(path);
     RegistryText& key = file.key;
-    key.WriteString(QStringLiteral("Raport_Czcionka_Nazwa"), homes.ReportFontName());
-    key.WriteInteger(Name(ReportSize.name), quint32(homes.ItemIndex(ReportSize.list)));
-    key.WriteString(QStringLiteral("Układ_Czcionka_Nazwa"), homes.TableFontName());
-    for (const ListValue& v : TableLists)
-        key.WriteInteger(Name(v.name), quint32(homes.ItemIndex(v.list)));
-    key.WriteInteger(QStringLiteral("Układ_Czcionka_Pole_Pogrubiony"), homes.FieldBold() ? 1 : 0);
-    WriteFieldLines(key, homes.FieldLines());
+    key.WriteString(QStringLiteral("Raport_Czcionka_Nazwa"), print.report.fontName);
+    key.WriteInteger(ReportSizeName, quint32(RowOfSize(print.report.size, MaxFontSize)));
+    key.WriteString(QStringLiteral("Układ_Czcionka_Nazwa"), print.table.fontName);
+    for (const TableSize& v : TableSizes)
+        key.WriteInteger(Name(v.name), quint32(RowOfSize(print.table.*v.size, v.hi)));
+    key.WriteInteger(QStringLiteral("Układ_Czcionka_Pole_Pogrubiony"), print.table.fieldBold ? 1 : 0);
+    WriteFieldLines(key, print.table.fieldLines);
     key.WriteString(QStringLiteral("Układ_Skóra_Plik"), SkinName);
     key.WriteString(QStringLiteral("Układ_Skóra_Edytor"), SkinEditor);
     key.WriteInteger(QStringLiteral("Układ_Wydruk_Warn1"), Warn1 ? 1 : 0);

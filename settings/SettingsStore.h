@@ -1,9 +1,10 @@
 // The settings store: one key, "Software\Morvane\Zefirak", kept in a file of
 // the user's in the registry editor's export text (RegistryText). ReadReg
-// reads it once at start-up into the print dialogs' controls and the
-// process-wide values; WriteReg writes them back once at shutdown.
+// reads it once at start-up into the print settings and the process-wide
+// values; WriteReg writes them back once at shutdown.
 #pragma once
 
+#include "data/PrintSettings.h"
 #include "settings/RegistryText.h"
 
 #include <QString>
@@ -15,29 +16,6 @@ class MainWindowLink;
 extern const QString SettingsKeyName;
 // The stamp that tells this version's key from another's.
 extern const QString SettingsVersion;
-
-// The controls that hold the stored settings in memory: the fonts, the
-// size and scale lists (the zero-based row, -1 for none) and the
-// information field of the two print dialogs. The program implements it
-// over its dialogs; the store never sees their classes.
-class SettingsHomes {
-public:
-    enum class List { ReportSize, SymbolSize, DataSize, Scale, FieldSize };
-
-    virtual ~SettingsHomes() = default;
-    // Selecting a name the box does not list, or an empty one, leaves it
-    // with no selection; the name read back is then empty.
-    virtual QString ReportFontName() const = 0;
-    virtual void SelectReportFont(const QString& name) = 0;
-    virtual QString TableFontName() const = 0;
-    virtual void SelectTableFont(const QString& name) = 0;
-    virtual int ItemIndex(List list) const = 0;
-    virtual void SetItemIndex(List list, int index) = 0;
-    virtual bool FieldBold() const = 0;
-    virtual void SetFieldBold(bool bold) = 0;
-    virtual QStringList FieldLines() const = 0;
-    virtual void SetFieldLines(const QStringList& lines) = 0;
-};
 
 // Failure-tolerant reads: a missing value or one of the other type gives
 // -1, an empty text or false. A boolean is any non-zero integer.
@@ -76,14 +54,19 @@ SettingsFile OpenSettingsFile(const QString& path);
 // all of the new text or none of it. Empty on success, else why not.
 QString CommitSettingsFile(const SettingsFile& file);
 
-// Applies the defaults to the controls and values (not LatinNames nor
-// SkinEditor) and reloads the default skin.
-void SetDefaults(SettingsHomes& homes, MainWindowLink& window);
-// Reads the store at path into the controls and values, or the defaults
-// (no key, or another version's). A damaged file's readable values go over
-// the defaults. Ends with window.SetLatin(LatinNames) on every path.
-void ReadReg(const QString& path, SettingsHomes& homes, MainWindowLink& window);
-// Writes the controls and values into the store at path and the colour
-// scheme into the skin's colour file. Empty when both were saved, else one
-// line of why for each that was not.
-QStringList WriteReg(const QString& path, const SettingsHomes& homes);
+// The stored sizes are rows of their lists ("25" … "01"): row r of a list
+// up to hi is the size hi - r; -1, or a row the list lacks, is none (0).
+int SizeOfRow(int row, int hi);
+int RowOfSize(int size, int hi);
+
+// Applies the defaults to the print settings and values (not LatinNames
+// nor SkinEditor) and reloads the default skin.
+void SetDefaults(PrintSettings& print, MainWindowLink& window);
+// Reads the store at path into the print settings and values, or the
+// defaults (no key, or another version's). A damaged file's readable values
+// go over the defaults. Ends with window.SetLatin(LatinNames) on every path.
+void ReadReg(const QString& path, PrintSettings& print, MainWindowLink& window);
+// Writes the print settings and values into the store at path and the
+// colour scheme into the skin's colour file. Empty when both were saved,
+// else one line of why for each that was not.
+QStringList WriteReg(const QString& path, const PrintSettings& print);

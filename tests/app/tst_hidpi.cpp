@@ -2,7 +2,9 @@
 // pixel of the pictures and frame lines becomes a 2 x 2 block of the same
 // colour, with no smoothed colours in between.
 #include "app/Pictures.h"
+#include "print/TForm3.h"
 #include "tests/app/MainWindowKit.h"
+#include "tests/print/PrintTestKit.h"
 
 #include <QToolButton>
 #include <QtTest>
@@ -97,6 +99,13 @@ private slots:
             QCOMPARE(At(shot, co.x() + dx, co.y() + 1), QColor(Qt::white));
             QCOMPARE(At(shot, co.x() + dx, co.y() + 2), Lime);
         }
+    }
+
+    void reportLabelFitsItsBox()
+    {
+        TForm3 form;
+        QCOMPARE(form.devicePixelRatio(), 2.0);
+        QVERIFY(LabelTextFits(*form.Label1));
     }
 };
 

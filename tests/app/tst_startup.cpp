@@ -1,9 +1,9 @@
-#include "app/DialogHomes.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TZfk_SplashForm.h"
 #include "data/ElementTables.h"
+#include "data/PrintSettings.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/app/TempProgramFolder.h"
 
@@ -120,58 +120,23 @@ private slots:
         qApp->removeEventFilter(&watcher);
     }
 
-    // The print settings read at start-up wait for their dialogs: what they
-    // read back before a dialog exists, and what its controls show once it
-    // is built, is what the controls would have made of them.
-    void heldPrintSettingsActAsTheControls_data()
+    // The settings the store read reach each print dialog when it is built
+    // and come back from it at shutdown; a size its list lacks comes back
+    // as none chosen.
+    void printSettingsReachTheDialogsAndComeBack()
     {
-        QTest::addColumn<QList<int>>("rows"); // report, symbol, data, scale, field
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("font");
-        QTest::newRow("stored") << QList<int>{13, 9, 18, 10, 17} << QStringList{"Zefirak", "", "2.5"} << "Arial";
-        QTest::newRow("rows the lists lack") << QList<int>{25, -1, 99, 20, -7} << QStringList{} << "";
-        QTest::newRow("line breaks") << QList<int>{0, 24, 0, 19, 24} << QStringList{"a\nb", "", ""} << "x";
-    }
-
-    void heldPrintSettingsActAsTheControls()
-    {
-        QFETCH(QList<int>, rows);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, font);
-        using List = SettingsHomes::List;
-        const QList<List> lists = {List::ReportSize, List::SymbolSize, List::DataSize, List::Scale, List::FieldSize};
-        auto give = [&](SettingsHomes& homes) {
-            homes.SelectReportFont(font);
-            homes.SelectTableFont(font);
-            for (int i = 0; i < lists.size(); ++i)
-                homes.SetItemIndex(lists[i], rows[i]);
-            homes.SetFieldBold(true);
-            homes.SetFieldLines(lines);
-        };
-        auto readBack = [&](const SettingsHomes& homes) {
-            QStringList all = {homes.ReportFontName(), homes.TableFontName(), QString::number(homes.FieldBold())};
-            for (List list : lists)
-                all << QString::number(homes.ItemIndex(list));
-            return all + QStringList{QStringLiteral("|")} + homes.FieldLines();
-        };
-
-        TForm2 builtTable, laterTable;
-        TForm3 builtReport, laterReport;
-        DialogHomes built, later;
-        built.Attach(builtTable);
-        built.Attach(builtReport);
-        give(built);
-        give(later);
-        QCOMPARE(readBack(later), readBack(built));
-        later.Attach(laterTable);
-        later.Attach(laterReport);
-        QCOMPARE(readBack(later), readBack(built));
-        QCOMPARE(laterTable.InfoLines(), builtTable.InfoLines());
-        QCOMPARE(laterTable.f2->currentIndex(), builtTable.f2->currentIndex());
-        QCOMPARE(laterReport.f1->currentIndex(), builtReport.f1->currentIndex());
-        // From now on the controls are the home.
-        laterTable.bold1->setChecked(false);
-        QVERIFY(!later.FieldBold());
+        PrintSettings& stored = StoredPrintSettings();
+        stored.table = {QStringLiteral("x"), 26, 1, 20, 8, false, {"Zefirak", "", ""}};
+        stored.report = {QStringLiteral("Arial"), 25};
+        PrintSettings expected = stored;
+        expected.table.symbolSize = 0;
+        TableDialog();
+        ReportDialog();
+        stored = PrintSettings{};
+        CollectPrintSettings();
+        QCOMPARE(stored.table.fieldLines, expected.table.fieldLines);
+        QVERIFY(stored.table == expected.table);
+        QVERIFY(stored.report == expected.report);
     }
 
     void bannerIsTheBuiltInPicture()

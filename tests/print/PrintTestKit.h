@@ -7,6 +7,8 @@
 #include "tests/app/FakeMessages.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPrinter>
@@ -53,6 +55,12 @@ public:
         return accept;
     }
     void ExecPageSetupDialog(QWidget*) override { ++setupDialogs; }
+    // The preview draws on the PDF printer, so that a test can read it.
+    void ExecPreviewDialog(QWidget*, const std::function<void(QPrinter&)>& paint) override
+    {
+        ++previewDialogs;
+        paint(printer);
+    }
 
     QString Pdf(const QString& name = QStringLiteral("job.pdf")) const { return dir.filePath(name); }
 
@@ -61,6 +69,7 @@ public:
     bool accept = true;
     int printDialogs = 0;
     int setupDialogs = 0;
+    int previewDialogs = 0;
 };
 
 inline QByteArray RunTool(const QString& program, const QStringList& args)
@@ -104,6 +113,27 @@ inline QList<QStringList> PdfPages(const QString& path)
     return pages;
 }
 
+// The first page rendered at dpi, and the box of its ink (dark pixels)
+// within it.
+struct PageInk {
+    QSize page;
+    QRect ink;
+};
+inline PageInk InkOf(const QString& pdf, int dpi)
+{
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-singlefile"),
+                                         QStringLiteral("-gray"), pdf, stem});
+    const QImage image(stem + QStringLiteral(".pgm"));
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return {image.size(), ink};
+}
+
 inline QStringList PdfLines(const QString& path)
 {
     QStringList all;
@@ -129,4 +159,16 @@ inline QStringList Texts(const QList<RecordedBox>& boxes)
     for (const RecordedBox& b : boxes)
         texts.append(b.text);
     return texts;
+}
+
+// A word-wrapped label's text, laid out as the label lays it out, inside
+// the label's rectangle: no line cut off at the top or the bottom.
+inline bool LabelTextFits(const QLabel& label)
+{
+    const QRect box = label.contentsRect();
+    const QRect text = label.fontMetrics().boundingRect(box, Qt::TextWordWrap | int(label.alignment()), label.text());
+    const bool fits = box.contains(text) && label.heightForWidth(label.width()) <= label.height();
+    if (!fits)
+        qWarning() << "text" << text << "in" << box << "needs height" << label.heightForWidth(label.width());
+    return fits;
 }

@@ -2,11 +2,13 @@
 // print flows with the print dialog and the printer replaced by a PDF file,
 // closing, and the real print dialog's print-to-file path.
 #include "data/SettingsValues.h"
+#include "print/SizeCheck.h"
 #include "print/TForm2.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
 #include "widgets/DesignFont.h"
+#include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -17,6 +19,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
@@ -82,6 +86,7 @@ private slots:
         row("Przycisk1", d, {230, 360, 105, 21}, "Wydrukuj układ");
         row("Przycisk2", d, {230, 384, 105, 21}, "Domyślne paramtery");
         row("Przycisk3", d, {230, 408, 105, 21}, "Zakończ");
+        row("Przycisk6", d, {230, 432, 105, 21}, "Podgląd wydruku");
     }
     void controlsSitWhereTheyBelong()
     {
@@ -90,9 +95,8 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         TForm2 form;
-        form.show(); // the lists take their text fields when first shown
         QCOMPARE(form.windowTitle(), QStringLiteral("Wydruk Zefiraku"));
-        QCOMPARE(form.size(), QSize(338, 431));
+        QCOMPARE(form.size(), QSize(338, 455));
         auto* w = form.findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->parentWidget()->objectName(), parent);
@@ -126,7 +130,7 @@ private slots:
     void listsHoldTheirRowsAndStartValues()
     {
         TForm2 form;
-        for (QComboBox* c : {form.Dane1, form.dane2, form.dane3}) {
+        for (ChoiceList* c : {form.Dane1, form.dane2, form.dane3}) {
             QCOMPARE(c->count(), 15);
             QCOMPARE(c->itemText(6), QStringLiteral("Gęstość"));
             QCOMPARE(c->itemText(14), QStringLiteral("Pozycja pusta"));
@@ -135,14 +139,12 @@ private slots:
         QCOMPARE(form.Scale->count(), 20);
         QCOMPARE(form.Scale->itemText(0), QStringLiteral("20"));
         QCOMPARE(form.Scale->itemText(19), QStringLiteral("01"));
-        for (QComboBox* c : {form.f1, form.f2, form.f3}) {
+        for (SizeList* c : {form.f1, form.f2, form.f3}) {
             QCOMPARE(c->count(), 25);
             QCOMPARE(c->itemText(0), QStringLiteral("25"));
             QCOMPARE(c->itemText(24), QStringLiteral("01"));
         }
         QVERIFY(form.bold1->isChecked());
-        QCOMPARE(form.InfoLines().size(), 4);
-        QCOMPARE(form.InfoLines().at(0), QStringLiteral("  Układ zawiera dane o pierwiastkach"));
         QCOMPARE(form.Image1->pixmap().size(), QSize(32, 32));
 
         const ChartInputs in = form.ChartInputsFromControls();
@@ -151,47 +153,58 @@ private slots:
         QCOMPARE(in.infoSize, 8);
         QVERIFY(in.infoBold);
         QCOMPARE(in.items, (std::array<int, 3>{-1, -1, -1}));
-        QCOMPARE(in.infoLines, form.InfoLines());
+        QCOMPARE(in.infoLines, QStringList());
     }
 
     void fontListIsFilledOnlyWhenNeeded()
     {
         TForm2 form;
-        QVERIFY(!form.FontListFilled());
-        // The store may set a name before the list exists; it is kept as given.
-        form.SetFontName(QStringLiteral("liberation SANS"));
-        QCOMPARE(form.FontName(), QStringLiteral("liberation SANS"));
+        QVERIFY(!form.FontComboBox1->Filled());
+        // The store sets a name before the list exists; it is kept as given.
+        form.FontComboBox1->SetName(QStringLiteral("liberation SANS"));
+        QCOMPARE(form.Settings().fontName, QStringLiteral("liberation SANS"));
         form.show();
-        QVERIFY(form.FontListFilled());
+        QVERIFY(form.FontComboBox1->Filled());
         QVERIFY(form.FontComboBox1->count() > 0);
-        QCOMPARE(form.FontName(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(form.Settings().fontName, QStringLiteral("Liberation Sans"));
         QCOMPARE(form.ChartInputsFromControls().fontName, QStringLiteral("Liberation Sans"));
-        form.SetFontName(QStringLiteral("No Such Face"));
+        form.FontComboBox1->SetName(QStringLiteral("No Such Face"));
         QCOMPARE(form.FontComboBox1->currentIndex(), -1);
-        QCOMPARE(form.FontName(), QString());
+        QCOMPARE(form.Settings().fontName, QString());
     }
 
-    void startFontIsTheDesignFaceUntilAnotherIsSet()
+    // What the store gives the dialog comes back unchanged, before and
+    // after the dialog is shown; the information field's lines exactly,
+    // trailing empty ones included, run after run.
+    void settingsComeBackAsGiven_data()
     {
-        // A new dialog holds the design face whether or not its list is
-        // filled; a name set before the list exists replaces it.
-        struct Case {
-            QString set; // empty: none set
-            bool show;
-            QString expected;
-        };
-        const QString serif = QStringLiteral("Liberation Serif");
-        for (const Case& c : {Case{QString(), false, DesignFont()}, Case{QString(), true, DesignFont()},
-                              Case{serif, false, serif}, Case{serif, true, serif}}) {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("one empty") << QStringList{QString()};
+        QTest::newRow("two empty") << QStringList{QString(), QString()};
+        QTest::newRow("trailing empty") << QStringList{QStringLiteral("a"), QString(), QString()};
+        QTest::newRow("leading empty") << QStringList{QString(), QStringLiteral("b")};
+        QTest::newRow("999 lines") << (QStringList(998, QStringLiteral("w")) << QString());
+    }
+    void settingsComeBackAsGiven()
+    {
+        QFETCH(QStringList, lines);
+        const TablePrintSettings given{QStringLiteral("Liberation Serif"), 25, 1, 20, 9, false, lines};
+        TablePrintSettings settings = given;
+        for (int run = 0; run < 3; ++run) {
             TForm2 form;
-            if (!c.set.isEmpty())
-                form.SetFontName(c.set);
-            if (c.show)
-                form.show();
-            QCOMPARE(form.FontListFilled(), c.show);
-            QCOMPARE(form.FontName(), c.expected);
-            QCOMPARE(form.ChartInputsFromControls().fontName, c.expected);
+            form.ApplySettings(settings);
+            QVERIFY(form.Settings() == given);
+            form.show();
+            settings = form.Settings();
+            QCOMPARE(settings.fieldLines, given.fieldLines);
+            QVERIFY(settings == given);
         }
+        // An edit is read from the field: an empty last line stays a line.
+        TForm2 form;
+        form.ApplySettings(given);
+        form.dodatkowe->setPlainText(QStringLiteral("x\n"));
+        QCOMPARE(form.Settings().fieldLines, (QStringList{QStringLiteral("x"), QString()}));
     }
 
     void sizeCheck_data()
@@ -225,7 +238,7 @@ private slots:
         QFETCH(QString, shown);
         FakeMessages messages;
         TForm2 form;
-        QComboBox* list = hi == 20 ? form.Scale : form.f1;
+        SizeList* list = hi == 20 ? form.Scale : form.f1;
         Type(list, typed);
         QCOMPARE(list->currentIndex(), -1); // typing leaves no row selected
         QCOMPARE(CheckSizeCombo(*list, 1, hi), ok);
@@ -415,7 +428,7 @@ private slots:
         TForm2 form;
         form.show();
         QSignalSpy drawn(&form, &TForm2::PreviewDrawn);
-        for (QComboBox* c : {form.f1, form.f2, form.f3, form.Scale}) {
+        for (SizeList* c : {form.f1, form.f2, form.f3, form.Scale}) {
             c->setFocus();
             QTest::keyClick(c, Qt::Key_Down);
         }
@@ -430,7 +443,7 @@ private slots:
         form.FontComboBox1->setFocus();
         QTest::keyClick(form.FontComboBox1, Qt::Key_Down);
         QCOMPARE(drawn.size(), 2);
-        form.SetFontName(QStringLiteral("Liberation Serif")); // the store, not the user
+        form.FontComboBox1->SetName(QStringLiteral("Liberation Serif")); // the store, not the user
         QCOMPARE(drawn.size(), 2);
     }
 
@@ -443,7 +456,7 @@ private slots:
         form.dane3->setCurrentIndex(12);
         form.bold1->setChecked(false);
         Type(form.f3, QStringLiteral("x"));
-        form.SetInfoLines({QStringLiteral("własny")});
+        form.dodatkowe->setPlainText(QStringLiteral("własny"));
         Warn1 = false;
         QSignalSpy drawn(&form, &TForm2::PreviewDrawn);
         form.Przycisk2Click();
@@ -453,16 +466,17 @@ private slots:
         QCOMPARE(form.Scale->currentText(), QStringLiteral("10"));
         QCOMPARE(form.f3->currentText(), QStringLiteral("08"));
         QVERIFY(form.bold1->isChecked());
-        for (QComboBox* c : {form.Dane1, form.dane2, form.dane3}) {
+        for (ChoiceList* c : {form.Dane1, form.dane2, form.dane3}) {
             QCOMPARE(c->currentIndex(), -1);
             QCOMPARE(c->currentText(), QStringLiteral("--Wybierz z listy--"));
         }
-        QCOMPARE(form.InfoLines(), QStringList{QStringLiteral("własny")});
+        QCOMPARE(form.Settings().fieldLines, QStringList{QStringLiteral("własny")});
         QVERIFY(!Warn1);
         QVERIFY(messages.boxes.isEmpty());
         // The design's Arial, or where it is missing its metric twin: the
         // list shows the face that prints, never an empty box.
-        QVERIFY(form.FontName() == QStringLiteral("Arial") || form.FontName() == QStringLiteral("Liberation Sans"));
+        const QString face = form.Settings().fontName;
+        QVERIFY(face == QStringLiteral("Arial") || face == QStringLiteral("Liberation Sans"));
     }
 
     void closingChecksTypedSymbolDataAndScaleOnly()
@@ -503,6 +517,7 @@ private slots:
         QFETCH(QString, control);
         FakeMessages messages;
         TForm2 form;
+        form.ApplySettings({QString(), 16, 7, 10, 8, true, {QStringLiteral("  pole")}});
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* w = form.findChild<QWidget*>(control);
@@ -514,7 +529,7 @@ private slots:
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
         if (control == QLatin1String("dodatkowe"))
-            QCOMPARE(form.InfoLines().constFirst(), QStringLiteral("1  Układ zawiera dane o pierwiastkach"));
+            QCOMPARE(form.Settings().fieldLines, QStringList{QStringLiteral("1  pole")});
     }
 
     // The real error box comes up while the dialog runs modally; a click on
@@ -542,6 +557,63 @@ private slots:
         });
         form.exec();
         QVERIFY(dismissedByClick);
+    }
+
+    // The page is laid out at 600 dpi whatever the printer's resolution, so
+    // the dialog and zfktool print the same chart: at scale 10 it fills A4.
+    void chartFromTheDialogIsZfktoolsChart()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.printer.setPageSize(QPageSize(QPageSize::A4));
+        QCOMPARE(printers.printer.resolution(), 1200); // what the toolkit gives every printer
+        TForm2 form;
+        Warn1 = false;
+        const QString face = QStringLiteral("Liberation Sans");
+        form.ApplySettings({face, 16, 7, 10, 8, true, DefaultInfoLines()});
+        form.Przycisk1Click();
+        QVERIFY(messages.boxes.isEmpty());
+
+        const QString tool = printers.Pdf(QStringLiteral("zfktool.pdf"));
+        QProcess zfktool;
+        zfktool.start(QStringLiteral(ZFKTOOL), {"chart", "--out", tool, "--font", face, "--scale", "10"});
+        QVERIFY(zfktool.waitForFinished(60000) && zfktool.exitCode() == 0);
+
+        const PageInk dialog = InkOf(printers.Pdf(), 100);
+        const PageInk byTool = InkOf(tool, 100);
+        QCOMPARE(dialog.page, byTool.page);
+        QVERIFY(dialog.page.width() > dialog.page.height());
+        QCOMPARE(dialog.ink, byTool.ink);
+        QVERIFY2(dialog.ink.width() > 0.9 * dialog.page.width() && dialog.ink.height() > 0.9 * dialog.page.height(),
+                 qPrintable(QStringLiteral("ink %1 x %2").arg(dialog.ink.width()).arg(dialog.ink.height())));
+    }
+
+    // The whole chart in the toolkit's preview, on the printer's paper,
+    // turned to landscape; a typed size is checked first.
+    void previewShowsTheWholeChart()
+    {
+        FakeMessages messages;
+        TForm2 form;
+        Type(form.f1, QStringLiteral("x"));
+        form.Przycisk6Click();
+        QCOMPARE(Texts(messages.boxes), QStringList{NotDigits});
+
+        form.f1->SetValue(16);
+        platform::Printers().Printer().setPageOrientation(QPageLayout::Portrait);
+        int pages = -1;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        QTimer::singleShot(200, [&] {
+            if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+                auto* view = dialog->findChild<QPrintPreviewWidget*>();
+                pages = view ? view->pageCount() : -2;
+                orientation = view ? view->orientation() : orientation;
+                dialog->reject();
+            }
+        });
+        form.Przycisk6Click();
+        QCOMPARE(pages, 1);
+        QCOMPARE(orientation, QPageLayout::Landscape);
+        QCOMPARE(messages.boxes.size(), 1);
     }
 
     // With no printer installed, the real print dialog offers a PDF file.

@@ -12,6 +12,7 @@
 #include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
+#include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 #include "widgets/ZfkButton.h"
 
@@ -84,7 +85,7 @@ private slots:
         auto row = [](const char* n, QRect r, const char* c) {
             QTest::newRow(n) << QString::fromLatin1(n) << r << QString::fromUtf8(c);
         };
-        row("Label1", {8, 8, 128, 26}, "Wybierz pierwiastki których dane chcesz wydrukować:");
+        row("Label1", {8, 8, 240, 26}, "Wybierz pierwiastki których dane chcesz wydrukować:");
         row("RxCheckListBox1", {8, 40, 129, 153}, "");
         row("Przycisk3", {144, 40, 105, 21}, "Zaznacz wszystkie");
         row("Przycisk4", {145, 64, 105, 21}, "Odznacz wszystkie");
@@ -98,6 +99,7 @@ private slots:
         row("f1", {136, 216, 41, 21}, "--Wybierz z listy--");
         row("Label4", {184, 200, 69, 13}, "Próbka tekstu:");
         row("probka", {184, 218, 61, 16}, "H - Wodór");
+        row("Przycisk7", {144, 242, 105, 21}, "Podgląd wydruku");
     }
     void controlsSitWhereTheyBelong()
     {
@@ -106,7 +108,7 @@ private slots:
         QFETCH(QString, caption);
         TForm3 form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Wydruk raportowy danych"));
-        QCOMPARE(form.size(), QSize(256, 241));
+        QCOMPARE(form.size(), QSize(256, 265));
         auto* w = form.findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->parentWidget(), &form);
@@ -131,6 +133,12 @@ private slots:
             QCOMPARE(p->Kolor_Przycisku(), TColor(14155775));
             QVERIFY(p->Aktywny());
         }
+    }
+
+    void wrappedLabelFitsItsBox()
+    {
+        TForm3 form;
+        QVERIFY(LabelTextFits(*form.Label1));
     }
 
     void sizeListRowsAndSampleFont()
@@ -198,12 +206,12 @@ private slots:
     void fontListAndSample()
     {
         TForm3 form;
-        QVERIFY(!form.FontListFilled());
-        form.SetFontName(QStringLiteral("liberation serif")); // the store, before the list exists
-        QCOMPARE(form.FontName(), QStringLiteral("liberation serif"));
+        QVERIFY(!form.FontComboBox1->Filled());
+        form.ApplySettings({QStringLiteral("liberation serif"), 12}); // the store, before the list exists
+        QCOMPARE(form.Settings().fontName, QStringLiteral("liberation serif"));
         form.show();
-        QVERIFY(form.FontListFilled());
-        QCOMPARE(form.FontName(), QStringLiteral("Liberation Serif"));
+        QVERIFY(form.FontComboBox1->Filled());
+        QCOMPARE(form.Settings().fontName, QStringLiteral("Liberation Serif"));
         QCOMPARE(form.probka->font().family(), QStringLiteral("Liberation Serif"));
         QStringList listed;
         for (int i = 0; i < form.FontComboBox1->count(); ++i)
@@ -230,7 +238,7 @@ private slots:
         FakeMessages messages;
         TForm3 form;
         form.show();
-        form.SetFontName(QStringLiteral("DejaVu Serif"));
+        form.FontComboBox1->SetName(QStringLiteral("DejaVu Serif"));
         Type(form.f1, QStringLiteral("x"));
         form.Przycisk3Click();
         form.Przycisk6Click();
@@ -239,7 +247,7 @@ private slots:
         QVERIFY(!form.AnyChecked());
         // Arial where it is installed, elsewhere its metric twin: the list
         // shows the face that prints, and so does the sample.
-        const QString face = form.FontName();
+        const QString face = form.Settings().fontName;
         QVERIFY(face == QStringLiteral("Arial") || face == QStringLiteral("Liberation Sans"));
         QCOMPARE(form.probka->font().family(), face);
         QVERIFY(messages.boxes.isEmpty());
@@ -293,6 +301,25 @@ private slots:
         if (typed == QLatin1String("7"))
             QCOMPARE(form.f1->currentText(), QStringLiteral("07"));
         QVERIFY(form.Przycisk1->Aktywny());
+    }
+
+    // The preview shows the pages the print makes, after the same checks.
+    void previewShowsWhatPrints()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm3 form;
+        form.show();
+        form.f1->SetValue(12);
+        form.Przycisk7Click();
+        QCOMPARE(Texts(messages.boxes), QStringList{NothingTicked});
+        QCOMPARE(printers.previewDialogs, 0);
+
+        Tick(form, {26, 79});
+        form.Przycisk7Click();
+        QCOMPARE(printers.previewDialogs, 1);
+        QCOMPARE(Simplified(PdfLines(printers.Pdf())), ExpectedLines({26, 79}));
+        QCOMPARE(printers.printDialogs, 0); // nothing printed
     }
 
     // The header, then the blocks in ascending order whatever the order of

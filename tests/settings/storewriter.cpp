@@ -9,19 +9,6 @@
 
 namespace {
 
-struct EmptyHomes final : SettingsHomes {
-    QString ReportFontName() const override { return QString(); }
-    void SelectReportFont(const QString&) override {}
-    QString TableFontName() const override { return QString(); }
-    void SelectTableFont(const QString&) override {}
-    int ItemIndex(List) const override { return -1; }
-    void SetItemIndex(List, int) override {}
-    bool FieldBold() const override { return false; }
-    void SetFieldBold(bool) override {}
-    QStringList FieldLines() const override { return {}; }
-    void SetFieldLines(const QStringList&) override {}
-};
-
 struct TempPaths final : PathService {
     QTemporaryDir dir;
     QString ProgramFolder() const override { return dir.path(); }
@@ -37,7 +24,10 @@ int main(int argc, char** argv)
         return 2;
     TempPaths paths;
     platform::SetPaths(&paths);
-    const QStringList problems = WriteReg(QString::fromLocal8Bit(argv[1]), EmptyHomes());
+    PrintSettings empty;
+    empty.table = {QString(), 0, 0, 0, 0, false, {}};
+    empty.report = {QString(), 0};
+    const QStringList problems = WriteReg(QString::fromLocal8Bit(argv[1]), empty);
     platform::SetPaths(nullptr);
     return problems.isEmpty() ? 0 : 1;
 }

@@ -19,25 +19,16 @@
 
 namespace {
 
-using List = SettingsHomes::List;
-
-struct FakeHomes final : SettingsHomes {
-    QString reportFont = QStringLiteral("unset"), tableFont = QStringLiteral("unset");
-    QMap<List, int> index;
-    bool bold = false;
-    QStringList lines{QStringLiteral("unset")};
-
-    QString ReportFontName() const override { return reportFont; }
-    void SelectReportFont(const QString& name) override { reportFont = name; }
-    QString TableFontName() const override { return tableFont; }
-    void SelectTableFont(const QString& name) override { tableFont = name; }
-    int ItemIndex(List list) const override { return index.value(list, -2); }
-    void SetItemIndex(List list, int i) override { index[list] = i; }
-    bool FieldBold() const override { return bold; }
-    void SetFieldBold(bool b) override { bold = b; }
-    QStringList FieldLines() const override { return lines; }
-    void SetFieldLines(const QStringList& l) override { lines = l; }
-};
+// Settings whose every value shows whether the store touched it.
+PrintSettings Untouched()
+{
+    PrintSettings s;
+    s.report.fontName = s.table.fontName = QStringLiteral("unset");
+    s.report.size = s.table.symbolSize = s.table.dataSize = s.table.scale = s.table.fieldSize = -2;
+    s.table.fieldBold = false;
+    s.table.fieldLines = {QStringLiteral("unset")};
+    return s;
+}
 
 struct FakeWindow final : MainWindowLink {
     QStringList calls;
@@ -168,33 +159,29 @@ void TestSettingsStore::readReg()
     Warn1 = Warn2 = false;
     LatinNames = false;
     SkinEditor = QStringLiteral("kept");
-    FakeHomes homes;
+    PrintSettings homes = Untouched();
     FakeWindow window;
 
     ReadReg(path, homes, window);
 
-    QCOMPARE(homes.lines, lines);
+    QCOMPARE(homes.table.fieldLines, lines);
     QCOMPARE(LatinNames, latin);
     QCOMPARE(window.calls.constLast(), QStringLiteral("SetLatin %1").arg(latin));
     QCOMPARE(window.calls.size(), 2); // the skin once, the names last
     if (defaults) {
         QCOMPARE(window.calls[0], QStringLiteral("loadskin default 16777215"));
-        QCOMPARE(homes.reportFont, DesignFont());
-        QCOMPARE(homes.tableFont, DesignFont());
-        const QMap<List, int> expected{{List::ReportSize, 13},
-                                       {List::SymbolSize, 9},
-                                       {List::DataSize, 18},
-                                       {List::Scale, 10},
-                                       {List::FieldSize, 17}};
-        QCOMPARE(homes.index, expected);
-        QVERIFY(homes.bold && Warn1 && Warn2);
+        QCOMPARE(homes.report, (ReportPrintSettings{DesignFont(), 12}));
+        QCOMPARE(homes.table.fontName, DesignFont());
+        const QList<int> sizes{homes.table.symbolSize, homes.table.dataSize, homes.table.scale, homes.table.fieldSize};
+        QCOMPARE(sizes, (QList<int>{16, 7, 10, 8}));
+        QVERIFY(homes.table.fieldBold && Warn1 && Warn2);
         QCOMPARE(SkinEditor, QStringLiteral("kept"));
     } else {
         // What the file lacks reads as nothing selected, empty, false.
-        QVERIFY(homes.reportFont != DesignFont());
-        QCOMPARE(homes.tableFont, QString());
-        QCOMPARE(homes.index.value(List::Scale), -1);
-        QVERIFY(!homes.bold && !Warn1 && !Warn2);
+        QVERIFY(homes.report.fontName != DesignFont());
+        QCOMPARE(homes.table.fontName, QString());
+        QCOMPARE(homes.table.scale, 0);
+        QVERIFY(!homes.table.fieldBold && !Warn1 && !Warn2);
         QCOMPARE(SkinEditor, QString());
         QVERIFY(window.calls[0].startsWith(QStringLiteral("loadskin  ")));
     }
@@ -232,13 +219,10 @@ void TestSettingsStore::writeThenReadGivesBackEveryValue()
 {
     TempProgramFolder paths;
     const QString path = paths.SettingsFile();
-    FakeHomes out;
-    out.reportFont = QStringLiteral("Czcionka \"cudzysłów\" \\ukośnik\\");
-    out.tableFont = QString();
-    out.index = {
-        {List::ReportSize, 0}, {List::SymbolSize, -1}, {List::DataSize, 24}, {List::Scale, 19}, {List::FieldSize, 3}};
-    out.bold = true;
-    out.lines = {QStringLiteral("Zażółć gęślą jaźń"), QString()};
+    PrintSettings out;
+    out.report = {QStringLiteral("Czcionka \"cudzysłów\" \\ukośnik\\"), 25};
+    // Sizes at both ends of their lists, and none.
+    out.table = {QString(), 0, 1, 1, 22, true, {QStringLiteral("Zażółć gęślą jaźń"), QString()}};
     SkinEditor = QStringLiteral("C:\\edytor\\\"x\".exe");
     Warn1 = false;
     Warn2 = true;
@@ -248,19 +232,19 @@ void TestSettingsStore::writeThenReadGivesBackEveryValue()
     QCOMPARE(KeyIn(path).ValueNames(), WrittenNames);
     QVERIFY(!RegistryText::Parse(ReadAll(path), SettingsKeyName).damaged);
     QCOMPARE(ReadRegString(KeyIn(path), QStringLiteral("Wersja")), QStringLiteral("2.5.1.FREE"));
+    // The file keeps list rows, as other versions read them: scale 1 is row 19.
+    QCOMPARE(ReadRegInteger(KeyIn(path), QStringLiteral("Układ_Skala")), 19);
 
-    FakeHomes in;
+    PrintSettings in = Untouched();
     FakeWindow window;
     const bool warn1 = Warn1, warn2 = Warn2;
     Warn1 = Warn2 = !warn1;
     LatinNames = false;
     SkinEditor.clear();
     ReadReg(path, in, window);
-    QCOMPARE(in.reportFont, out.reportFont);
-    QCOMPARE(in.tableFont, out.tableFont);
-    QCOMPARE(in.index, out.index);
-    QCOMPARE(in.bold, out.bold);
-    QCOMPARE(in.lines, out.lines);
+    QCOMPARE(in.report, out.report);
+    QCOMPARE(in.table.fieldLines, out.table.fieldLines);
+    QCOMPARE(in.table, out.table);
     QCOMPARE(SkinEditor, QStringLiteral("C:\\edytor\\\"x\".exe"));
     QCOMPARE(Warn1, warn1);
     QCOMPARE(Warn2, warn2);
@@ -284,14 +268,14 @@ void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad()
     TempProgramFolder paths;
     const QString path = paths.SettingsFile();
     WriteAll(path, file);
-    FakeHomes homes;
+    PrintSettings homes = Untouched();
     FakeWindow window;
     Warn1 = false;
     ReadReg(path, homes, window);
     QCOMPARE(LatinNames, latin);
     // What the damage took keeps its default instead of reading as none.
-    QCOMPARE(homes.index.value(List::Scale), 10);
-    QCOMPARE(homes.lines, DefaultInfoLines());
+    QCOMPARE(homes.table.scale, 10);
+    QCOMPARE(homes.table.fieldLines, DefaultInfoLines());
     QVERIFY(Warn1);
 
     QCOMPARE(WriteReg(path, homes), QStringList());
@@ -322,8 +306,8 @@ void TestSettingsStore::failedWriteKeepsThePreviousFile()
     } else {
         WriteAll(path, old);
     }
-    FakeHomes homes;
-    homes.lines = QStringList(50, QStringLiteral("długi wiersz pola informacyjnego"));
+    PrintSettings homes;
+    homes.table.fieldLines = QStringList(50, QStringLiteral("długi wiersz pola informacyjnego"));
 
     std::optional<FileSizeLimit> limit;
     if (how == QLatin1String("limit")) {
