@@ -100,6 +100,8 @@ private slots:
     void hydrogenAndHelium();
     void pagesAsTheLayoutPutsThem_data();
     void pagesAsTheLayoutPutsThem();
+    void elementLists_data();
+    void elementLists();
     void invalidArguments_data();
     void invalidArguments();
 
@@ -200,27 +202,66 @@ void ZfktoolReportTest::pagesAsTheLayoutPutsThem()
     QCOMPARE(foundBreak, wordBroken);
 }
 
+void ZfktoolReportTest::elementLists_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("symbols"); // as printed, by atomic number
+    QTest::newRow("numbers") << "2,1" << QStringList{"H", "He"};
+    QTest::newRow("symbol, small letters") << "fe" << QStringList{"Fe"};
+    QTest::newRow("symbol, capitals") << "FE" << QStringList{"Fe"};
+    QTest::newRow("symbol range") << "H-He" << QStringList{"H", "He"};
+    QTest::newRow("symbol range, mixed case") << "b-NE" << QStringList{"B", "C", "N", "O", "F", "Ne"};
+    QTest::newRow("symbol and number range") << "Fe,1-3" << QStringList{"H", "He", "Li", "Fe"};
+    QTest::newRow("number to symbol, spaces") << " 109 - Rg " << QStringList{"Mt", "Ds", "Rg"};
+    QStringList all;
+    for (const TPierwData& e : Table())
+        all << QString::fromStdString(e.Symbol);
+    QTest::newRow("all") << "all" << all;
+}
+
+// The elements as each report begins them, "Pierwiastek: Fe - Żelazo".
+void ZfktoolReportTest::elementLists()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, symbols);
+    const QString pdf = dir_.filePath(QStringLiteral("list.pdf"));
+    const Run r = Report({"--out", pdf, "--elements", list});
+    QCOMPARE(r.code, 0);
+    QStringList printed;
+    const QString lead = QStringLiteral("Pierwiastek: ");
+    for (const QString& line : PdfLines(pdf)) {
+        if (line.startsWith(lead))
+            printed << line.mid(lead.size()).section(u' ', 0, 0);
+    }
+    QCOMPARE(printed, symbols);
+}
+
 void ZfktoolReportTest::invalidArguments_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("element 0") << QStringList{"--elements", "0,1"};
-    QTest::newRow("element 112") << QStringList{"--elements", "1,112"};
-    QTest::newRow("range past 111") << QStringList{"--elements", "100-112"};
-    QTest::newRow("range backwards") << QStringList{"--elements", "5-3"};
-    QTest::newRow("open range") << QStringList{"--elements", "1-"};
-    QTest::newRow("empty list") << QStringList{"--elements", ""};
-    QTest::newRow("no elements") << QStringList{};
-    QTest::newRow("size 0") << QStringList{"--elements", "1", "--size", "0"};
-    QTest::newRow("size 26") << QStringList{"--elements", "1", "--size", "26"};
-    QTest::newRow("unknown option") << QStringList{"--elements", "1", "--paper", "A3"};
-    QTest::newRow("missing value") << QStringList{"--elements", "1", "--font"};
-    QTest::newRow("unwritable") << QStringList{"--out", "parent-is-a-file/report.pdf", "--elements", "1"};
+    QTest::addColumn<QString>("says"); // part of the message, where it matters
+    QTest::newRow("unknown symbol") << QStringList{"--elements", "1,Xx"}
+                                    << "zfktool report: unknown element 'Xx' in --elements\n";
+    QTest::newRow("element 0") << QStringList{"--elements", "0,1"} << "no element 0 in --elements";
+    QTest::newRow("element 112") << QStringList{"--elements", "1,112"} << "no element 112 in --elements";
+    QTest::newRow("range past 111") << QStringList{"--elements", "100-112"} << "no element 112";
+    QTest::newRow("range backwards") << QStringList{"--elements", "Ne-b"} << "'Ne-b' in --elements runs backwards";
+    QTest::newRow("open range") << QStringList{"--elements", "1-"} << "'1-'";
+    QTest::newRow("empty list") << QStringList{"--elements", ""} << QString();
+    QTest::newRow("no elements") << QStringList{} << "--elements LIST is required";
+    QTest::newRow("size 0") << QStringList{"--elements", "1", "--size", "0"} << QString();
+    QTest::newRow("size 26") << QStringList{"--elements", "1", "--size", "26"} << QString();
+    QTest::newRow("unknown option") << QStringList{"--elements", "1", "--paper", "A3"} << "'--paper'";
+    QTest::newRow("missing value") << QStringList{"--elements", "1", "--font"} << QString();
+    QTest::newRow("unwritable") << QStringList{"--out", "parent-is-a-file/report.pdf", "--elements", "1"}
+                                << "parent-is-a-file/report.pdf: Not a directory";
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.
 void ZfktoolReportTest::invalidArguments()
 {
     QFETCH(QStringList, args);
+    QFETCH(QString, says);
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("report.pdf"));
     QFile file(old);
@@ -240,6 +281,7 @@ void ZfktoolReportTest::invalidArguments()
     QCOMPARE(r.code, 2);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY(r.err.endsWith('\n'));
+    QVERIFY2(r.err.contains(says.toUtf8()), r.err.constData());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
              (QStringList{"parent-is-a-file", "report.pdf"}));
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -4,10 +4,11 @@
 
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
+#include "tools/zfktool/Options.h"
 #include "tools/zfktool/PdfPrint.h"
 #include "tools/zfktool/Subcommands.h"
 
@@ -20,9 +21,15 @@ struct ChartJob {
     QPageSize paper{QPageSize::A4};
     bool latin = false;
     ChartInputs inputs;
+    bool ownLines = false; // the info field's default lines replaced
 };
 
 bool Fail(const std::string& message) { return ::Fail("chart", message); }
+
+bool Size(const char* option, const char* text, int& size)
+{
+    return (text && ParseInt(text, 1, 25, size)) || Fail(std::string(option) + " needs a size from 1 to 25");
+}
 
 bool ParseItems(const char* text, std::array<int, 3>& items)
 {
@@ -49,94 +56,106 @@ bool ParsePaper(const char* text, QPageSize& paper)
     return false;
 }
 
-bool ParseArgs(std::span<char* const> args, ChartJob& job)
-{
-    job.inputs.infoLines = DefaultInfoLines();
-    bool ownLines = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string opt = args[i];
-        auto value = [&]() -> const char* { return i + 1 < args.size() ? args[++i] : nullptr; };
-        auto size = [&](int& target) {
-            const char* v = value();
-            return (v && ParseInt(v, 1, 25, target)) || Fail(opt + " needs a size from 1 to 25");
-        };
-        if (opt == "--out") {
-            const char* v = value();
-            if (!v || !*v)
-                return Fail("--out needs a file name");
-            job.out = v;
-        } else if (opt == "--mode") {
-            const char* v = value();
-            const std::string mode = v ? v : "";
-            if (mode == "full")
-                job.mode = cmFull;
-            else if (mode == "test")
-                job.mode = cmTest;
-            else if (mode == "sample")
-                job.mode = cmSample;
-            else
-                return Fail("--mode is full, test or sample");
-        } else if (opt == "--scale") {
-            const char* v = value();
-            if (!v || !ParseInt(v, 1, 20, job.scale))
-                return Fail("--scale needs a number from 1 to 20");
-        } else if (opt == "--items") {
-            const char* v = value();
-            if (!v || !ParseItems(v, job.inputs.items))
-                return Fail("--items needs up to three numbers from -1 to 14, separated by commas");
-        } else if (opt == "--font") {
-            const char* v = value();
-            if (!v || !*v)
-                return Fail("--font needs a font name");
-            job.inputs.fontName = QString::fromLocal8Bit(v);
-        } else if (opt == "--symbol-size") {
-            if (!size(job.inputs.symbolSize))
-                return false;
-        } else if (opt == "--data-size") {
-            if (!size(job.inputs.dataSize))
-                return false;
-        } else if (opt == "--info-size") {
-            if (!size(job.inputs.infoSize))
-                return false;
-        } else if (opt == "--info-bold") {
-            job.inputs.infoBold = true;
-        } else if (opt == "--no-info-bold") {
-            job.inputs.infoBold = false;
-        } else if (opt == "--info-line") {
-            const char* v = value();
-            if (!v)
-                return Fail("--info-line needs a text");
-            if (!ownLines)
-                job.inputs.infoLines.clear();
-            ownLines = true;
-            job.inputs.infoLines << QString::fromLocal8Bit(v);
-        } else if (opt == "--paper") {
-            const char* v = value();
-            if (!v || !ParsePaper(v, job.paper))
-                return Fail("--paper needs a paper name such as A4, A3 or Letter");
-        } else if (opt == "--latin") {
-            job.latin = true;
-        } else {
-            return Fail("unknown option '" + opt + "'");
-        }
-    }
-    if (job.out.empty())
-        return Fail("--out FILE.pdf is required");
-    return true;
-}
+// One row an option, in the order the help lists them.
+const Option<ChartJob> kOptions[] = {
+    {"--out", "FILE.pdf", "the PDF to write (required)",
+     [](ChartJob& job, const char* v) {
+         if (!v || !*v)
+             return Fail("--out needs a file name");
+         job.out = v;
+         return true;
+     }},
+    {"--mode", "full|test|sample", "the whole chart, a test print or one sample cell (full)",
+     [](ChartJob& job, const char* v) {
+         const std::string mode = v ? v : "";
+         if (mode == "full")
+             job.mode = cmFull;
+         else if (mode == "test")
+             job.mode = cmTest;
+         else if (mode == "sample")
+             job.mode = cmSample;
+         else
+             return Fail("--mode is full, test or sample");
+         return true;
+     }},
+    {"--scale", "E", "the scale, 1-20 (10)",
+     [](ChartJob& job, const char* v) {
+         return (v && ParseInt(v, 1, 20, job.scale)) || Fail("--scale needs a number from 1 to 20");
+     }},
+    {"--items", "I1,I2,I3", "the data in the three cell places, 0-14 each (-1: none)",
+     [](ChartJob& job, const char* v) {
+         return (v && ParseItems(v, job.inputs.items))
+                || Fail("--items needs up to three numbers from -1 to 14, separated by commas");
+     }},
+    {"--font", "NAME", "the font face (Arial)",
+     [](ChartJob& job, const char* v) {
+         if (!v || !*v)
+             return Fail("--font needs a font name");
+         job.inputs.fontName = QString::fromLocal8Bit(v);
+         return true;
+     }},
+    {"--symbol-size", "S", "the symbols' size in points, 1-25 (16)",
+     [](ChartJob& job, const char* v) { return Size("--symbol-size", v, job.inputs.symbolSize); }},
+    {"--data-size", "D", "the cell data's size in points, 1-25 (7)",
+     [](ChartJob& job, const char* v) { return Size("--data-size", v, job.inputs.dataSize); }},
+    {"--info-size", "F", "the info field's size in points, 1-25 (8)",
+     [](ChartJob& job, const char* v) { return Size("--info-size", v, job.inputs.infoSize); }},
+    {"--info-bold", nullptr, "the info field in bold (the default)",
+     [](ChartJob& job, const char*) {
+         job.inputs.infoBold = true;
+         return true;
+     }},
+    {"--no-info-bold", nullptr, "the info field in regular type",
+     [](ChartJob& job, const char*) {
+         job.inputs.infoBold = false;
+         return true;
+     }},
+    {"--info-line", "TEXT", "a line of the info field; repeated for more lines",
+     [](ChartJob& job, const char* v) {
+         if (!v)
+             return Fail("--info-line needs a text");
+         if (!job.ownLines)
+             job.inputs.infoLines.clear();
+         job.ownLines = true;
+         job.inputs.infoLines << QString::fromLocal8Bit(v);
+         return true;
+     }},
+    {"--paper", "NAME", "the paper: A4, A3, Letter, ... (A4)",
+     [](ChartJob& job, const char* v) {
+         return (v && ParsePaper(v, job.paper)) || Fail("--paper needs a paper name such as A4, A3 or Letter");
+     }},
+    {"--latin", nullptr, "Latin element names",
+     [](ChartJob& job, const char*) {
+         job.latin = true;
+         return true;
+     }},
+};
 
 } // namespace
+
+void PrintChartOptions(std::FILE* to) { PrintOptions(to, kOptions); }
 
 int RunChart(std::span<char* const> args)
 {
     ChartJob job;
-    if (!ParseArgs(args, job))
+    job.inputs.infoLines = DefaultInfoLines();
+    switch (ParseOptions("chart", kOptions, args, job)) {
+    case Parsed::Help:
+        return CommandHelp("chart");
+    case Parsed::Error:
         return kExitUsage;
+    case Parsed::Run:
+        break;
+    }
+    if (job.out.empty()) {
+        Fail("--out FILE.pdf is required");
+        return kExitUsage;
+    }
 
-    const PdfJob pdf{job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin};
-    return PrintPdf(pdf, [&job](QPrinter& printer) {
+    const PdfJob pdf{"chart", job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin};
+    return PrintPdf(pdf, [&job](QPdfWriter& writer) {
         QPainter canvas;
-        if (!canvas.begin(&printer))
+        if (!canvas.begin(&writer))
             return Fail("cannot start printing to " + job.out);
         DrawChart(canvas, job.scale, job.mode, job.inputs);
         return canvas.end() || Fail("cannot finish " + job.out);

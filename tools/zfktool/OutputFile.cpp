@@ -13,14 +13,26 @@ OutputFile::~OutputFile() { Discard(); }
 bool OutputFile::Open(const char* path)
 {
     path_ = path;
+    target_ = path;
     struct stat st {};
     const bool exists = ::lstat(path, &st) == 0;
+    struct stat named {};
+    if (exists && S_ISLNK(st.st_mode) && ::stat(path, &named) == 0 && S_ISREG(named.st_mode)) {
+        // Renaming over the link would put a file in its place; the file it
+        // names is the one the user means.
+        char* real = ::realpath(path, nullptr);
+        if (real == nullptr)
+            return Fail(errno);
+        target_ = real;
+        std::free(real);
+        st = named;
+    }
     if (exists && !S_ISREG(st.st_mode)) {
-        // Renaming over /dev/null or a link would replace it, not write it.
+        // Renaming over /dev/null would replace it, not write it.
         fd_ = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC);
         return fd_ >= 0 || Fail(errno);
     }
-    temp_ = path_ + ".zfktool-XXXXXX";
+    temp_ = target_ + ".zfktool-XXXXXX";
     fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
@@ -55,12 +67,16 @@ bool OutputFile::Write(std::span<const uint8_t> data)
 
 bool OutputFile::Commit()
 {
+    // The new file is on the disk before it takes the old one's place, or a
+    // crash just after the rename could leave an empty file under the name.
+    if (!temp_.empty() && ::fsync(fd_) != 0)
+        return Fail(errno);
     const int fd = fd_;
     fd_ = -1;
     // Errors of delayed writes (NFS, quotas) show up at close.
     if (::close(fd) != 0)
         return Fail(errno);
-    if (!temp_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0)
+    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
         return Fail(errno);
     temp_.clear();
     return true;

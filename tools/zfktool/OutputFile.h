@@ -1,7 +1,9 @@
-// An output file written in pieces. A regular file (or a new one) is
-// written to a temporary beside it and renamed over it only when complete,
-// so a failed run leaves the old file, or none, rather than a partial one.
-// Anything else (a device, a pipe, a symbolic link) is written in place.
+// An output file written in pieces, every write checked. A regular file
+// (or a new one) is written to a temporary beside it and renamed over it
+// only when complete and on the disk, so a failed run leaves the old file,
+// or none, rather than a partial one; a symbolic link to a regular file has
+// the file it names replaced. Anything else (a device, a pipe) is written in
+// place. Messages name the path as given.
 #pragma once
 
 #include <cstdint>
@@ -20,17 +22,14 @@ public:
     bool Write(std::span<const uint8_t> data);
     bool Commit();
 
-    // Where the data goes until Commit: the temporary, or the file itself
-    // when it is written in place. For writers that open files by name.
-    const std::string& WritePath() const { return temp_.empty() ? path_ : temp_; }
-
     // Closes and removes the temporary without a message.
     void Discard();
 
 private:
     bool Fail(int error);
 
-    std::string path_;
-    std::string temp_; // empty when written in place
+    std::string path_;   // as given, for the messages
+    std::string target_; // what the temporary replaces: path_, or the file a link names
+    std::string temp_;   // empty when written in place
     int fd_ = -1;
 };

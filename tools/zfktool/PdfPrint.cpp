@@ -5,13 +5,15 @@
 #include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -52,14 +54,12 @@ bool Fail(const char* command, const std::string& message)
     return false;
 }
 
-int PrintPdf(const PdfJob& job, const std::function<bool(QPrinter&)>& print)
+int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
 {
-    // The temporary beside the target proves the folder writable before
-    // any drawing; the printer writes into it by name.
+    // Opened first, so an unwritable target is refused before any drawing.
     OutputFile out;
     if (!out.Open(job.out.c_str()))
         return kExitUsage;
-    const std::string target = out.WritePath();
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -72,16 +72,27 @@ int PrintPdf(const PdfJob& job, const std::function<bool(QPrinter&)>& print)
 
     LoadElementTable(job.latin);
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(QString::fromLocal8Bit(target.c_str()));
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(600);
-    printer.setPageSize(job.paper);
-    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(job.title);
-    printer.setCreator(QStringLiteral("zfktool"));
-
-    if (!print(printer))
+    // Made in memory: Qt's PDF writer does not report a failed write, so
+    // written straight to a file a full disk would leave it cut short with
+    // no error. OutputFile checks every write.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageSize(job.paper);
+        writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        writer.setTitle(job.title);
+        writer.setCreator(QStringLiteral("zfktool"));
+        if (!print(writer))
+            return kExitUsage;
+    }
+    // The writer puts the end-of-file marker last, when the job ended well.
+    if (!pdf.trimmed().endsWith("%%EOF")) {
+        Fail(job.command, "the PDF for " + job.out + " was not finished");
         return kExitUsage;
-    return out.Commit() ? 0 : kExitUsage;
+    }
+    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(pdf.constData()), static_cast<size_t>(pdf.size()));
+    return out.Write(bytes) && out.Commit() ? 0 : kExitUsage;
 }

@@ -1,7 +1,6 @@
 // What the commands that print to a PDF file share: number arguments, and
-// a 600 dpi printer writing into a temporary beside the target that is
-// renamed over it only when the job is complete, so a failed run leaves the
-// old file, or none.
+// a 600 dpi PDF made in memory and written out through OutputFile, so a
+// failed run leaves the old file, or none, and says so.
 #pragma once
 
 #include <QPageSize>
@@ -9,9 +8,10 @@
 #include <functional>
 #include <string>
 
-class QPrinter;
+class QPdfWriter;
 
 struct PdfJob {
+    const char* command = ""; // for the messages: "chart"
     std::string out;
     QPageSize paper{QPageSize::A4};
     bool landscape = false;
@@ -26,6 +26,7 @@ bool ParseInt(const char* text, int lo, int hi, int& value);
 bool Fail(const char* command, const std::string& message);
 
 // Starts Qt without a screen, loads the program's element table, sets up
-// the printer for job.out and runs print on it, which prints its own
-// message and gives false on failure. Returns the process exit code.
-int PrintPdf(const PdfJob& job, const std::function<bool(QPrinter&)>& print);
+// a 600 dpi PDF writer as the print dialog sets up a PDF printer, runs print
+// on it (which prints its own message and gives false on failure), and
+// writes the PDF to job.out. Returns the process exit code.
+int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ struct Subcommand {
     const char* args; // shown in the usage text
     const char* help;
     int (*run)(std::span<char* const> args);
+    void (*options)(std::FILE* to) = nullptr; // lists the options, for the help
 };
 
 // Exit code for usage and file errors, common to all subcommands.
@@ -21,6 +23,7 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitDamaged = 1;
 
 int UsageError(const char* command);                             // prints the command's usage line
+int CommandHelp(const char* command);                            // the command's help on stdout; exit code 0
 bool ReadFile(const char* path, std::vector<uint8_t>& data);     // message on failure
 bool WriteFile(const char* path, std::span<const uint8_t> data); // message on failure; old file kept
 
@@ -31,4 +34,6 @@ int RunPack(std::span<char* const> args);
 #if defined(ZFK_CHART)
 int RunChart(std::span<char* const> args);
 int RunReport(std::span<char* const> args);
+void PrintChartOptions(std::FILE* to);
+void PrintReportOptions(std::FILE* to);
 #endif

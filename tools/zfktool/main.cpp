@@ -16,19 +16,34 @@ constexpr Subcommand kCommands[] = {
     {"expand", "BLOCK OUT", "expand a compressed block (exit 1: damaged block)", RunExpand},
     {"pack", "IN BLOCK", "compress a file into a block", RunPack},
 #if defined(ZFK_CHART)
-    {"chart", "--out FILE.pdf [OPTIONS]", "the wall chart as a 600 dpi landscape PDF (see README)", RunChart},
-    {"report", "--out FILE.pdf --elements LIST [OPTIONS]", "the data report as a 600 dpi PDF (see README)", RunReport},
+    {"chart", "--out FILE.pdf [OPTIONS]", "the wall chart as a 600 dpi landscape PDF", RunChart, PrintChartOptions},
+    {"report", "--out FILE.pdf --elements LIST [OPTIONS]", "the data report as a 600 dpi PDF", RunReport,
+     PrintReportOptions},
 #endif
 };
 
+bool IsHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
+
 void PrintUsage(std::FILE* to)
 {
-    std::fprintf(to, "usage: zfktool COMMAND [ARGS]\n");
+    std::fprintf(to, "usage: zfktool COMMAND [ARGS]\n       zfktool COMMAND --help\ncommands:\n");
     for (const Subcommand& c : kCommands)
-        std::fprintf(to, "  %-8s %-10s %s\n", c.name, c.args, c.help);
+        std::fprintf(to, "  %s%s%s\n      %s\n", c.name, *c.args ? " " : "", c.args, c.help);
 }
 
 } // namespace
+
+int CommandHelp(const char* command)
+{
+    for (const Subcommand& c : kCommands) {
+        if (std::strcmp(c.name, command) == 0) {
+            std::printf("usage: zfktool %s%s%s\n%s\n", c.name, *c.args ? " " : "", c.args, c.help);
+            if (c.options)
+                c.options(stdout);
+        }
+    }
+    return std::fflush(stdout) == 0 ? 0 : kExitUsage;
+}
 
 int UsageError(const char* command)
 {
@@ -66,9 +81,16 @@ int main(int argc, char** argv)
         PrintUsage(stderr);
         return kExitUsage;
     }
+    if (IsHelp(argv[1]) || std::strcmp(argv[1], "help") == 0) {
+        PrintUsage(stdout);
+        return std::fflush(stdout) == 0 ? 0 : kExitUsage;
+    }
     for (const Subcommand& c : kCommands) {
-        if (std::strcmp(c.name, argv[1]) == 0)
-            return c.run(std::span<char* const>(argv + 2, argc - 2));
+        if (std::strcmp(c.name, argv[1]) != 0)
+            continue;
+        if (argc == 3 && IsHelp(argv[2]))
+            return CommandHelp(c.name);
+        return c.run(std::span<char* const>(argv + 2, argc - 2));
     }
     std::fprintf(stderr, "zfktool: unknown command '%s'\n", argv[1]);
     PrintUsage(stderr);
