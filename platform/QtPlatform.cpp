@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QComboBox>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
@@ -69,39 +67,6 @@ int ResultCode(int button)
     default:
         return 0;
     }
-}
-
-// Where the printer prints: a named printer, or a file.
-struct PrinterChoice {
-    QPrinter::OutputFormat format;
-    QString printerName;
-    QString fileName;
-};
-
-PrinterChoice ChoiceOf(const QPrinter& printer)
-{
-    return {printer.outputFormat(), printer.printerName(), printer.outputFileName()};
-}
-
-// The print dialog selects the system's default printer as it is built,
-// and sets it on the printer, whatever the last job printed to; the choice
-// of the last job is made again. (Its printer list and file field carry
-// these names in the toolkit's dialog; without them the default stays.)
-void ChooseAgain(QPrintDialog& dialog, QPrinter& printer, const PrinterChoice& choice)
-{
-    if (choice.format == QPrinter::PdfFormat) {
-        // The dialog selects its file entry when it shows a printer that
-        // prints to a file.
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(choice.fileName);
-        if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); field && !choice.fileName.isEmpty())
-            field->setText(choice.fileName);
-        return;
-    }
-    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-    const int row = list ? list->findText(choice.printerName) : -1;
-    if (row >= 0)
-        list->setCurrentIndex(row);
 }
 
 } // namespace
@@ -186,9 +151,17 @@ QPrinter& QtPrinterService::Printer()
 bool QtPrinterService::ExecPrintDialog(QWidget* parent)
 {
     QPrinter& printer = Printer();
-    const PrinterChoice choice = ChoiceOf(printer);
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
-    ChooseAgain(dialog, printer, choice);
+    // As it is built, the dialog selects the system's default printer and
+    // sets it on the printer, even when the last job went to a file (a
+    // named printer it selects again by itself). A printer that prints to a
+    // file when the dialog shows makes it select its file entry.
+    if (toFile) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

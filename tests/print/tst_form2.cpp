@@ -616,7 +616,8 @@ private slots:
         QCOMPARE(messages.boxes.size(), 1);
     }
 
-    // With no printer installed, the real print dialog offers a PDF file.
+    // The real print dialog starts with the file and the paper the last
+    // job had, whether or not the system has a default printer.
     void realPrintDialogPrintsToAFile()
     {
         FakeMessages messages;
@@ -625,6 +626,7 @@ private slots:
         QPrinter& printer = platform::Printers().Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A3)); // as "Ustawienia drukarki" leaves it
         TForm2 form;
         Warn1 = false;
         bool sawDialog = false;
@@ -639,6 +641,8 @@ private slots:
         QVERIFY(messages.boxes.isEmpty());
         const auto info = PdfInfo(pdf);
         QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+        QVERIFY2(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("1191 x 842")),
+                 qPrintable(info.value(QStringLiteral("Page size"))));
         QCOMPARE(printer.docName(), QStringLiteral("Zefirak"));
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
     }
