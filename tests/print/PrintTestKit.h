@@ -80,6 +80,25 @@ inline QByteArray RunTool(const QString& program, const QStringList& args)
     return p.readAllStandardOutput();
 }
 
+// A program's exit code (-1 when it crashed or hung) and its output.
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+Run Exec(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    Run r;
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.code = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
 // pdfinfo's "Key: value" lines.
 inline QMap<QString, QString> PdfInfo(const QString& path)
 {

@@ -1,6 +1,7 @@
 // zfktool chart end to end: the PDF read back by poppler at 600 dpi, and
 // the arguments it refuses.
 #include "tests/print/ChartTestKit.h"
+#include "tests/print/PrintTestKit.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,24 +11,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int code = -1;
-    QByteArray out, err;
-};
-
-Run Exec(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    Run r;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.code = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
 
 Run Chart(const QStringList& args)
 {

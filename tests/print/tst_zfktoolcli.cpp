@@ -2,6 +2,7 @@
 // that cannot be written whole is an error that leaves the old file as it
 // was, and the help.
 #include "tests/FileSizeLimit.h"
+#include "tests/print/PrintTestKit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,23 +18,7 @@
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QByteArray out, err;
-};
-
-Run Tool(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZFKTOOL), args);
-    Run r;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.code = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+Run Tool(const QStringList& args) { return Exec(QStringLiteral(ZFKTOOL), args); }
 
 QStringList Listing(const QString& dir)
 {

@@ -17,21 +17,9 @@
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QByteArray err;
-};
-
 Run Report(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ZFKTOOL), QStringList{QStringLiteral("report")} + args);
-    Run r;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.code = p.exitCode();
-    r.err = p.readAllStandardError();
-    return r;
+    return Exec(QStringLiteral(ZFKTOOL), QStringList{QStringLiteral("report")} + args);
 }
 
 std::array<TPierwData, ElementCount> Table()
