@@ -12,56 +12,10 @@ wm=$3
 here=$(dirname "$0")
 
 . "$here/../app/xkit.sh"
-export HOME="$dir/home"
-mkdir -p "$HOME"
+. "$here/journeykit.sh"
 store="$XDG_CONFIG_HOME/Morvane/Zefirak.reg"
-wmpid=
-wmhome=$(mktemp -d) # openbox keeps a cache in its home: not the user's
-trap 'cleanup; [ -z "$wmpid" ] || kill "$wmpid" 2>/dev/null || true; rm -rf "$wmhome"' EXIT
+[ "$wm" = none ] || start_openbox
 
-# Polls a shell condition every 0.1 s for up to 10 s.
-until_true() {
-    i=0
-    while ! eval "$1"; do
-        i=$((i + 1))
-        [ $i -lt 100 ] || fail "$2"
-        sleep 0.1
-    done
-}
-
-if [ "$wm" = openbox ]; then
-    HOME=$wmhome openbox --sm-disable >/dev/null 2>&1 &
-    wmpid=$!
-    until_true 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' "openbox did not start"
-fi
-
-start() {
-    (cd "$dir" && exec ./pertab) &
-    pid=$!
-    wid=$("$xtool" wait-mapped "  Zefirak" 20000) || fail "main window did not map"
-    origin "$wid"
-    main_x=$wx main_y=$wy
-}
-# Back to the main window's coordinates after working in a dialog.
-main() { wx=$main_x wy=$main_y; }
-# Waits for a window named $1 and makes its client area the coordinates.
-window() {
-    w=$("$xtool" wait-mapped "$1" 10000) || fail "no window \"$1\""
-    origin "$w"
-}
-# A left click at ($1, $2). mousemove --sync waits for a motion event, which
-# never comes when the pointer is there already.
-click() {
-    eval "$(xdotool getmouselocation --shell)"
-    [ "$X,$Y" = "$((wx + $1)),$((wy + $2))" ] || xdotool mousemove --sync $((wx + $1)) $((wy + $2))
-    xdotool click 1
-}
-# Answers the question box now shown: Return is Yes, Escape is No.
-answer() {
-    window "Pytanie"
-    xdotool windowfocus --sync "$w" key "$1"
-    until_true '! xwininfo -id "$w" 2>/dev/null | grep -q IsViewable' "question still shown"
-}
 quit() {
     main
     xdotool windowfocus --sync "$wid" key Escape
@@ -151,15 +105,6 @@ iconv -f CP1250 -t UTF-8 "$saved" | grep -q "^Pierwiastek: Au - Złoto" || fail 
 echo "save: Windows-1250 with CR LF; the overwrite question's No keeps, Yes replaces"
 
 # The chart, then the report, through the real print dialog to PDF files.
-print_to() {
-    window "Drukowanie"
-    # The output file field: the dialog opens with it holding the default.
-    xdotool windowfocus --sync "$w"
-    xdotool key alt+p ctrl+a
-    xdotool type --delay 20 "$1"
-    xdotool key Return
-    until_true "tail -c 8 '$1' 2>/dev/null | grep -q EOF" "no complete PDF at $1"
-}
 main
 click 100 25
 window "Wydruk Zefiraku"
@@ -169,8 +114,8 @@ click 282 370 # "Wydrukuj układ"
 answer Return # "Czy dokonałeś właściwych ustawień": yes, and not asked again
 print_to "$HOME/uklad.pdf"
 pdftotext "$HOME/uklad.pdf" "$dir/uklad.txt"
-grep -q "MnFeCo" "$dir/uklad.txt" && grep -q "Układ zawiera dane o pierwiastkach" "$dir/uklad.txt" \
-    || fail "the chart PDF lacks iron or the information field"
+grep -qw ZEFIRAK "$dir/uklad.txt" && grep -q "Układ zawiera dane o pierwiastkach" "$dir/uklad.txt" \
+    || fail "the chart PDF lacks the title or the information field"
 wx=$chart_x wy=$chart_y
 click 282 418 # "Zakończ"
 main
