@@ -85,9 +85,10 @@ public:
     virtual bool ExecPrintDialog(QWidget* parent) = 0;
     // The system printer setup dialog (paper, orientation, margins) for Printer().
     virtual void ExecPageSetupDialog(QWidget* parent) = 0;
-    // A full-page preview of what paint draws on Printer(), from which the
-    // user may also print. paint begins and ends its own job.
-    virtual void ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+    // A full-page preview of what paint draws on Printer(); paint begins and
+    // ends its own job. True when the user chose to print from it: the
+    // caller then prints as its own print button does.
+    virtual bool ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 namespace platform {

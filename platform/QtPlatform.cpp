@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
 #include <QEventLoop>
@@ -171,11 +172,23 @@ void QtPrinterService::ExecPageSetupDialog(QWidget* parent)
     dialog.exec();
 }
 
-void QtPrinterService::ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint)
+bool QtPrinterService::ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint)
 {
     QPrintPreviewDialog dialog(&Printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* printer) { paint(*printer); });
-    dialog.exec();
+    // The preview's own print would skip the program's checks and its
+    // report of a job that failed, and choose its printer anew: its print
+    // button ends the preview and the program prints. The button is known
+    // by its text, which the toolkit translates under this context.
+    constexpr int PrintChosen = 2;
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != print)
+            continue;
+        QObject::disconnect(action, nullptr, &dialog, nullptr);
+        QObject::connect(action, &QAction::triggered, &dialog, [&dialog] { dialog.done(PrintChosen); });
+    }
+    return dialog.exec() == PrintChosen;
 }

@@ -36,7 +36,7 @@ public:
     QPrinter& Printer() override;
     bool ExecPrintDialog(QWidget* parent) override;
     void ExecPageSetupDialog(QWidget* parent) override;
-    void ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
+    bool ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
 
 private:
     // Made on first use, as the service exists before the application object

@@ -375,11 +375,13 @@ void TForm2::Przycisk6Click()
     printers.Printer().setPageOrientation(QPageLayout::Landscape);
     const ChartInputs inputs = ChartInputsFromControls();
     const int e = Scale->Value();
-    printers.ExecPreviewDialog(this, [&](QPrinter& printer) {
+    const bool print = printers.ExecPreviewDialog(this, [&](QPrinter& printer) {
         UsePageResolution(printer);
         QPainter canvas(&printer);
         DrawChart(canvas, e, cmFull, inputs);
     });
+    if (print)
+        Przycisk1Click();
 }
 
 void TForm2::Przycisk2Click()

@@ -203,7 +203,8 @@ void TForm3::Przycisk7Click()
         return;
     const QFont font = ChosenFont();
     const QString text = ReportText(CheckedElements());
-    platform::Printers().ExecPreviewDialog(this, [&](QPrinter& printer) { DrawReportText(printer, font, text); });
+    if (platform::Printers().ExecPreviewDialog(this, [&](QPrinter& printer) { DrawReportText(printer, font, text); }))
+        Przycisk1Click();
 }
 
 void TForm3::Przycisk2Click() { close(); }

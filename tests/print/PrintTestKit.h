@@ -56,10 +56,11 @@ public:
     }
     void ExecPageSetupDialog(QWidget*) override { ++setupDialogs; }
     // The preview draws on the PDF printer, so that a test can read it.
-    void ExecPreviewDialog(QWidget*, const std::function<void(QPrinter&)>& paint) override
+    bool ExecPreviewDialog(QWidget*, const std::function<void(QPrinter&)>& paint) override
     {
         ++previewDialogs;
         paint(printer);
+        return printFromPreview;
     }
 
     QString Pdf(const QString& name = QStringLiteral("job.pdf")) const { return dir.filePath(name); }
@@ -67,6 +68,7 @@ public:
     QTemporaryDir dir;
     PdfPrinter printer;
     bool accept = true;
+    bool printFromPreview = false;
     int printDialogs = 0;
     int setupDialogs = 0;
     int previewDialogs = 0;

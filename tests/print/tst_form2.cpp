@@ -616,6 +616,39 @@ private slots:
         QCOMPARE(messages.boxes.size(), 1);
     }
 
+    // Printing from the preview is the program's print: its question, the
+    // print dialog, then the job with its checks.
+    void previewPrintsThroughTheProgram()
+    {
+        FakeMessages messages;
+        messages.answers = {mb::ResultYes};
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("from preview.pdf"));
+        QPrinter& printer = platform::Printers().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        TForm2 form;
+        QStringList seen;
+        std::function<void()> answer = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+                seen << QStringLiteral("preview");
+                for (QAction* a : preview->findChildren<QAction*>())
+                    if (a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                        QTimer::singleShot(0, a, &QAction::trigger);
+                QTimer::singleShot(300, answer);
+            } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+                seen << QStringLiteral("print");
+                print->accept();
+            }
+        };
+        QTimer::singleShot(200, answer);
+        form.Przycisk6Click();
+        QCOMPARE(seen, (QStringList{"preview", "print"}));
+        QCOMPARE(Texts(messages.boxes), QStringList{PrintSettingsQuestion + QLatin1Char('?')});
+        QCOMPARE(PdfInfo(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
+    }
+
     // The real print dialog starts with the file and the paper the last
     // job had, whether or not the system has a default printer.
     void realPrintDialogPrintsToAFile()

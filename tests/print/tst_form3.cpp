@@ -320,6 +320,14 @@ private slots:
         QCOMPARE(printers.previewDialogs, 1);
         QCOMPARE(Simplified(PdfLines(printers.Pdf())), ExpectedLines({26, 79}));
         QCOMPARE(printers.printDialogs, 0); // nothing printed
+
+        // Printing from the preview goes through the print dialog.
+        QFile::remove(printers.Pdf());
+        printers.printFromPreview = true;
+        form.Przycisk7Click();
+        QCOMPARE(printers.previewDialogs, 2);
+        QCOMPARE(printers.printDialogs, 1);
+        QCOMPARE(Simplified(PdfLines(printers.Pdf())), ExpectedLines({26, 79}));
     }
 
     // The header, then the blocks in ascending order whatever the order of
