@@ -36,6 +36,12 @@ const QString ReportSizeName = QStringLiteral("Raport_Czcionka_Rozmiar");
 
 QString Name(const char16_t* name) { return QString::fromUtf16(name); }
 
+// The stored sizes are rows of their lists ("25" … "01"): row r of a list
+// up to hi is the size hi - r; -1, or a row the list lacks, is none (0).
+int SizeOfRow(int row, int hi) { return row >= 0 && row < hi ? hi - row : 0; }
+
+int RowOfSize(int size, int hi) { return size >= 1 && size <= hi ? hi - size : -1; }
+
 } // namespace
 
 int ReadRegInteger(const RegistryText& key, const QString& name)
@@ -115,10 +121,6 @@ QString CommitSettingsFile(const SettingsFile& file)
     }
     return SaveWhole(file.path, file.key.ToText());
 }
-
-int SizeOfRow(int row, int hi) { return row >= 0 && row < hi ? hi - row : 0; }
-
-int RowOfSize(int size, int hi) { return size >= 1 && size <= hi ? hi - size : -1; }
 
 void SetDefaults(PrintSettings& print, MainWindowLink& window)
 {

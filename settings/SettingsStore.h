@@ -54,11 +54,6 @@ SettingsFile OpenSettingsFile(const QString& path);
 // all of the new text or none of it. Empty on success, else why not.
 QString CommitSettingsFile(const SettingsFile& file);
 
-// The stored sizes are rows of their lists ("25" … "01"): row r of a list
-// up to hi is the size hi - r; -1, or a row the list lacks, is none (0).
-int SizeOfRow(int row, int hi);
-int RowOfSize(int size, int hi);
-
 // Applies the defaults to the print settings and values (not LatinNames
 // nor SkinEditor) and reloads the default skin.
 void SetDefaults(PrintSettings& print, MainWindowLink& window);

@@ -2,6 +2,7 @@
 
 #include "data/Dane.h"
 #include "data/ElementTables.h"
+#include "print/PrintJob.h"
 #include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"
 
@@ -80,7 +81,7 @@ int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setResolution(600);
+        writer.setResolution(PageResolution);
         writer.setPageSize(job.paper);
         writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         writer.setTitle(job.title);
