@@ -1,16 +1,12 @@
-// The data panel: a two-column grid with the selected element's values.
-#include "app/TForm1.h"
+#include "app/DataPanel.h"
 
 #include "app/Look.h"
 #include "data/ElementTables.h"
 #include "data/ElementText.h"
 
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTableWidget>
 
 namespace {
 
@@ -59,34 +55,27 @@ void SetUpGrid(QTableView* grid)
     grid->setFont(SansFont(11));
 }
 
-// Keeps the first row and the caption column of the panel in place: the
-// grid never scrolls vertically nor with the wheel, and a copy of the
-// caption column lies over the cells, so the horizontal scroll bar moves
-// only the value column, beneath it. The copy lets the pointer through, so
-// the status line still follows the grid's own rows.
+// Keeps the caption column of the panel in place: a copy of it lies over
+// the cells, so the horizontal scroll bar moves only the value column,
+// beneath it. The copy lets the pointer through, so the status line still
+// follows the grid's own rows. It follows the cells' area as the scroll bar
+// comes and goes.
 class FrozenCaptions final : public QObject {
 public:
     explicit FrozenCaptions(QTableWidget* grid)
         : QObject(grid),
-          grid(grid),
-          captions(new QTableView(grid))
+          m_grid(grid),
+          m_captions(new QTableView(grid))
     {
-        HideHeaders(captions);
-        captions->setModel(grid->model());
-        SetUpGrid(captions);
-        captions->setColumnHidden(1, true);
-        captions->setFrameShape(QFrame::NoFrame);
-        captions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        captions->setFocusPolicy(Qt::NoFocus);
-        captions->setAttribute(Qt::WA_TransparentForMouseEvents);
-        captions->raise();
-
-        // The rows fit but for the scroll bar's height; that overlap must
-        // not turn into a vertical scroll range.
-        QScrollBar* vertical = grid->verticalScrollBar();
-        connect(vertical, &QScrollBar::rangeChanged, this, [vertical] { vertical->setRange(0, 0); });
-        vertical->setRange(0, 0);
-
+        HideHeaders(m_captions);
+        m_captions->setModel(grid->model());
+        SetUpGrid(m_captions);
+        m_captions->setColumnHidden(1, true);
+        m_captions->setFrameShape(QFrame::NoFrame);
+        m_captions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_captions->setFocusPolicy(Qt::NoFocus);
+        m_captions->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_captions->raise();
         grid->viewport()->installEventFilter(this);
         Place();
     }
@@ -94,86 +83,86 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        switch (event->type()) {
-        case QEvent::Wheel:
-            return true;
-        case QEvent::Move:
-        case QEvent::Resize:
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
             Place();
-            return false;
-        default:
-            return false;
-        }
+        return false;
     }
 
 private:
     void Place()
     {
-        const QRect cells = grid->viewport()->geometry();
-        captions->setGeometry(cells.x(), cells.y(), grid->columnWidth(0), cells.height());
+        const QRect cells = m_grid->viewport()->geometry();
+        m_captions->setGeometry(cells.x(), cells.y(), m_grid->columnWidth(0), cells.height());
     }
 
-    QTableWidget* grid;
-    QTableView* captions;
+    QTableWidget* m_grid;
+    QTableView* m_captions;
 };
 
 } // namespace
 
-void TForm1::PrepareDataPanel()
+DataPanel::DataPanel(QWidget* parent)
+    : QTableWidget(parent)
 {
-    HideHeaders(Dane);
-    Dane->setRowCount(RowCount);
-    Dane->setColumnCount(2);
-    SetUpGrid(Dane);
-    Dane->setColumnWidth(1, ValueWidth + GridLine);
-    Dane->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Dane->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setObjectName(QStringLiteral("Dane"));
+    setGeometry(624, 72, 153, 212);
+    HideHeaders(this);
+    setRowCount(RowCount);
+    setColumnCount(2);
+    SetUpGrid(this);
+    setColumnWidth(1, ValueWidth + GridLine);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // The panel never keeps the keyboard focus: it hands it to the search box.
-    Dane->setFocusPolicy(Qt::ClickFocus);
-    Dane->installEventFilter(this);
-    Dane->viewport()->setMouseTracking(true);
-    Dane->viewport()->installEventFilter(this);
+    setFocusPolicy(Qt::ClickFocus);
+    viewport()->setMouseTracking(true);
 
     for (int row = 0; row < RowCount; ++row) {
-        Dane->setItem(row, 0, Cell(PanelRowCaptions[row], true));
+        setItem(row, 0, Cell(PanelRowCaptions[row], true));
         // The first row is a fixed row too.
-        Dane->setItem(row, 1, Cell(QString(), row == 0));
+        setItem(row, 1, Cell(QString(), row == 0));
     }
-    new FrozenCaptions(Dane);
+    // The rows fit but for the scroll bar's height; that overlap must not
+    // turn into a vertical scroll range.
+    QScrollBar* vertical = verticalScrollBar();
+    connect(vertical, &QScrollBar::rangeChanged, this, [vertical] { vertical->setRange(0, 0); });
+    vertical->setRange(0, 0);
+    new FrozenCaptions(this);
 }
 
-void TForm1::ShowElementData(int z)
+void DataPanel::ShowElement(int z)
 {
     if (z == -1) {
         for (int row = 0; row < RowCount; ++row)
-            Dane->item(row, 1)->setText(QString());
+            item(row, 1)->setText(QString());
         return;
     }
-    SelectedElement = z;
-    const TPierwData record = ElementTable[z - 1];
-    const QStringList values = PanelRowValues(record);
+    const QStringList values = PanelRowValues(ElementTable[z - 1]);
     for (int row = 0; row < RowCount; ++row)
-        Dane->item(row, 1)->setText(values[row]);
+        item(row, 1)->setText(values[row]);
 }
 
-void TForm1::DaneMouseMove(int, int y)
+QString DataPanel::RowExplanation(int y) const
 {
     if (y <= 0 || y >= RowPitch * RowCount)
-        return;
+        return {};
     const int row = y / RowPitch;
-    SetStatus(PanelRowNames[row] + QLatin1Char(' ') + Dane->item(row, 1)->text());
-    Podglad->repaint(); // show it while the pointer is still moving
+    return PanelRowNames[row] + QLatin1Char(' ') + item(row, 1)->text();
 }
 
-void TForm1::DaneEnter() { Szukaj->setFocus(); }
-
-bool TForm1::DataPanelEvent(QObject* watched, QEvent* event)
+void DataPanel::focusInEvent(QFocusEvent* event)
 {
-    if (watched == Dane && event->type() == QEvent::FocusIn)
-        DaneEnter();
-    else if (Dane && watched == Dane->viewport() && event->type() == QEvent::MouseMove) {
-        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-        DaneMouseMove(p.x(), p.y());
-    }
-    return false;
+    QTableWidget::focusInEvent(event);
+    emit entered();
 }
+
+void DataPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseMoveEvent(event);
+    const QPoint p = event->position().toPoint();
+    emit pointerMoved(p.x(), p.y());
+}
+
+// The first row and the caption column stay in place: the wheel scrolls
+// nothing.
+void DataPanel::wheelEvent(QWheelEvent* event) { event->accept(); }

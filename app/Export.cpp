@@ -1,8 +1,7 @@
-// Taking the selected element's data out: to the clipboard or a text file.
-#include "app/TForm1.h"
+// Taking an element's data out: to the clipboard or a text file.
+#include "app/Export.h"
 
 #include "app/Cp1250.h"
-#include "data/ElementTables.h"
 #include "data/ElementText.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
@@ -10,38 +9,23 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace {
-
-QClipboard* Clipboard = nullptr;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-void TForm1::CreateClipboard() { Clipboard = QGuiApplication::clipboard(); }
-
-void TForm1::CopyElementData()
+void CopyElementText(QClipboard& clipboard, const TPierwData& record)
 {
-    if (SelectedElement == -1) {
-        ShowNotice(QStringLiteral("Nie wybrano pierwiastka!"), nkError);
-        return;
-    }
-    const TPierwData record = ElementTable[SelectedElement - 1];
-    Clipboard->setText(BuildElementText(record, TextVariant::Clipboard), QClipboard::Clipboard);
+    clipboard.setText(BuildElementText(record, TextVariant::Clipboard), QClipboard::Clipboard);
 }
 
-void TForm1::SaveElementData()
+void SaveElementText(QWidget* parent, const TPierwData& record)
 {
-    if (SelectedElement == -1) {
-        ShowNotice(QStringLiteral("Nie wybrano pierwiastka!"), nkError);
-        return;
-    }
-    const TPierwData record = ElementTable[SelectedElement - 1];
     const QString symbolAndName = Q(record.Symbol) + QStringLiteral(" - ") + Q(record.Name);
     const QString path = platform::FileDialogs().GetSaveFileName(
-        this, QStringLiteral("Wybierz plik w którym zapisać dane pierwiastka: ") + symbolAndName,
+        parent, QStringLiteral("Wybierz plik w którym zapisać dane pierwiastka: ") + symbolAndName,
         Q(record.Name) + QStringLiteral(".txt"), QStringLiteral("Pliki tekstowe|*.txt"), QStringLiteral("txt"));
     if (path.isEmpty())
         return;

@@ -34,7 +34,7 @@ TForm3& ReportDialog()
 TForm4& SettingsDialog()
 {
     if (!Form4)
-        Form4 = new TForm4(Form1);
+        Form4 = new TForm4(*Form1, Form1);
     return *Form4;
 }
 

@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "app/TForm5.h"
 #include "app/TZfk_SplashForm.h"
+#include "app/Toolbar.h"
 
 #include <QApplication>
 #include <QLabel>

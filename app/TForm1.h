@@ -1,28 +1,29 @@
-// The main window: the periodic table, the data panel, search, export, the
-// toolbar and the clock. Its behaviour is spread over a few files by topic:
-// TForm1.cpp (creation, shutdown, skin and event routing), TableView.cpp,
-// DataPanel.cpp, SearchBox.cpp, Export.cpp and Chrome.cpp. Each topic file
-// handles the events of its own controls.
+// The main window: the periodic table, the status line and the captions,
+// built from parts that are classes of their own (the data panel, the search
+// box, the toolbar's buttons, the banner and the clock). The window wires
+// them together with signals; its handlers are short.
 #pragma once
 
 #include "data/DaneTypes.h"
 #include "data/ElementTables.h"
-#include "data/MainWindowLink.h"
+#include "settings/MainWindowLink.h"
 
-#include <QEvent>
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
+class Banner;
+class Clock;
+class DataPanel;
+class QClipboard;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPainter;
-class QTableWidget;
 class QToolButton;
+class SearchBox;
 class TTlo;
 class TZfkButton97;
+class ToolbarButton;
 
 // The 111 element buttons, index Z - 1.
 extern std::array<TZfkButton97*, ElementCount> ElementButtons;
@@ -47,6 +48,7 @@ public:
     void NavigateTo(int n);
     void SetLatin(bool latin) override;
     void SetProgramInterface();
+    // Flag 0 switches to the compact layout for small screens, once.
     void ChangeResource(int flag);
     void eMove();
     void Image1Click();
@@ -59,6 +61,9 @@ public:
     // Search
     void SearchElement(const QString& text);
     void SzukajButtonClick();
+    // Enter searches, the arrow keys walk the table; Esc asks to quit.
+    void SzukajKeyDown(int key);
+    void SzukajKeyPress(int key);
     void SzukajButtonMouseEnter();
     void SzukajMouseMove();
 
@@ -91,7 +96,7 @@ public:
     void SetStatus(const QString& text);
 
     // Components, named as the window's design names them.
-    QLabel* Image1 = nullptr;    // the banner
+    Banner* Image1 = nullptr;    // the banner
     QLabel* Podglad = nullptr;   // the status line
     std::array<QLabel*, 18> a{}; // group numbers a1..a18
     std::array<QLabel*, 7> b{};  // period numbers b1..b7
@@ -102,23 +107,22 @@ public:
     QLabel* Label35 = nullptr;
     QLabel* Label36 = nullptr;
     QLabel* Label37 = nullptr;
-    QTableWidget* Dane = nullptr;
+    DataPanel* Dane = nullptr;
     QLabel* szukany = nullptr;
-    QLineEdit* Szukaj = nullptr;
+    SearchBox* Szukaj = nullptr;
     QToolButton* SzukajButton = nullptr; // the box's embedded button
-    QLabel* zegar = nullptr;
-    QToolButton* OriginalToolbarButton971 = nullptr; // "Kopiuj dane"
-    QToolButton* OriginalToolbarButton972 = nullptr; // "Zapisz dane do pliku txt"
-    QToolButton* OriginalToolbarButton973 = nullptr; // "Wydrukuj dane"
-    QToolButton* OriginalToolbarButton974 = nullptr; // "Wydruk Zefiraku"
-    QToolButton* ToolbarButton971 = nullptr;         // "Wydruk Raportu"
-    QToolButton* ToolbarButton972 = nullptr;         // close
-    QToolButton* ToolbarButton973 = nullptr;         // minimise
-    QToolButton* ToolbarButton974 = nullptr;         // "Informacja i Ustawienia Programu"
-    TTlo* Tlo = nullptr;                             // the clock thread
+    Clock* zegar = nullptr;
+    ToolbarButton* OriginalToolbarButton971 = nullptr; // "Kopiuj dane"
+    ToolbarButton* OriginalToolbarButton972 = nullptr; // "Zapisz dane do pliku txt"
+    ToolbarButton* OriginalToolbarButton973 = nullptr; // "Wydrukuj dane"
+    ToolbarButton* OriginalToolbarButton974 = nullptr; // "Wydruk Zefiraku"
+    ToolbarButton* ToolbarButton971 = nullptr;         // "Wydruk Raportu"
+    ToolbarButton* ToolbarButton972 = nullptr;         // close
+    ToolbarButton* ToolbarButton973 = nullptr;         // minimise
+    ToolbarButton* ToolbarButton974 = nullptr;         // "Informacja i Ustawienia Programu"
+    TTlo* Tlo = nullptr;                               // the clock thread
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -132,29 +136,19 @@ private:
     void FormClose();
     void FormMouseDown(QMouseEvent* event);
 
-    void PrepareSponsorPanel();
     void StartClock();
     void PrepareDataPanel();
     void CreateClipboard();
     void HookSearchButton();
-
     void CreateTableCaptions();
     void CreateSearchBox();
     void CreateToolbar();
-    // Each topic's share of the event filter; true when the event is used up.
-    bool SearchBoxEvent(QObject* watched, QEvent* event);
-    bool BannerEvent(QObject* watched, QEvent* event);
-    bool DataPanelEvent(QObject* watched, QEvent* event);
-    bool ToolbarEvent(QObject* watched, QEvent* event);
+    void ColourElementButtons();
+    void SwitchToCompactLayout();
 
-    bool SzukajKeyDown(QKeyEvent* event);
-    bool SzukajKeyPress(QKeyEvent* event);
-    void SzukajTextEdited(const QString& text);
-    bool ToolbarPointer(QObject* watched, QEvent::Type type);
-    void SetToolbarPictures(bool minimiseHot, bool closeHot);
-
-    bool shownOnce = false;
-    bool compactLayout = false;
-    bool manualDrag = false;
-    QPoint dragOffset;
+    QClipboard* m_clipboard = nullptr;
+    bool m_shownOnce = false;
+    bool m_compactLayout = false;
+    bool m_manualDrag = false;
+    QPoint m_dragOffset;
 };

@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "data/MainWindowLink.h"
+#include "settings/MainWindowLink.h"
 #include "data/SettingsValues.h"
 #include "platform/SaveFile.h"
 #include "settings/Skin.h"

@@ -1,9 +1,9 @@
 #include "settings/TForm4.h"
 
-#include "data/MainWindowLink.h"
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Przycisk.h"
@@ -58,8 +58,9 @@ void PaintSwatch(QWidget& box, TColor color)
     painter.fillRect(1, 1, w - 2, h - 2, ToQColor(color, box.palette()));
 }
 
-TForm4::TForm4(QWidget* parent)
-    : QDialog(parent)
+TForm4::TForm4(MainWindowLink& window, QWidget* parent)
+    : QDialog(parent),
+      m_window(window)
 {
     setObjectName(QStringLiteral("Form4"));
     SetUpDialog(*this, QStringLiteral("Ustawienia Programu"), QSize(306, 331));
@@ -199,11 +200,9 @@ void TForm4::Przycisk4Click()
     setEnabled(false);
     const auto enable = qScopeGuard([this] { setEnabled(true); });
     const TPendingScheme pending = PendingScheme;
-    MainWindowLink* window = MainWindow();
 
     LatinNames = pending.latin;
-    if (window)
-        window->SetLatin(pending.latin);
+    m_window.SetLatin(pending.latin);
     ColorScheme.but_transp = pending.but_transp;
     // The new colours reach ColorScheme only through the file, which the
     // reload below reads back; if the write fails the old file is read.
@@ -212,10 +211,8 @@ void TForm4::Przycisk4Click()
         ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
                        + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)),
                    nkError);
-    if (window) {
-        window->loadskin(SkinName, ColorScheme.transparent);
-        window->RepaintWindow();
-    }
+    m_window.loadskin(SkinName, ColorScheme.transparent);
+    m_window.RepaintWindow();
 }
 
 void TForm4::Przycisk5Click()

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class MainWindowLink;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -48,7 +49,8 @@ void PaintSwatch(QWidget& box, TColor color);
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    // Applied settings go to window.
+    explicit TForm4(MainWindowLink& window, QWidget* parent = nullptr);
 
     QToolButton* ToolButton1;
     QTabWidget* PageControl1;
@@ -101,4 +103,6 @@ private:
     void ShowAppearancePage();
     // Lets the user pick a colour for one row; repaints its swatch if chosen.
     void ChangeColor(TColor& pending, QWidget& swatch);
+
+    MainWindowLink& m_window;
 };

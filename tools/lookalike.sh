@@ -63,20 +63,17 @@ take_on_screen() {
     shot() {
         w=$1 name=$2
         shift 2
+        draw="point -1,-1"
+        for r in "$@"; do draw="$draw rectangle $(echo "$r" | sed 's/,\([0-9]*\),/,\1 /')"; done
+        grab() { import -window "$w" png:- | convert - -fill black -draw "$draw" "$1"; }
         i=0
-        import -window "$w" "$dir/a.png"
-        while sleep 0.4 && import -window "$w" "$dir/b.png" && ! cmp -s "$dir/a.png" "$dir/b.png"; do
+        grab "$dir/a.png"
+        while sleep 0.4 && grab "$dir/b.png" && ! cmp -s "$dir/a.png" "$dir/b.png"; do
             mv "$dir/b.png" "$dir/a.png"
             i=$((i + 1))
             [ $i -lt 20 ] || fail "$name does not hold still"
         done
-        draw=""
-        for r in "$@"; do draw="$draw rectangle $(echo "$r" | sed 's/,\([0-9]*\),/,\1 /')"; done
-        if [ -n "$draw" ]; then
-            convert "$dir/a.png" -fill black -draw "$draw" "$out/$name.png"
-        else
-            mv "$dir/a.png" "$out/$name.png"
-        fi
+        mv "$dir/a.png" "$out/$name.png"
     }
     masks="640,376,775,391 601,16,607,33"
     quit() {

@@ -2,7 +2,10 @@
 // and small helpers for reading the window's state.
 #pragma once
 
+#include "app/DataPanel.h"
+#include "app/SearchBox.h"
 #include "app/TForm1.h"
+#include "app/Toolbar.h"
 #include "platform/Platform.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/widgets/ButtonTestKit.h"
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QMutex>
 #include <QTableWidget>
+#include <QTest>
 
 // Answers the save dialog with a chosen path ("" = cancelled) and remembers
 // what it was asked.
@@ -59,6 +63,25 @@ private:
     mutable QMutex m_mutex;
     QDateTime m_start;
     QElapsedTimer m_elapsed;
+};
+
+// The main window as a user first meets it: built, Polish names, shown,
+// exposed and past its first-show step (the search box has the focus).
+// Message boxes are caught.
+struct ShownMainWindow {
+    FakeMessages messages;
+    std::unique_ptr<TForm1> form;
+
+    bool Show()
+    {
+        form = std::make_unique<TForm1>();
+        form->SetLatin(false);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        QCoreApplication::processEvents();
+        return true;
+    }
 };
 
 inline QString PanelValue(const TForm1& form, int row) { return form.Dane->item(row, 1)->text(); }

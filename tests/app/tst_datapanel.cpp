@@ -73,11 +73,8 @@ void Wheel(QWidget* w, QPoint pos, QPoint angle)
 
 } // namespace
 
-class TestDataPanel : public QObject {
+class TestDataPanel : public QObject, ShownMainWindow {
     Q_OBJECT
-
-    FakeMessages messages;
-    std::unique_ptr<TForm1> form;
 
     QWidget* Cells() const { return form->Dane->viewport(); }
 
@@ -94,14 +91,7 @@ class TestDataPanel : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        form = std::make_unique<TForm1>();
-        form->SetLatin(false);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QCoreApplication::processEvents();
-    }
+    void initTestCase() { QVERIFY(Show()); }
 
     void cleanupTestCase() { form.reset(); }
 

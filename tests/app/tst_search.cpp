@@ -8,11 +8,8 @@
 
 #include <memory>
 
-class TestSearch : public QObject {
+class TestSearch : public QObject, ShownMainWindow {
     Q_OBJECT
-
-    FakeMessages messages;
-    std::unique_ptr<TForm1> form;
 
     // Key presses carrying each character, Polish letters included (QTest's
     // own keyClicks takes Latin-1 only).
@@ -32,13 +29,7 @@ class TestSearch : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        form = std::make_unique<TForm1>();
-        form->SetLatin(false);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void initTestCase() { QVERIFY(Show()); }
 
     void cleanupTestCase() { form.reset(); }
 

@@ -34,11 +34,8 @@ bool HasPureBlueText(QWidget* w)
 
 } // namespace
 
-class TestTableView : public QObject {
+class TestTableView : public QObject, ShownMainWindow {
     Q_OBJECT
-
-    FakeMessages messages;
-    std::unique_ptr<TForm1> form;
 
     TZfkButton97* Button(int z) { return ElementButtons[z - 1]; }
     void Select(int z)
@@ -52,11 +49,7 @@ class TestTableView : public QObject {
 private slots:
     void initTestCase()
     {
-        form = std::make_unique<TForm1>();
-        form->SetLatin(false);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QCoreApplication::processEvents(); // the first-show step
+        QVERIFY(Show());
         QCOMPARE(form->focusWidget(), form->Szukaj);
     }
 

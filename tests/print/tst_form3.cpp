@@ -4,6 +4,7 @@
 // the main window.
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "app/Toolbar.h"
 #include "data/ElementTables.h"
 #include "data/SettingsValues.h"
 #include "print/ReportText.h"

@@ -1,8 +1,8 @@
 // The settings dialog against a recording main window, a scripted colour
 // dialog and a temporary program folder: what applying writes and calls,
 // what dismissing drops, the swatches, the layout and the unseen controls.
-#include "data/MainWindowLink.h"
 #include "data/SettingsValues.h"
+#include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
 #include "tests/app/FakeMessages.h"
@@ -97,20 +97,15 @@ private slots:
         colFile = paths.dir.filePath(skinfile::Colors);
         QDir(colFile).removeRecursively(); // a folder in its place, left by a test
         QFile::remove(colFile);
-        form = std::make_unique<TForm4>();
+        form = std::make_unique<TForm4>(link);
         link.calls.clear();
         link.dialog = form.get();
-        SetMainWindow(&link);
         colours.presets.clear();
         colours.answer = Qt::red;
         colours.confirm = true;
         messages.boxes.clear();
     }
-    void cleanup()
-    {
-        SetMainWindow(nullptr);
-        form.reset();
-    }
+    void cleanup() { form.reset(); }
 
     void layout_data()
     {

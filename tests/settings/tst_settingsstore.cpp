@@ -1,6 +1,6 @@
 // The settings store: what ReadReg puts into the controls and values, what
 // WriteReg leaves in the file, and the file's safety.
-#include "data/MainWindowLink.h"
+#include "settings/MainWindowLink.h"
 #include "data/SettingsValues.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"

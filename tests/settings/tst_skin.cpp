@@ -2,6 +2,7 @@
 // the captions' colours, the window's outline, the colour file's writer,
 // the folder rule and the background paint.
 #include "app/TForm1.h"
+#include "app/Toolbar.h"
 #include "data/SettingsValues.h"
 #include "settings/Skin.h"
 #include "tests/app/FakeMessages.h"

@@ -1,5 +1,6 @@
-// What the dialogs and the settings store may ask of the main window. The
-// main window implements it; the dialogs below it never see its class.
+// What the settings dialog and the settings store may ask of the main
+// window. The main window implements it and hands itself to them; they
+// never see its class.
 #pragma once
 
 #include "widgets/Colors.h"
@@ -16,7 +17,3 @@ public:
     // Paints the whole window again, now.
     virtual void RepaintWindow() = 0;
 };
-
-// The main window, or nullptr before it exists.
-MainWindowLink* MainWindow();
-void SetMainWindow(MainWindowLink* window);

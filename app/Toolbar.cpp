@@ -1,0 +1,123 @@
+#include "app/Toolbar.h"
+
+#include "app/Look.h"
+#include "app/TTlo.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+void SetCaptionColour(QToolButton* button, TColor colour)
+{
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, ToQColor(colour));
+    button->setPalette(pal);
+}
+
+} // namespace
+
+ToolbarButton::ToolbarButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                             const QFont& font, const QString& hint)
+    : QToolButton(parent),
+      m_hint(hint)
+{
+    setObjectName(QLatin1String(name));
+    setText(caption);
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(geometry);
+    setFont(font);
+    if (caption.isEmpty())
+        setIconSize(QSize(18, 16));
+    SetCaptionColour(this, colors::Black);
+}
+
+void ToolbarButton::SetPictures(const QIcon& normal, const QIcon& hot)
+{
+    m_normal = normal;
+    m_hot = hot;
+    setIcon(m_normal);
+}
+
+void ToolbarButton::NarrowCaption(int margin)
+{
+    QFont narrow = ArialNarrowFont(font());
+    narrow.setPointSize(7);
+    setFont(FitWidth(narrow, {text()}, width() - 2 * margin));
+}
+
+void ToolbarButton::ShowPointed(bool pointed)
+{
+    if (text().isEmpty())
+        setIcon(pointed ? m_hot : m_normal);
+    else
+        SetCaptionColour(this, pointed ? colors::Blue : colors::Black);
+    if (m_hint.isEmpty())
+        return;
+    if (pointed)
+        emit hinted(m_hint);
+    else
+        emit hintTakenBack();
+}
+
+void ToolbarButton::enterEvent(QEnterEvent* event)
+{
+    ShowPointed(true);
+    QToolButton::enterEvent(event);
+}
+
+void ToolbarButton::leaveEvent(QEvent* event)
+{
+    ShowPointed(false);
+    QToolButton::leaveEvent(event);
+}
+
+Banner::Banner(QWidget* parent)
+    : QLabel(parent)
+{
+    setObjectName(QStringLiteral("Image1"));
+    setGeometry(88, 72, 304, 65);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+}
+
+void Banner::mouseMoveEvent(QMouseEvent* event)
+{
+    emit pointerMoved();
+    QLabel::mouseMoveEvent(event);
+}
+
+void Banner::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A press that is dragged off the banner and let go is no click.
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+Clock::Clock(QWidget* parent)
+    : QLabel(QStringLiteral("200X-00-00 00:00:00"), parent)
+{
+    setObjectName(QStringLiteral("zegar"));
+    setGeometry(640, 376, 136, 16);
+    QFont clockFont = SansFont(13);
+    clockFont.setBold(true);
+    setFont(clockFont);
+    SetTextColour(this, colors::Teal);
+}
+
+Clock::~Clock()
+{
+    if (m_thread) {
+        m_thread->Stop();
+        m_thread->wait();
+    }
+}
+
+TTlo* Clock::Start()
+{
+    m_thread = new TTlo(this);
+    connect(m_thread, &TTlo::Tick, this, &QLabel::setText, Qt::QueuedConnection);
+    m_thread->start();
+    return m_thread;
+}
