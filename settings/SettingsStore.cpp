@@ -1,8 +1,8 @@
 #include "settings/SettingsStore.h"
 
-#include "settings/MainWindowLink.h"
 #include "data/SettingsValues.h"
 #include "platform/SaveFile.h"
+#include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
 #include "widgets/DesignFont.h"
 

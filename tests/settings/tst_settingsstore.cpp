@@ -1,8 +1,8 @@
 // The settings store: what ReadReg puts into the controls and values, what
 // WriteReg leaves in the file, and the file's safety.
-#include "settings/MainWindowLink.h"
 #include "data/SettingsValues.h"
 #include "platform/Platform.h"
+#include "settings/MainWindowLink.h"
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
 #include "tests/FileSizeLimit.h"
