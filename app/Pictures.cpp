@@ -1,109 +1,82 @@
 #include "app/Pictures.h"
 
+#include <QBitmap>
+#include <QPainter>
+#include <QPixmap>
+
 #include <array>
 
 namespace {
 
-// The search icon: a sheet of paper with a folded corner, a shadow and short
-// rays. '.' olive background, 'k' black, 'w' white, 'g' grey, 'y' yellow.
-constexpr std::array<const char*, 16> SearchIconMap = {
-    "y.....y.....y...", ".y....y....y....", "....kkkkkk......", "yy..kwwwwkk.....",
-    "....kwwwwkwk....", "....kwwwwkkkk...", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..",
-    "....kwwwwwwwkg..", "....kwwwwwwwkg..", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..",
-    "....kwwwwwwwkg..", "....kkkkkkkkkg..", ".....ggggggggg..", "................",
+// The minimise and close pictures: a raised 3-D button face in a grey ring,
+// with the symbol 'x' (black, blue while pointed at).
+constexpr int SymbolColourLine = 7;
+constexpr std::array<const char*, 8 + 16> CloseXpm = {
+    "18 16 7 1",          "r c #B5B5B5",        "w c #FFFFFF",        "l c #DFDFDF",        "g c #808080",
+    "k c #000000",        ". c #C0C0C0",        "x c #000000",        "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr",
+    "rwlllllllllllllgkr", "rwl............gkr", "rwl..xx....xx..gkr", "rwl...xx..xx...gkr", "rwl....xxxx....gkr",
+    "rwl.....xx.....gkr", "rwl....xxxx....gkr", "rwl...xx..xx...gkr", "rwl..xx....xx..gkr", "rwl............gkr",
+    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
+};
+constexpr std::array<const char*, 8 + 16> MinimiseXpm = {
+    "18 16 7 1",          "r c #B5B5B5",        "w c #FFFFFF",        "l c #DFDFDF",        "g c #808080",
+    "k c #000000",        ". c #C0C0C0",        "x c #000000",        "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr",
+    "rwlllllllllllllgkr", "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl............gkr",
+    "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl..xxxxxx....gkr", "rwl..xxxxxx....gkr",
+    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
 };
 
-QRgb SearchColour(char c, bool enabled)
+// The search icon: a sheet of paper with a folded corner, a shadow and short
+// rays, on olive, the colour meant to be transparent. Its greyed form has
+// the same pixels in other colours.
+constexpr int FirstSearchColourLine = 1;
+constexpr std::array<const char*, 6 + 16> SearchXpm = {
+    "16 16 5 1",        ". c #808000",      "k c #000000",      "w c #FFFFFF",      "g c #808080",
+    "y c #FFFF00",      "y.....y.....y...", ".y....y....y....", "....kkkkkk......", "yy..kwwwwkk.....",
+    "....kwwwwkwk....", "....kwwwwkkkk...", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..", "....kwwwwwwwkg..",
+    "....kwwwwwwwkg..", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..", "....kwwwwwwwkg..", "....kkkkkkkkkg..",
+    ".....ggggggggg..", "................",
+};
+constexpr std::array<const char*, 5> GreyedSearchColours = {
+    ". c #808000", "k c #808080", "w c #E0E0E0", "g c #C0C0C0", "y c #A0A0A0",
+};
+
+template <size_t N>
+QImage FromXpm(std::array<const char*, N> xpm)
 {
-    switch (c) {
-    case 'k':
-        return enabled ? qRgb(0, 0, 0) : qRgb(128, 128, 128);
-    case 'w':
-        return enabled ? qRgb(255, 255, 255) : qRgb(224, 224, 224);
-    case 'g':
-        return enabled ? qRgb(128, 128, 128) : qRgb(192, 192, 192);
-    case 'y':
-        return enabled ? qRgb(255, 255, 0) : qRgb(160, 160, 160);
-    default:
-        return qRgb(128, 128, 0); // olive, the transparent colour
-    }
+    return QImage(xpm.data()).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
 QImage ToolbarPicture(ToolbarPictureKind kind, bool hot)
 {
-    QImage img(18, 16, QImage::Format_RGB32);
-    img.fill(qRgb(0xC0, 0xC0, 0xC0)); // face
-    const int right = 17, bottom = 15;
-    for (int x = 0; x <= right; ++x) { // outermost ring
-        img.setPixel(x, 0, qRgb(0xB5, 0xB5, 0xB5));
-        img.setPixel(x, bottom, qRgb(0xB5, 0xB5, 0xB5));
-    }
-    for (int y = 0; y <= bottom; ++y) {
-        img.setPixel(0, y, qRgb(0xB5, 0xB5, 0xB5));
-        img.setPixel(right, y, qRgb(0xB5, 0xB5, 0xB5));
-    }
-    // The raised bevel inside the ring: light edges top and left, dark edges
-    // bottom and right, each two pixels deep.
-    for (int x = 1; x <= 15; ++x)
-        img.setPixel(x, 1, qRgb(0xFF, 0xFF, 0xFF));
-    for (int y = 1; y <= 13; ++y)
-        img.setPixel(1, y, qRgb(0xFF, 0xFF, 0xFF));
-    for (int x = 2; x <= 14; ++x)
-        img.setPixel(x, 2, qRgb(0xDF, 0xDF, 0xDF));
-    for (int y = 2; y <= 12; ++y)
-        img.setPixel(2, y, qRgb(0xDF, 0xDF, 0xDF));
-    for (int x = 2; x <= 15; ++x)
-        img.setPixel(x, 13, qRgb(0x80, 0x80, 0x80));
-    for (int y = 2; y <= 13; ++y)
-        img.setPixel(15, y, qRgb(0x80, 0x80, 0x80));
-    for (int x = 1; x <= 16; ++x)
-        img.setPixel(x, 14, qRgb(0, 0, 0));
-    for (int y = 1; y <= 14; ++y)
-        img.setPixel(16, y, qRgb(0, 0, 0));
-
-    const QRgb symbol = hot ? qRgb(0, 0, 0xFF) : qRgb(0, 0, 0);
-    auto run = [&](int y, int x0, int x1) {
-        for (int x = x0; x <= x1; ++x)
-            img.setPixel(x, y, symbol);
-    };
-    if (kind == ToolbarPictureKind::Close) {
-        run(4, 5, 6), run(4, 11, 12);
-        run(5, 6, 7), run(5, 10, 11);
-        run(6, 7, 10);
-        run(7, 8, 9);
-        run(8, 7, 10);
-        run(9, 6, 7), run(9, 10, 11);
-        run(10, 5, 6), run(10, 11, 12);
-    } else {
-        run(10, 5, 10);
-        run(11, 5, 10);
-    }
-    return img;
+    auto xpm = kind == ToolbarPictureKind::Close ? CloseXpm : MinimiseXpm;
+    if (hot)
+        xpm[SymbolColourLine] = "x c #0000FF";
+    return FromXpm(xpm);
 }
 
 QImage SearchButtonBitmap()
 {
+    auto greyed = SearchXpm;
+    std::copy(GreyedSearchColours.begin(), GreyedSearchColours.end(), greyed.begin() + FirstSearchColourLine);
     QImage img(32, 16, QImage::Format_RGB32);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            img.setPixel(x, y, SearchColour(SearchIconMap[y][x], true));
-            img.setPixel(16 + x, y, SearchColour(SearchIconMap[y][x], false));
-        }
+    QPainter painter(&img);
+    painter.drawImage(0, 0, FromXpm(SearchXpm));
+    painter.drawImage(16, 0, FromXpm(greyed));
     return img;
 }
 
 QImage SearchButtonImage(bool enabled)
 {
     const QImage bitmap = SearchButtonBitmap();
-    const QRgb key = bitmap.pixel(0, 15);
-    QImage half = bitmap.copy(enabled ? 0 : 16, 0, 16, 16).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            if (half.pixel(x, y) == key)
-                half.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return half;
+    const QImage half = bitmap.copy(enabled ? 0 : 16, 0, 16, 16);
+    QPixmap picture = QPixmap::fromImage(half);
+    // The key colour's pixels are white in Qt's mask image, and white is
+    // what a bitmap mask leaves clear.
+    picture.setMask(QBitmap::fromImage(half.createMaskFromColor(bitmap.pixel(0, 15), Qt::MaskInColor)));
+    return picture.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 QIcon CrispIcon(const QImage& picture, const QImage& disabled)

@@ -38,7 +38,7 @@ void TTlo::run()
     while (true) {
         emit Tick(ClockText(platform::Clock().Now(), dateFormat, timeFormat));
         WaitSeconds(1);
-        if (stopFlag)
+        if (m_stopFlag)
             return;
     }
 }

@@ -25,8 +25,7 @@ public:
     using QThread::QThread;
 
     // Asks the thread to end after its current wait; does not wait for it.
-    void Stop() { stopFlag = true; }
-    bool StopRequested() const { return stopFlag; }
+    void Stop() { m_stopFlag = true; }
 
 signals:
     // Emitted from the clock thread; connect with a queued connection.
@@ -40,5 +39,5 @@ private:
     // but this thread.
     void WaitSeconds(int seconds);
 
-    std::atomic<bool> stopFlag{false};
+    std::atomic<bool> m_stopFlag{false};
 };

@@ -26,23 +26,23 @@ constexpr int kExposeWaitMs = 500;
 class ExposeWatch : public QObject {
 public:
     explicit ExposeWatch(QWindow* window)
-        : window(window)
+        : m_window(window)
     {
-        window->installEventFilter(this);
+        m_window->installEventFilter(this);
     }
-    ~ExposeWatch() override { window->removeEventFilter(this); }
+    ~ExposeWatch() override { m_window->removeEventFilter(this); }
     QEventLoop loop;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window && event->type() == QEvent::Expose && window->isExposed())
+        if (watched == m_window && event->type() == QEvent::Expose && m_window->isExposed())
             loop.quit();
         return false;
     }
 
 private:
-    QWindow* window;
+    QWindow* m_window;
 };
 
 } // namespace
@@ -142,8 +142,8 @@ void TZfk_SplashForm::showEvent(QShowEvent* event)
 
 void TZfk_SplashForm::FormActivate()
 {
-    if (bannerLoaded)
+    if (m_bannerLoaded)
         return;
-    bannerLoaded = true;
+    m_bannerLoaded = true;
     Image1->setPixmap(LoadBanner());
 }

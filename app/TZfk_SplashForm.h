@@ -28,7 +28,7 @@ protected:
 private:
     void FormActivate();
     void WaitUntilExposed();
-    bool bannerLoaded = false;
+    bool m_bannerLoaded = false;
 };
 
 // The banner picture, expanded from its built-in block.

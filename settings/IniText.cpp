@@ -48,7 +48,7 @@ IniText::IniText(std::string_view text)
             line.content = std::string(text.substr(pos, end - pos));
             pos = nl + 1;
         }
-        lines_.push_back(std::move(line));
+        m_lines.push_back(std::move(line));
     }
 }
 
@@ -68,12 +68,12 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
     const std::optional<size_t> sec = FindSection(section);
     if (!sec) {
         TerminateLast();
-        lines_.push_back({"[" + std::string(section) + "]", "\r\n"});
-        lines_.push_back({std::string(key) + "=" + std::string(value), "\r\n"});
+        m_lines.push_back({"[" + std::string(section) + "]", "\r\n"});
+        m_lines.push_back({std::string(key) + "=" + std::string(value), "\r\n"});
         return;
     }
     if (const std::optional<size_t> at = FindKey(section, key)) {
-        Line& line = lines_[*at];
+        Line& line = m_lines[*at];
         const std::string_view body = Body(*at);
         const size_t bom = line.content.size() - body.size();
         // Keep the key as the user spelt it (and a leading BOM, if any).
@@ -81,26 +81,26 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
         return;
     }
     size_t insertAfter = *sec;
-    for (size_t i = *sec + 1; i < lines_.size() && !IsSection(i); ++i)
+    for (size_t i = *sec + 1; i < m_lines.size() && !IsSection(i); ++i)
         if (IsKeyLine(i))
             insertAfter = i;
-    if (insertAfter + 1 == lines_.size())
+    if (insertAfter + 1 == m_lines.size())
         TerminateLast();
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAfter) + 1,
-                  Line{std::string(key) + "=" + std::string(value), "\r\n"});
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAfter) + 1,
+                   Line{std::string(key) + "=" + std::string(value), "\r\n"});
 }
 
 std::string IniText::Text() const
 {
     std::string out;
-    for (const Line& line : lines_)
+    for (const Line& line : m_lines)
         out += line.content + line.eol;
     return out;
 }
 
 std::string_view IniText::Body(size_t i) const
 {
-    std::string_view s = lines_[i].content;
+    std::string_view s = m_lines[i].content;
     if (i == 0 && s.substr(0, 3) == "\xEF\xBB\xBF")
         s.remove_prefix(3);
     return s;
@@ -126,7 +126,7 @@ bool IniText::IsKeyLine(size_t i) const
 
 std::optional<size_t> IniText::FindSection(std::string_view section) const
 {
-    for (size_t i = 0; i < lines_.size(); ++i)
+    for (size_t i = 0; i < m_lines.size(); ++i)
         if (IsSection(i) && SameName(SectionName(i), section))
             return i;
     return std::nullopt;
@@ -137,7 +137,7 @@ std::optional<size_t> IniText::FindKey(std::string_view section, std::string_vie
     const std::optional<size_t> sec = FindSection(section);
     if (!sec)
         return std::nullopt;
-    for (size_t i = *sec + 1; i < lines_.size() && !IsSection(i); ++i)
+    for (size_t i = *sec + 1; i < m_lines.size() && !IsSection(i); ++i)
         if (IsKeyLine(i) && SameName(Trim(KeyPart(Trim(Body(i)))), key))
             return i;
     return std::nullopt;
@@ -145,8 +145,8 @@ std::optional<size_t> IniText::FindKey(std::string_view section, std::string_vie
 
 void IniText::TerminateLast()
 {
-    if (!lines_.empty() && lines_.back().eol.empty())
-        lines_.back().eol = "\r\n";
+    if (!m_lines.empty() && m_lines.back().eol.empty())
+        m_lines.back().eol = "\r\n";
 }
 
 std::optional<uint32_t> ParseIniInteger(std::string_view s)

