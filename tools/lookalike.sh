@@ -57,9 +57,11 @@ take_on_screen() {
         xdotool mousemove --sync $(($1 + $3)) $(($2 + $4)) 2>/dev/null || true
         xdotool click 1
     }
-    # The window's picture, twice until two agree (a paint may be under way),
-    # with the rectangles given after the name ("x1,y1,x2,y2") painted black:
-    # the clock, and the search box's blinking caret.
+    # The window's picture once it holds still, with the rectangles given
+    # after the name ("x1,y1,x2,y2") painted black: the clock, and the
+    # search box's caret. A caret still blinks in the dialogs: of the
+    # pictures taken over two blinks the same one (the lowest checksum) is
+    # kept, so both builds keep the same phase.
     shot() {
         w=$1 name=$2
         shift 2
@@ -68,12 +70,19 @@ take_on_screen() {
         grab() { import -window "$w" png:- | convert - -fill black -draw "$draw" "$1"; }
         i=0
         grab "$dir/a.png"
-        while sleep 0.4 && grab "$dir/b.png" && ! cmp -s "$dir/a.png" "$dir/b.png"; do
+        while sleep 0.2 && grab "$dir/b.png" && ! cmp -s "$dir/a.png" "$dir/b.png"; do
             mv "$dir/b.png" "$dir/a.png"
             i=$((i + 1))
-            [ $i -lt 20 ] || fail "$name does not hold still"
+            [ $i -lt 30 ] || fail "$name does not hold still"
         done
-        mv "$dir/a.png" "$out/$name.png"
+        for i in 1 2 3 4 5 6 7 8; do
+            sleep 0.2
+            grab "$dir/phase$i.png"
+        done
+        best=$(for f in "$dir"/a.png "$dir"/phase*.png; do convert "$f" rgb:- | md5sum | sed "s|-|$f|"; done \
+            | sort | head -1 | awk '{print $2}')
+        mv "$best" "$out/$name.png"
+        rm -f "$dir"/phase*.png "$dir/a.png" "$dir/b.png"
     }
     masks="640,376,775,391 601,16,607,33"
     quit() {
