@@ -1,46 +1,28 @@
 #include "app/TableGeometry.h"
 
-GridCell ElementCell(int z)
+#include "data/ElementFacts.h"
+
+int ButtonColumn(int z)
 {
-    if (z == 1)
-        return {1, 1};
-    if (z == 2)
-        return {18, 1};
-    if (z <= 18) { // periods 2 and 3: two on the left, six on the right
-        const int row = z <= 10 ? 2 : 3;
-        const int i = z - (row == 2 ? 3 : 11); // 0..7 within the period
-        return {i < 2 ? i + 1 : i + 11, row};
-    }
-    if (z <= 54) { // periods 4 and 5 fill all 18 columns
-        const int row = z <= 36 ? 4 : 5;
-        return {z - (row == 4 ? 18 : 36), row};
-    }
-    if (z >= 58 && z <= 71)
-        return {z - 57, 8};
-    if (z >= 90 && z <= 103)
-        return {z - 89, 9};
-    const int row = z <= 86 ? 6 : 7;
-    const int first = row == 6 ? 55 : 87;
-    if (z <= first + 2)
-        return {z - first + 1, row};             // Cs Ba La / Fr Ra Ac
-    return {z - (row == 6 ? 72 : 104) + 4, row}; // Hf..Rn / Rf..Rg from column 4
+    const TablePlace place = PlaceOf(z);
+    return place.row >= 8 ? place.column - 2 : place.column;
 }
 
 QRect ElementButtonRect(int z)
 {
-    const GridCell cell = ElementCell(z);
-    int top = 88 + 24 * (cell.row - 1);
-    if (cell.row == 8)
+    const int row = PlaceOf(z).row;
+    int top = 88 + 24 * (row - 1);
+    if (row == 8)
         top = 280;
-    else if (cell.row == 9)
+    else if (row == 9)
         top = 304;
-    return QRect(NormalColumnLeft(cell.column), top, 31, 22);
+    return QRect(NormalColumnLeft(ButtonColumn(z)), top, 31, 22);
 }
 
 QRect CompactElementButtonRect(int z)
 {
     const QRect normal = ElementButtonRect(z);
-    return QRect(CompactColumnLeft(ElementCell(z).column), normal.top(), 25, normal.height());
+    return QRect(CompactColumnLeft(ButtonColumn(z)), normal.top(), 25, normal.height());
 }
 
 const std::array<CompactPlace, 17> CompactPlaces = {{

@@ -7,13 +7,10 @@
 
 #include <array>
 
-struct GridCell {
-    int column; // 1..18
-    int row;    // 1..7 periods, 8 lanthanides, 9 actinides
-};
-
-// The table cell of element z (1..111).
-GridCell ElementCell(int z);
+// The window's column of element z's button (1..18): its column in the
+// table, except that the lanthanide and actinide rows start at the left
+// edge, in column 1.
+int ButtonColumn(int z);
 
 // The element button of element z in the normal layout: 31 x 22 pixels.
 QRect ElementButtonRect(int z);

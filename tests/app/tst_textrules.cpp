@@ -135,7 +135,7 @@ private slots:
         // Every pixel of a compacted column gives that column's group.
         for (int z = 1; z <= ElementCount; ++z) {
             const QRect r = CompactElementButtonRect(z);
-            const QString group = QStringLiteral(" grupa ") + QString::number(ElementCell(z).column);
+            const QString group = QStringLiteral(" grupa ") + QString::number(ButtonColumn(z));
             for (int x = r.left(); x <= r.right(); ++x)
                 QVERIFY2(GroupPeriodText(NormalXOfCompactX(x), r.center().y()).endsWith(group),
                          qPrintable(QString::number(z) + QLatin1Char('@') + QString::number(x)));
