@@ -4,13 +4,13 @@
 #include "app/TForm1.h"
 
 #include "app/Forms.h"
-#include "app/Look.h"
 #include "app/Pictures.h"
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 #include "print/TForm2.h"
 #include "print/TForm3.h"
 #include "settings/TForm4.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QCursor>

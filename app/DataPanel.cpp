@@ -1,9 +1,9 @@
 // The data panel: a two-column grid with the selected element's values.
 #include "app/TForm1.h"
 
-#include "app/Look.h"
 #include "data/ElementTables.h"
 #include "data/ElementText.h"
+#include "widgets/Look.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // element; the arrow keys walk the table; Esc asks whether to quit.
 #include "app/TForm1.h"
 
-#include "app/Look.h"
 #include "app/Pictures.h"
 #include "app/Search.h"
 #include "data/ElementTables.h"
+#include "widgets/Look.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

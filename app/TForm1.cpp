@@ -1,7 +1,6 @@
 #include "app/TForm1.h"
 
 #include "app/Forms.h"
-#include "app/Look.h"
 #include "app/TTlo.h"
 #include "app/TableLoading.h"
 #include "data/ElementTables.h"
@@ -9,6 +8,7 @@
 #include "platform/Messages.h"
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
+#include "widgets/Look.h"
 #include "widgets/ZfkButton.h"
 
 #include <QApplication>
@@ -56,7 +56,7 @@ TForm1::TForm1(QWidget* parent)
     QFont bold = SansFont(13);
     bold.setBold(true);
     Podglad->setFont(bold);
-    SetTextColour(Podglad, colors::Blue);
+    SetWindowTextColour(Podglad, colors::Blue);
     Podglad->move(16, 376);
     Podglad->adjustSize();
 
@@ -75,7 +75,7 @@ TForm1::TForm1(QWidget* parent)
     QFont clockFont = SansFont(13);
     clockFont.setBold(true);
     zegar->setFont(clockFont);
-    SetTextColour(zegar, colors::Teal);
+    SetWindowTextColour(zegar, colors::Teal);
 
     CentreOnScreen(this);
     SetMainWindow(this);

@@ -4,10 +4,10 @@
 #include "app/TForm1.h"
 
 #include "app/Forms.h"
-#include "app/Look.h"
 #include "app/TableGeometry.h"
 #include "data/ElementTables.h"
 #include "settings/Skin.h"
+#include "widgets/Look.h"
 #include "widgets/ZfkButton.h"
 
 #include <QCursor>
@@ -52,7 +52,7 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(SansFont(pixelHeight));
-    SetTextColour(label, colour);
+    SetWindowTextColour(label, colour);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -201,15 +201,15 @@ void TForm1::SetLatin(bool latin)
 
 void TForm1::SetProgramInterface()
 {
-    SetTextColour(lantanowce, ColorScheme.app_info);
-    SetTextColour(aktynowce, ColorScheme.app_info);
-    SetTextColour(Label37, ColorScheme.app_legend);
-    SetTextColour(zegar, ColorScheme.app_legend);
-    SetTextColour(Podglad, ColorScheme.app_legend);
+    SetWindowTextColour(lantanowce, ColorScheme.app_info);
+    SetWindowTextColour(aktynowce, ColorScheme.app_info);
+    SetWindowTextColour(Label37, ColorScheme.app_legend);
+    SetWindowTextColour(zegar, ColorScheme.app_legend);
+    SetWindowTextColour(Podglad, ColorScheme.app_legend);
     for (QLabel* label : a)
-        SetTextColour(label, ColorScheme.app_info);
+        SetWindowTextColour(label, ColorScheme.app_info);
     for (QLabel* label : b)
-        SetTextColour(label, ColorScheme.app_info);
+        SetWindowTextColour(label, ColorScheme.app_info);
 }
 
 void TForm1::ChangeResource(int flag)

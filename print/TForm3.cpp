@@ -8,6 +8,7 @@
 #include "print/ReportText.h"
 #include "print/SizeCheck.h"
 #include "widgets/DialogParts.h"
+#include "widgets/Look.h"
 #include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
@@ -63,7 +64,7 @@ void TForm3::CreateControls()
     probka = new QLabel(QStringLiteral("H - Wodór"), this);
     probka->setObjectName(QStringLiteral("probka"));
     probka->setGeometry(184, 218, 61, 16);
-    probka->setFont(DialogFont(QStringLiteral("Liberation Sans"), 13));
+    probka->setFont(Face(DesignFont(), 13));
 
     RxCheckListBox1 = new QListWidget(this);
     RxCheckListBox1->setObjectName(QStringLiteral("RxCheckListBox1"));
@@ -225,7 +226,7 @@ void TForm3::Przycisk6Click()
 }
 
 // The sample shows the face the report will print in, always at 10 points.
-void TForm3::FontComboBox1Change() { probka->setFont(DialogFont(ReportFont(FontComboBox1->Name(), 10).family(), 13)); }
+void TForm3::FontComboBox1Change() { probka->setFont(Face(ReportFont(FontComboBox1->Name(), 10).family(), 13)); }
 
 bool TForm3::RxCheckListBox1KeyPress(int key)
 {

@@ -7,7 +7,7 @@
 #include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/print/PrintTestKit.h"
-#include "widgets/DesignFont.h"
+#include "widgets/Look.h"
 #include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
