@@ -129,6 +129,10 @@ void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
     QTest::newRow("scale 0") << QStringList{"--scale", "0"};
     QTest::newRow("scale 21") << QStringList{"--scale", "21"};
     QTest::newRow("scale 1x") << QStringList{"--scale", "1x"};
+    // A number is its digits alone: no sign but a minus, no blanks.
+    QTest::newRow("scale +5") << QStringList{"--scale", "+5"};
+    QTest::newRow("scale with a blank") << QStringList{"--scale", " 5"};
+    QTest::newRow("scale too long") << QStringList{"--scale", "99999999999999999999"};
     QTest::newRow("item 15") << QStringList{"--items", "0,15"};
     QTest::newRow("four items") << QStringList{"--items", "0,1,2,3"};
     QTest::newRow("size 26") << QStringList{"--data-size", "26"};
