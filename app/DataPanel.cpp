@@ -1,8 +1,8 @@
 #include "app/DataPanel.h"
 
-#include "app/Look.h"
 #include "data/ElementTables.h"
 #include "data/ElementText.h"
+#include "widgets/Look.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -3,7 +3,6 @@
 #include "app/DataPanel.h"
 #include "app/Export.h"
 #include "app/Forms.h"
-#include "app/Look.h"
 #include "app/Pictures.h"
 #include "app/Search.h"
 #include "app/SearchBox.h"
@@ -19,6 +18,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
+#include "widgets/Look.h"
 #include "widgets/ZfkButton.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, int x, i
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(SansFont(pixelHeight));
-    SetTextColour(label, colour);
+    SetWindowTextColour(label, colour);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -129,7 +129,7 @@ TForm1::TForm1(QWidget* parent)
     QFont bold = SansFont(13);
     bold.setBold(true);
     Podglad->setFont(bold);
-    SetTextColour(Podglad, colors::Blue);
+    SetWindowTextColour(Podglad, colors::Blue);
     Podglad->move(16, 376);
     Podglad->adjustSize();
 
@@ -228,15 +228,15 @@ void TForm1::paintEvent(QPaintEvent*)
 
 void TForm1::SetProgramInterface()
 {
-    SetTextColour(lantanowce, ColorScheme.app_info);
-    SetTextColour(aktynowce, ColorScheme.app_info);
-    SetTextColour(Label37, ColorScheme.app_legend);
-    SetTextColour(zegar, ColorScheme.app_legend);
-    SetTextColour(Podglad, ColorScheme.app_legend);
+    SetWindowTextColour(lantanowce, ColorScheme.app_info);
+    SetWindowTextColour(aktynowce, ColorScheme.app_info);
+    SetWindowTextColour(Label37, ColorScheme.app_legend);
+    SetWindowTextColour(zegar, ColorScheme.app_legend);
+    SetWindowTextColour(Podglad, ColorScheme.app_legend);
     for (QLabel* label : a)
-        SetTextColour(label, ColorScheme.app_info);
+        SetWindowTextColour(label, ColorScheme.app_info);
     for (QLabel* label : b)
-        SetTextColour(label, ColorScheme.app_info);
+        SetWindowTextColour(label, ColorScheme.app_info);
 }
 
 void TForm1::SetStatus(const QString& text)

@@ -1,9 +1,9 @@
 #include "app/TZfk_SplashForm.h"
 
-#include "app/Look.h"
 #include "builtin/blocks/BuiltInBlocks.h"
 #include "builtin/codec/ExpandBuiltIn.h"
 #include "widgets/Bitmap.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -75,7 +75,7 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(24, 80, 110, 13);
     Label2->setFont(SansFont(11));
-    SetTextColour(Label2, colors::Blue);
+    SetWindowTextColour(Label2, colors::Blue);
     // The status texts are longer than the label's designed width; let them
     // run on instead of being cut off.
     Label2->setMinimumWidth(110);

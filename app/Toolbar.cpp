@@ -1,7 +1,7 @@
 #include "app/Toolbar.h"
 
-#include "app/Look.h"
 #include "app/TTlo.h"
+#include "widgets/Look.h"
 
 #include <QMouseEvent>
 
@@ -103,7 +103,7 @@ Clock::Clock(QWidget* parent)
     QFont clockFont = SansFont(13);
     clockFont.setBold(true);
     setFont(clockFont);
-    SetTextColour(this, colors::Teal);
+    SetWindowTextColour(this, colors::Teal);
 }
 
 Clock::~Clock()

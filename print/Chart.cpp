@@ -1,5 +1,6 @@
 #include "print/Chart.h"
 
+#include "data/ElementFacts.h"
 #include "data/ElementTables.h"
 
 #include <QFont>
@@ -34,41 +35,6 @@ QSize ChartExtent(int e)
     return {18 * l.W + 3, 9 * l.H + l.T + l.G + 2};
 }
 
-ChartPlace ChartPlaceOf(int n)
-{
-    if (n == 1)
-        return {1, 1};
-    if (n == 2)
-        return {18, 1};
-    if (n <= 4)
-        return {n - 2, 2};
-    if (n <= 10)
-        return {n + 8, 2};
-    if (n <= 12)
-        return {n - 10, 3};
-    if (n <= 18)
-        return {n, 3};
-    if (n <= 36)
-        return {n - 18, 4};
-    if (n <= 54)
-        return {n - 36, 5};
-    if (n <= 56)
-        return {n - 54, 6};
-    if (n == 57)
-        return {3, 6};
-    if (n <= 71)
-        return {n - 55, 8};
-    if (n <= 86)
-        return {n - 68, 6};
-    if (n <= 88)
-        return {n - 86, 7};
-    if (n == 89)
-        return {3, 7};
-    if (n <= 103)
-        return {n - 87, 9};
-    return {n - 100, 7};
-}
-
 namespace {
 
 // The f-block rows lie one gap G lower than the period rows would.
@@ -79,7 +45,7 @@ int RowTop(const ChartLengths& l, int row) { return (row - 1) * l.H + (row >= 8 
 QPoint CellOrigin(int e, int n)
 {
     const ChartLengths l = LengthsFor(e);
-    const ChartPlace place = ChartPlaceOf(n);
+    const TablePlace place = PlaceOf(n);
     return {(place.column - 1) * l.W + 1, RowTop(l, place.row)};
 }
 
@@ -89,34 +55,17 @@ QPoint GridBoxOrigin(int e, int column, int row)
     return {(column - 1) * l.W + 1, RowTop(l, row) + l.T};
 }
 
-HatchKind HatchAt(int column, int row)
+HatchKind HatchFor(ElementClass kind)
 {
-    using enum HatchKind;
-    auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-    if (row >= 8)
-        return in(column, 3, 16) ? Rising : None;
-    switch (column) {
-    case 1:
-        return row == 1 ? Falling : Rising;
-    case 2:
-        return row >= 2 ? Rising : None;
-    case 12:
-        return in(row, 4, 6) ? Rising : None;
-    case 13:
-        return in(row, 3, 6) ? Rising : None; // B in row 2: semimetal
-    case 14:
-        return row == 2 ? Falling : in(row, 5, 6) ? Rising : None;
-    case 15:
-        return in(row, 2, 3) ? Falling : row == 6 ? Rising : None;
-    case 16:
-        return in(row, 2, 4) ? Falling : row == 6 ? Rising : None;
-    case 17:
-        return in(row, 2, 6) ? Falling : None;
-    case 18:
-        return row <= 6 ? Falling : None;
-    default:
-        return in(column, 3, 11) && in(row, 4, 7) ? Rising : None;
+    switch (kind) {
+    case ElementClass::Metal:
+        return HatchKind::Rising;
+    case ElementClass::Nonmetal:
+        return HatchKind::Falling;
+    case ElementClass::Semimetal:
+        break;
     }
+    return HatchKind::None;
 }
 
 std::array<QLine, 9> HatchLines(int x, int y, int w, int h, HatchKind kind)
@@ -185,55 +134,39 @@ QString ShellString(const TPierwData& r)
     return shells.join(u'-');
 }
 
+namespace {
+
+// The record field each DataItem row shows. The name row shows the Polish
+// name even when Latin names are shown; the shells row is made of seven
+// fields, and the empty position of none.
+using Field = std::string TPierwData::*;
+const std::array<Field, DataItemCount> ItemFields = {
+    &TPierwData::PolishName,
+    &TPierwData::AtomicNumber,
+    &TPierwData::State,
+    &TPierwData::AtomicMass,
+    &TPierwData::OxideCharacter,
+    &TPierwData::Electronegativity,
+    &TPierwData::Density,
+    &TPierwData::BoilingPoint,
+    &TPierwData::MeltingPoint,
+    &TPierwData::IsotopeCount,
+    &TPierwData::Discovered,
+    &TPierwData::AtomicRadius,
+    nullptr,
+    &TPierwData::LatinName,
+    nullptr,
+};
+
+} // namespace
+
 QString CellText(const TPierwData& r, int item)
 {
-    const std::string* field = nullptr;
-    switch (item) {
-    case 0:
-        field = &r.PolishName;
-        break; // Polish even when Latin names are shown
-    case 1:
-        field = &r.AtomicNumber;
-        break;
-    case 2:
-        field = &r.State;
-        break;
-    case 3:
-        field = &r.AtomicMass;
-        break;
-    case 4:
-        field = &r.OxideCharacter;
-        break;
-    case 5:
-        field = &r.Electronegativity;
-        break;
-    case 6:
-        field = &r.Density;
-        break;
-    case 7:
-        field = &r.BoilingPoint;
-        break;
-    case 8:
-        field = &r.MeltingPoint;
-        break;
-    case 9:
-        field = &r.IsotopeCount;
-        break;
-    case 10:
-        field = &r.Discovered;
-        break;
-    case 11:
-        field = &r.AtomicRadius;
-        break;
-    case 12:
+    if (item == diShells)
         return ShellString(r);
-    case 13:
-        field = &r.LatinName;
-        break;
-    default:
+    if (item < 0 || item >= DataItemCount || ItemFields[item] == nullptr)
         return {};
-    }
-    return QString::fromStdString(*field);
+    return QString::fromStdString(r.*ItemFields[item]);
 }
 
 namespace {
@@ -242,39 +175,44 @@ namespace {
 class Chart {
 public:
     Chart(QPainter& canvas, int e, ChartMode mode, const ChartInputs& in)
-        : p_(canvas),
-          e_(e),
-          mode_(mode),
-          in_(in),
-          l_(LengthsFor(e))
+        : m_canvas(canvas),
+          m_e(e),
+          m_mode(mode),
+          m_in(in),
+          m_l(LengthsFor(e))
     {}
 
     void Draw();
 
 private:
     void SetFont(int size, bool bold, bool italic = false);
-    int TextWidth(const QString& text) const { return p_.fontMetrics().horizontalAdvance(text); }
+    int TextWidth(const QString& text) const { return m_canvas.fontMetrics().horizontalAdvance(text); }
     // Every text has the font's line height, the empty one too, so an empty
     // line keeps its place.
-    int TextHeight() const { return p_.fontMetrics().height(); }
+    int TextHeight() const { return m_canvas.fontMetrics().height(); }
     void TextOut(int x, int y, const QString& text);
-    void CenterText(int x, int y, const QString& text);
-    void CenterTextWithUnit(int x, int y, const QString& caption);
+    // Centred on x = centre; CenterText centres on a cell width from x.
+    void CenterTextOn(int centre, int y, const QString& text);
+    void CenterText(int x, int y, const QString& text) { CenterTextOn(x + m_l.W / 2, y, text); }
+    void CenterTextWithUnit(int centre, int y, const QString& caption);
     void DoubleLineDown(int x1, int y1, int x2, int y2);
     void DoubleLineRight(int x1, int y1, int x2, int y2);
-    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const QRect& box);
     void Hatch(int x, int y, int h, HatchKind kind);
+    // Left edge of a column's grid boxes and top edge of a row's.
+    int Left(int column) const { return GridBoxOrigin(m_e, column, 1).x(); }
+    int Top(int row) const { return GridBoxOrigin(m_e, 1, row).y(); }
     void DrawGrid();
     void DrawHatching();
     void DrawNumbers();
-    void DrawCell(int x, int y, int n);
+    void DrawCell(QPoint origin, int n);
     void DrawLegend();
 
-    QPainter& p_;
-    const int e_;
-    const ChartMode mode_;
-    const ChartInputs& in_;
-    const ChartLengths l_;
+    QPainter& m_canvas;
+    const int m_e;
+    const ChartMode m_mode;
+    const ChartInputs& m_in;
+    const ChartLengths m_l;
 };
 
 void Chart::SetFont(int size, bool bold, bool italic)
@@ -283,7 +221,7 @@ void Chart::SetFont(int size, bool bold, bool italic)
     font.setPointSize(std::max(size, 1));
     font.setBold(bold);
     font.setItalic(italic);
-    p_.setFont(font);
+    m_canvas.setFont(font);
 }
 
 // Text is opaque: its box is painted white first, so it hides the hatching
@@ -292,119 +230,123 @@ void Chart::TextOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    const QFontMetrics fm = p_.fontMetrics();
-    p_.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);
-    p_.drawText(QPoint(x, y + fm.ascent()), text);
+    const QFontMetrics fm = m_canvas.fontMetrics();
+    m_canvas.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);
+    m_canvas.drawText(QPoint(x, y + fm.ascent()), text);
 }
 
-void Chart::CenterText(int x, int y, const QString& text) { TextOut(x + l_.W / 2 - TextWidth(text) / 2, y, text); }
+void Chart::CenterTextOn(int centre, int y, const QString& text) { TextOut(centre - TextWidth(text) / 2, y, text); }
 
 // The density caption followed by its unit, the pair centred; the unit's
 // bottom sits on the caption's, whatever height its "³" gives it.
-void Chart::CenterTextWithUnit(int x, int y, const QString& caption)
+void Chart::CenterTextWithUnit(int centre, int y, const QString& caption)
 {
     const QString unit = QStringLiteral(" [g/cm³]");
-    const QFontMetrics fm = p_.fontMetrics();
+    const QFontMetrics fm = m_canvas.fontMetrics();
     const int hu = fm.height(), wu = fm.horizontalAdvance(unit);
     const int hc = fm.height(), wc = fm.horizontalAdvance(caption);
-    const int left = x + l_.W / 2 - (wc + wu) / 2;
+    const int left = centre - (wc + wu) / 2;
     TextOut(left, y, caption);
     TextOut(left + wc + fm.horizontalAdvance(u' '), y + hc - hu, unit);
 }
 
 void Chart::DoubleLineDown(int x1, int y1, int x2, int y2)
 {
-    p_.drawLine(x1, y1, x2, y2);
-    p_.drawLine(x1, y1 + 1, x2, y2 + 1);
+    m_canvas.drawLine(x1, y1, x2, y2);
+    m_canvas.drawLine(x1, y1 + 1, x2, y2 + 1);
 }
 
 void Chart::DoubleLineRight(int x1, int y1, int x2, int y2)
 {
-    p_.drawLine(x1, y1, x2, y2);
-    p_.drawLine(x1 + 1, y1, x2 + 1, y2);
+    m_canvas.drawLine(x1, y1, x2, y2);
+    m_canvas.drawLine(x1 + 1, y1, x2 + 1, y2);
 }
 
-// A white box outlined by the pen on x1 .. x2-1 and y1 .. y2-1.
-void Chart::Rectangle(int x1, int y1, int x2, int y2)
+// A white box outlined by the pen along its inside edges.
+void Chart::Rectangle(const QRect& box)
 {
-    p_.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), Qt::white);
-    p_.save();
-    p_.setBrush(Qt::NoBrush);
-    p_.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
-    p_.restore();
+    m_canvas.fillRect(box, Qt::white);
+    m_canvas.save();
+    m_canvas.setBrush(Qt::NoBrush);
+    m_canvas.drawRect(box.adjusted(0, 0, -1, -1));
+    m_canvas.restore();
 }
 
 void Chart::Hatch(int x, int y, int h, HatchKind kind)
 {
     if (kind == HatchKind::None)
         return;
-    for (const QLine& line : HatchLines(x, y, l_.W, h, kind))
+    for (const QLine& line : HatchLines(x, y, m_l.W, h, kind))
         DoubleLineDown(line.x1(), line.y1(), line.x2(), line.y2());
 }
 
+// The edges of the grid boxes, each line two pixels thick. A line that runs
+// to or past a vertical line ends two pixels on, over both of its pixels.
 void Chart::DrawGrid()
 {
-    const int W = l_.W, H = l_.H, T = l_.T, G = l_.G;
-    DoubleLineDown(1, 7 * H + T, 11 * W + 3, 7 * H + T);
-    for (int r = 3; r <= 6; ++r)
-        DoubleLineDown(1, r * H + T, 18 * W + 3, r * H + T);
-    for (int r = 1; r <= 2; ++r) {
-        DoubleLineDown(1, r * H + T, 2 * W + 1, r * H + T);
-        DoubleLineDown(12 * W + 1, r * H + T, 18 * W + 1, r * H + T);
+    const int right = ChartExtent(m_e).width();
+    const int period7Bottom = Top(7) + m_l.H;
+    const int actinidesBottom = Top(9) + m_l.H;
+    DoubleLineDown(Left(1), period7Bottom, Left(12) + 2, period7Bottom);
+    for (int row = 4; row <= 7; ++row)
+        DoubleLineDown(Left(1), Top(row), right, Top(row));
+    for (int row = 2; row <= 3; ++row) {
+        DoubleLineDown(Left(1), Top(row), Left(3), Top(row));
+        DoubleLineDown(Left(13), Top(row), Left(19), Top(row));
     }
-    DoubleLineDown(1, T, W + 1, T);
-    DoubleLineDown(17 * W + 1, T, 18 * W + 1, T);
-    for (int r = 7; r <= 9; ++r)
-        DoubleLineDown(2 * W + 1, r * H + T + G, 16 * W + 3, r * H + T + G);
+    DoubleLineDown(Left(1), Top(1), Left(2), Top(1));
+    DoubleLineDown(Left(18), Top(1), Left(19), Top(1));
+    for (const int y : {Top(8), Top(9), actinidesBottom})
+        DoubleLineDown(Left(3), y, Left(17) + 2, y);
 
-    DoubleLineRight(1, T, 1, 7 * H + T);
-    DoubleLineRight(W + 1, T, W + 1, 7 * H + T);
-    DoubleLineRight(2 * W + 1, H + T, 2 * W + 1, 7 * H + T);
-    for (int c = 3; c <= 11; ++c)
-        DoubleLineRight(c * W + 1, 3 * H + T, c * W + 1, 7 * H + T);
-    for (int c = 12; c <= 16; ++c)
-        DoubleLineRight(c * W + 1, H + T, c * W + 1, 6 * H + T);
-    for (int c = 17; c <= 18; ++c)
-        DoubleLineRight(c * W + 1, T, c * W + 1, 6 * H + T);
-    for (int c = 2; c <= 16; ++c)
-        DoubleLineRight(c * W + 1, 7 * H + T + G, c * W + 1, 9 * H + T + G);
+    DoubleLineRight(Left(1), Top(1), Left(1), period7Bottom);
+    DoubleLineRight(Left(2), Top(1), Left(2), period7Bottom);
+    DoubleLineRight(Left(3), Top(2), Left(3), period7Bottom);
+    for (int column = 4; column <= 12; ++column)
+        DoubleLineRight(Left(column), Top(4), Left(column), period7Bottom);
+    for (int column = 13; column <= 17; ++column)
+        DoubleLineRight(Left(column), Top(2), Left(column), Top(7));
+    for (int column = 18; column <= 19; ++column)
+        DoubleLineRight(Left(column), Top(1), Left(column), Top(7));
+    for (int column = 3; column <= 17; ++column)
+        DoubleLineRight(Left(column), Top(8), Left(column), actinidesBottom);
 }
 
 void Chart::DrawHatching()
 {
-    for (int row = 1; row <= 9; ++row) {
-        for (int column = 1; column <= 18; ++column) {
-            const QPoint box = GridBoxOrigin(e_, column, row);
-            Hatch(box.x(), box.y(), l_.H, HatchAt(column, row));
-        }
+    for (int n = 1; n <= ElementCount; ++n) {
+        const TablePlace place = PlaceOf(n);
+        const QPoint box = GridBoxOrigin(m_e, place.column, place.row);
+        Hatch(box.x(), box.y(), m_l.H, HatchFor(ClassOf(ElementTable[n - 1])));
     }
 }
 
+// The group numbers stand above the top cell of each column, the period
+// numbers at the left of the first column's cells.
 void Chart::DrawNumbers()
 {
-    const int W = l_.W, H = l_.H;
-    SetFont(in_.dataSize + 1, false);
-    auto group = [](int g) { return QStringLiteral("%1").arg(g, 2, 10, QLatin1Char('0')); };
-    CenterText(1, 0, group(1));
-    CenterText(W + 1, H, group(2));
-    for (int k = 2; k <= 11; ++k)
-        CenterText(k * W + 1, 3 * H, group(k + 1));
-    for (int k = 12; k <= 16; ++k)
-        CenterText(k * W + 1, H, group(k + 1));
-    CenterText(17 * W + 1, 0, group(18));
-    SetFont(in_.dataSize + 1, true);
+    SetFont(m_in.dataSize + 1, false);
+    for (int group = 1; group <= 18; ++group) {
+        int row = 1;
+        while (ElementAt(group, row) == 0)
+            ++row;
+        const QPoint cell = CellOrigin(m_e, ElementAt(group, row));
+        CenterText(cell.x(), cell.y(), QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0')));
+    }
+    SetFont(m_in.dataSize + 1, true);
     for (int period = 1; period <= 7; ++period)
-        TextOut(0, (period - 1) * H + H / 4, QString::number(period));
+        TextOut(0, CellOrigin(m_e, ElementAt(1, period)).y() + m_l.H / 4, QString::number(period));
 }
 
-void Chart::DrawCell(int x, int y, int n)
+void Chart::DrawCell(QPoint origin, int n)
 {
+    const int x = origin.x(), y = origin.y();
     const TPierwData& record = ElementTable[n - 1];
-    const bool sample = mode_ == cmSample;
-    const int S = sample ? 33 : in_.symbolSize;
-    const int D = sample ? 13 : in_.dataSize;
-    const int A = sample ? -20 : 2 * e_;
-    const int B = sample ? 20 : 4 * e_;
+    const bool sample = m_mode == cmSample;
+    const int S = sample ? 33 : m_in.symbolSize;
+    const int D = sample ? 13 : m_in.dataSize;
+    const int A = sample ? -20 : 2 * m_e;
+    const int B = sample ? 20 : 4 * m_e;
 
     SetFont(S, true);
     const int hs = TextHeight();
@@ -414,7 +356,7 @@ void Chart::DrawCell(int x, int y, int n)
     std::array<int, 3> size{}, h{};
     std::array<QString, 3> text;
     for (int i = 0; i < 3; ++i) {
-        const int item = in_.items[i];
+        const int item = m_in.items[i];
         text[i] = CellText(record, item);
         size[i] = item == diShells ? D - 2 : D;
         SetFont(size[i], false);
@@ -423,9 +365,9 @@ void Chart::DrawCell(int x, int y, int n)
     // The electron configuration in position 2 or 3 gets half a line more
     // above it; position 1 has the symbol's spacing already.
     std::array<int, 3> top{};
-    top[0] = ys + B / 4 + hs / 2 + e_ + B + h[0] / 2;
+    top[0] = ys + B / 4 + hs / 2 + m_e + B + h[0] / 2;
     for (int i = 1; i < 3; ++i)
-        top[i] = top[i - 1] + h[i - 1] / 2 + e_ + h[i] / 2 + (in_.items[i] == diShells ? h[i] / 2 : 0);
+        top[i] = top[i - 1] + h[i - 1] / 2 + m_e + h[i] / 2 + (m_in.items[i] == diShells ? h[i] / 2 : 0);
     for (int i = 0; i < 3; ++i) {
         SetFont(size[i], false);
         CenterText(x, top[i], text[i]);
@@ -434,8 +376,8 @@ void Chart::DrawCell(int x, int y, int n)
 
 void Chart::DrawLegend()
 {
-    const int W = l_.W, H = l_.H, T = l_.T, G = l_.G;
-    const int S = in_.symbolSize, D = in_.dataSize;
+    const int W = m_l.W, H = m_l.H, T = m_l.T, G = m_l.G;
+    const int S = m_in.symbolSize, D = m_in.dataSize;
 
     SetFont(S + 6, false, true);
     const QString title = QStringLiteral("ZEFIRAK");
@@ -445,14 +387,12 @@ void Chart::DrawLegend()
     // filled white and would cover the other's outline.
     SetFont(D, false);
     static const char* const labels[] = {"METALE", "NIEMETALE", "PÓŁMETALE"};
-    static const HatchKind kinds[] = {HatchKind::Rising, HatchKind::Falling, HatchKind::None};
     for (int i = 0; i < 3; ++i) {
-        const QRect box = ClassBox(e_, i);
-        const int x = box.x(), y = box.y();
-        Rectangle(x - 1, y - 1, x + W + 1, y + H / 2 + 1);
-        Rectangle(x, y, x + W, y + H / 2);
-        Hatch(x, y, H / 2, kinds[i]);
-        CenterText(x, y + H / 4 - TextHeight() / 2, QString::fromUtf8(labels[i]));
+        const QRect box = ClassBox(m_e, i);
+        Rectangle(box.adjusted(-1, -1, 1, 1));
+        Rectangle(box);
+        Hatch(box.x(), box.y(), box.height(), HatchFor(LegendClasses[i]));
+        CenterText(box.x(), box.y() + box.height() / 2 - TextHeight() / 2, QString::fromUtf8(labels[i]));
     }
 
     SetFont(D, true);
@@ -460,35 +400,35 @@ void Chart::DrawLegend()
     TextOut(2 * W + G / 4, T + 8 * H + G / 4 + TextHeight() / 2, QStringLiteral("Aktynowce"));
 
     // Contents legend: one line per chosen position.
-    const int x = 8 * W;
-    int y = ContentsLegendTop(e_);
+    const int x = ContentsLegendCentre(m_e);
+    int y = ContentsLegendTop(m_e);
     SetFont(D + 1, false);
-    CenterText(x, y + TextHeight(), QStringLiteral("Układ zawiera:"));
+    CenterTextOn(x, y + TextHeight(), QStringLiteral("Układ zawiera:"));
     y += G;
     SetFont(D + 1, true);
-    CenterText(x, y + TextHeight(), QStringLiteral("Symbol Pierwiastka"));
-    for (const int item : in_.items) {
+    CenterTextOn(x, y + TextHeight(), QStringLiteral("Symbol Pierwiastka"));
+    for (const int item : m_in.items) {
         if (item < 0 || item >= diEmpty)
             continue;
         y += G;
         if (item == diShells) {
-            CenterText(x, y + TextHeight(), QStringLiteral("Konfigurację elektronową:"));
+            CenterTextOn(x, y + TextHeight(), QStringLiteral("Konfigurację elektronową:"));
             y += G;
-            CenterText(x, y + TextHeight(), QStringLiteral("K-L-M-N-O-P-Q"));
+            CenterTextOn(x, y + TextHeight(), QStringLiteral("K-L-M-N-O-P-Q"));
         } else if (item == diLatinName) {
-            CenterText(x, y + TextHeight(), QStringLiteral("Łacińską nazwę pierwiastka"));
+            CenterTextOn(x, y + TextHeight(), QStringLiteral("Łacińską nazwę pierwiastka"));
         } else if (item == diDensity) {
             CenterTextWithUnit(x, y + TextHeight(), ToAccusative(QString::fromUtf8(DataItemRows[item])));
         } else {
-            CenterText(x, y + TextHeight(), ToAccusative(QString::fromUtf8(DataItemRows[item])));
+            CenterTextOn(x, y + TextHeight(), ToAccusative(QString::fromUtf8(DataItemRows[item])));
         }
     }
 
     // Information field: the lines as typed, no wrapping.
-    SetFont(in_.infoSize, in_.infoBold);
-    const QPoint info = InfoFieldOrigin(e_);
+    SetFont(m_in.infoSize, m_in.infoBold);
+    const QPoint info = InfoFieldOrigin(m_e);
     y = info.y();
-    for (const QString& line : in_.infoLines) {
+    for (const QString& line : m_in.infoLines) {
         TextOut(info.x(), y, line);
         y += TextHeight() + G / 4;
     }
@@ -496,30 +436,29 @@ void Chart::DrawLegend()
 
 void Chart::Draw()
 {
-    p_.setRenderHint(QPainter::Antialiasing, false);
+    m_canvas.setRenderHint(QPainter::Antialiasing, false);
     // Flat caps leave out a line's last pixel, as the printer's own line
     // drawing does: the grid ends exactly at the chart's extent.
-    p_.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
-    p_.setBrush(Qt::white);
-    p_.setBackgroundMode(Qt::TransparentMode);
+    m_canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+    m_canvas.setBrush(Qt::white);
+    m_canvas.setBackgroundMode(Qt::TransparentMode);
 
-    if (mode_ == cmSample) {
-        Rectangle(1, 1, l_.W, l_.H);
-        DrawCell(1, 0, 1);
+    if (m_mode == cmSample) {
+        Rectangle(QRect(QPoint(1, 1), QPoint(m_l.W - 1, m_l.H - 1)));
+        DrawCell({1, 0}, 1);
         return;
     }
     DrawGrid();
-    if (mode_ == cmFull)
+    if (m_mode == cmFull)
         DrawHatching();
     DrawNumbers();
-    static const int firstColumn[] = {1, 3, 11, 19, 37, 55, 87};
-    for (const int n : firstColumn)
-        DrawCell(CellOrigin(e_, n).x(), CellOrigin(e_, n).y(), n);
-    if (mode_ != cmFull)
+    for (int period = 1; period <= 7; ++period)
+        DrawCell(CellOrigin(m_e, ElementAt(1, period)), ElementAt(1, period));
+    if (m_mode != cmFull)
         return;
     for (int n = 1; n <= ElementCount; ++n) {
-        if (ChartPlaceOf(n).column != 1)
-            DrawCell(CellOrigin(e_, n).x(), CellOrigin(e_, n).y(), n);
+        if (PlaceOf(n).column != 1)
+            DrawCell(CellOrigin(m_e, n), n);
     }
     DrawLegend();
 }

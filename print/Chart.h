@@ -4,6 +4,7 @@
 #pragma once
 
 #include "data/DaneTypes.h"
+#include "data/ElementFacts.h"
 
 #include <QLine>
 #include <QPoint>
@@ -59,29 +60,24 @@ inline constexpr int DataItemCount = 15;
 extern const std::array<const char*, DataItemCount> DataItemRows;
 inline constexpr int diName = 0, diDensity = 6, diShells = 12, diLatinName = 13, diEmpty = 14;
 
-// Where element n (1-111) stands: column 1-18, row 1-7 for the periods,
-// 8 for the lanthanides and 9 for the actinides (columns 3-16).
-struct ChartPlace {
-    int column, row;
-};
-ChartPlace ChartPlaceOf(int n);
-
 // Origin of element n's cell (what DrawCell gets), and the grid box of a
-// column and row (the cell's origin moved down by T).
+// column and row of the table (PlaceOf): the cell's origin moved down by T.
 QPoint CellOrigin(int e, int n);
 QPoint GridBoxOrigin(int e, int column, int row);
 
+// A class's hatching: rising for the metals, falling for the nonmetals,
+// none for the semimetals.
 enum class HatchKind : uint8_t { None, Rising, Falling };
-// The hatching of a grid box; None also for the boxes without an element.
-HatchKind HatchAt(int column, int row);
+HatchKind HatchFor(ElementClass kind);
 
 // The nine hatch lines of a box of width w and height h at (x, y), each
 // drawn doubled downwards. The step is w div 5 across and h div 5 down.
 std::array<QLine, 9> HatchLines(int x, int y, int w, int h, HatchKind kind);
 
-// The legend: class box i (0 metals, 1 nonmetals, 2 semimetals) as its
-// inner rectangle, the centre of the contents legend, where its running y
-// starts, and the top-left of the information field.
+// The legend: the box of class LegendClasses[i] as its inner rectangle, the centre of the contents legend, where its
+// running y starts, and the top-left of the information field.
+inline constexpr std::array<ElementClass, 3> LegendClasses = {ElementClass::Metal, ElementClass::Nonmetal,
+                                                              ElementClass::Semimetal};
 QRect ClassBox(int e, int i);
 int ContentsLegendCentre(int e);
 int ContentsLegendTop(int e);

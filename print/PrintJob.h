@@ -4,7 +4,7 @@
 // (The default face, DesignFont, comes from widgets/ with this header.)
 #pragma once
 
-#include "widgets/DesignFont.h"
+#include "widgets/Look.h"
 
 #include <QString>
 

@@ -6,9 +6,9 @@
 #include <utility>
 
 PrinterTextDevice::PrinterTextDevice(const TextMetrics& metrics, int pageWidth, int pageHeight)
-    : metrics_(&metrics),
-      pageWidth_(pageWidth),
-      pageHeight_(pageHeight)
+    : m_metrics(&metrics),
+      m_pageWidth(pageWidth),
+      m_pageHeight(pageHeight)
 {}
 
 void PrinterTextDevice::Write(const QString& text)
@@ -38,19 +38,19 @@ void PrinterTextDevice::Write(const QString& text)
     Put(pending);
 }
 
-std::vector<TextRun> PrinterTextDevice::TakeRuns() { return std::exchange(runs_, {}); }
+std::vector<TextRun> PrinterTextDevice::TakeRuns() { return std::exchange(m_runs, {}); }
 
 // Text at the current position; what does not fit before the right edge of
 // the page goes on the next line, broken between characters.
 void PrinterTextDevice::Put(QString text)
 {
     while (!text.isEmpty()) {
-        int fit = FittingLength(text, pageWidth_ - x_);
+        int fit = FittingLength(text, m_pageWidth - m_x);
         if (fit == text.size()) {
             Draw(text);
             return;
         }
-        if (fit == 0 && x_ == 0) {
+        if (fit == 0 && m_x == 0) {
             // Not even one character fits on an empty line: draw it anyway,
             // or the text would never get out.
             fit = text.at(0).isHighSurrogate() && text.size() > 1 ? 2 : 1;
@@ -65,24 +65,24 @@ void PrinterTextDevice::Draw(const QString& part)
 {
     if (part.isEmpty())
         return;
-    runs_.push_back({page_, x_, y_, part});
-    x_ += metrics_->Width(part);
-    const int c = metrics_->Height();
-    if (c > h_)
-        h_ = c + 2;
+    m_runs.push_back({m_page, m_x, m_y, part});
+    m_x += m_metrics->Width(part);
+    const int c = m_metrics->Height();
+    if (c > m_h)
+        m_h = c + 2;
 }
 
 // The longest leading part of text no wider than room, never ending between
 // the two halves of a surrogate pair. Prefix widths grow with the length.
 int PrinterTextDevice::FittingLength(const QString& text, int room) const
 {
-    if (metrics_->Width(text) <= room)
+    if (m_metrics->Width(text) <= room)
         return int(text.size());
     int lo = 0;                // fits
     int hi = int(text.size()); // does not fit
     while (hi - lo > 1) {
         const int mid = (lo + hi) / 2;
-        if (metrics_->Width(text.left(mid)) <= room)
+        if (m_metrics->Width(text.left(mid)) <= room)
             lo = mid;
         else
             hi = mid;
@@ -94,62 +94,62 @@ int PrinterTextDevice::FittingLength(const QString& text, int room) const
 
 void PrinterTextDevice::EndLine()
 {
-    x_ = 0;
-    y_ += h_ > 0 ? h_ : metrics_->Height();
-    if (y_ > pageHeight_ - 2 * h_) {
-        ++page_;
-        y_ = 0;
+    m_x = 0;
+    m_y += m_h > 0 ? m_h : m_metrics->Height();
+    if (m_y > m_pageHeight - 2 * m_h) {
+        ++m_page;
+        m_y = 0;
     }
-    h_ = 0;
+    m_h = 0;
 }
 
 void PrinterTextDevice::NewPage()
 {
-    ++page_;
-    x_ = 0;
-    y_ = 0;
-    h_ = 0;
+    ++m_page;
+    m_x = 0;
+    m_y = 0;
+    m_h = 0;
 }
 
 void PrinterTextDevice::Tab()
 {
-    const int stop = 8 * metrics_->AverageCharWidth();
+    const int stop = 8 * m_metrics->AverageCharWidth();
     if (stop > 0)
-        x_ = (x_ / stop + 1) * stop;
+        m_x = (m_x / stop + 1) * stop;
 }
 
 PainterTextOutput::PainterTextOutput(QPainter& painter, std::function<bool()> newPage)
-    : painter_(painter),
-      newPage_(std::move(newPage)),
-      metrics_(painter.fontMetrics()),
-      device_(metrics_, painter.device()->width(), painter.device()->height())
+    : m_painter(painter),
+      m_newPage(std::move(newPage)),
+      m_metrics(painter.fontMetrics()),
+      m_device(m_metrics, painter.device()->width(), painter.device()->height())
 {}
 
 void PainterTextOutput::SetFont(const QFont& font)
 {
-    painter_.setFont(font);
-    metrics_ = QtTextMetrics(painter_.fontMetrics());
+    m_painter.setFont(font);
+    m_metrics = QtTextMetrics(m_painter.fontMetrics());
 }
 
 void PainterTextOutput::Write(const QString& text)
 {
-    device_.Write(text);
+    m_device.Write(text);
     DrawRuns();
 }
 
 void PainterTextOutput::DrawRuns()
 {
-    const int ascent = painter_.fontMetrics().ascent();
-    for (const TextRun& run : device_.TakeRuns()) {
-        while (ok_ && pagesBegun_ <= run.page) {
-            ok_ = newPage_();
-            if (ok_)
-                ++pagesBegun_;
+    const int ascent = m_painter.fontMetrics().ascent();
+    for (const TextRun& run : m_device.TakeRuns()) {
+        while (m_ok && m_pagesBegun <= run.page) {
+            m_ok = m_newPage();
+            if (m_ok)
+                ++m_pagesBegun;
         }
-        if (!ok_)
+        if (!m_ok)
             return;
         // The layout places the top-left corner; drawText takes the baseline.
-        painter_.drawText(run.x, run.y + ascent, run.text);
+        m_painter.drawText(run.x, run.y + ascent, run.text);
     }
 }
 

@@ -38,7 +38,7 @@ public:
     PrinterTextDevice(const TextMetrics& metrics, int pageWidth, int pageHeight);
 
     // The font changes for the text written from now on.
-    void SetMetrics(const TextMetrics& metrics) { metrics_ = &metrics; }
+    void SetMetrics(const TextMetrics& metrics) { m_metrics = &metrics; }
 
     // Lays out text: CR ends the pending text, LF ends the line, form feed
     // begins a new page, tab moves to the next stop; other characters are text.
@@ -47,10 +47,10 @@ public:
     // The runs laid out since the last call, in drawing order.
     std::vector<TextRun> TakeRuns();
 
-    int Page() const { return page_; }
-    int X() const { return x_; }
-    int Y() const { return y_; }
-    int LineHeight() const { return h_; }
+    int Page() const { return m_page; }
+    int X() const { return m_x; }
+    int Y() const { return m_y; }
+    int LineHeight() const { return m_h; }
 
 private:
     void Put(QString text);
@@ -60,28 +60,28 @@ private:
     void NewPage();
     void Tab();
 
-    const TextMetrics* metrics_;
-    int pageWidth_;
-    int pageHeight_;
-    int page_ = 0;
-    int x_ = 0;
-    int y_ = 0;
-    int h_ = 0; // 0 while nothing has been drawn on the line
-    std::vector<TextRun> runs_;
+    const TextMetrics* m_metrics;
+    int m_pageWidth;
+    int m_pageHeight;
+    int m_page = 0;
+    int m_x = 0;
+    int m_y = 0;
+    int m_h = 0; // 0 while nothing has been drawn on the line
+    std::vector<TextRun> m_runs;
 };
 
 // The metrics of a real font on a real device.
 class QtTextMetrics : public TextMetrics {
 public:
     explicit QtTextMetrics(const QFontMetrics& fm)
-        : fm_(fm)
+        : m_fm(fm)
     {}
-    int Height() const override { return fm_.height(); }
-    int AverageCharWidth() const override { return fm_.averageCharWidth(); }
-    int Width(const QString& text) const override { return fm_.horizontalAdvance(text); }
+    int Height() const override { return m_fm.height(); }
+    int AverageCharWidth() const override { return m_fm.averageCharWidth(); }
+    int Width(const QString& text) const override { return m_fm.horizontalAdvance(text); }
 
 private:
-    QFontMetrics fm_;
+    QFontMetrics m_fm;
 };
 
 // Draws laid-out text on a painter whose device is one printer page at a
@@ -97,18 +97,18 @@ public:
 
     // The number of pages begun so far, and false once newPage has failed
     // (nothing more is drawn after that).
-    int Pages() const { return pagesBegun_; }
-    bool Ok() const { return ok_; }
+    int Pages() const { return m_pagesBegun; }
+    bool Ok() const { return m_ok; }
 
 private:
     void DrawRuns();
 
-    QPainter& painter_;
-    std::function<bool()> newPage_;
-    QtTextMetrics metrics_;
-    PrinterTextDevice device_;
-    int pagesBegun_ = 1;
-    bool ok_ = true;
+    QPainter& m_painter;
+    std::function<bool()> m_newPage;
+    QtTextMetrics m_metrics;
+    PrinterTextDevice m_device;
+    int m_pagesBegun = 1;
+    bool m_ok = true;
 };
 
 // Writes the whole text in one font on the painter's device; false when a

@@ -3,29 +3,22 @@
 #include "platform/Messages.h"
 #include "widgets/PrintLists.h"
 
-bool IsDigits(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
+#include <charconv>
 
 bool CheckSizeCombo(SizeList& list, int lo, int hi)
 {
-    const QString text = list.currentText();
-    if (!IsDigits(text)) {
+    // Digits only, so no sign; a number too long for the type is out of range.
+    const QByteArray text = list.currentText().toLatin1();
+    unsigned v = 0;
+    const auto [end, error] = std::from_chars(text.cbegin(), text.cend(), v);
+    if (end != text.cend() || error == std::errc::invalid_argument) {
         ShowNotice(QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!"), nkError);
         return false;
     }
-    bool ok = false;
-    const int v = text.toInt(&ok); // too many digits for an int: out of range
-    if (!ok || v < lo || v > hi) {
+    if (error == std::errc::result_out_of_range || v < unsigned(lo) || v > unsigned(hi)) {
         ShowNotice(QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!"), nkError);
         return false;
     }
-    list.SetValue(v);
+    list.SetValue(int(v));
     return true;
 }

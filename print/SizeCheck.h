@@ -5,9 +5,6 @@
 
 class SizeList;
 
-// True for a non-empty text made of the digits 0-9 only.
-bool IsDigits(const QString& text);
-
 // Checks the value typed into a size or scale list: digits within lo..hi
 // choose the matching row and give true; anything else shows an error box
 // and gives false.

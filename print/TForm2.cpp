@@ -7,6 +7,7 @@
 #include "print/PrintJob.h"
 #include "print/SizeCheck.h"
 #include "widgets/DialogParts.h"
+#include "widgets/Look.h"
 #include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
@@ -19,8 +20,6 @@
 #include <QPrinter>
 #include <QScopeGuard>
 
-#include <array>
-
 const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych modelach drukarek ustawienia wydruku\r\n"
                                                      "są często różne od domyślnych, zalecane jest dokonywanie\r\n"
                                                      "wydruków testowych i manipulowanie ustawieniami\r\n"
@@ -32,59 +31,52 @@ const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych mod
 namespace {
 
 // The icon beside the buttons: a printer with a sheet showing the table's
-// outline going in and a printed one coming out. '.' background, 'k' black,
-// 'w' white, 'n' navy, 's' silver, 'g' grey, 'l' lime.
-constexpr std::array<const char*, 32> PrinterIconMap = {
-    "................................", "........kkkkkkkkkkkkkkkk........", "........kwwwwwwwwwwwwwwk........",
-    "........kwnwwwwwwwwwwnwk........", "........kwnnwwwwwwnnnnwk........", "........kwnnwwwwwwnnnnwk........",
-    "........kwnnnnnnnnnnnnwk........", "........kwnnnnnnnnnnnnwk........", "........kwwwwwwwwwwwwwwk........",
-    "........kwwwnnnnnnnnwwwk........", "........kwwwwwwwwwwwwwwk........", "....kkkkkkkkkkkkkkkkkkkkkkkk....",
-    "...kwwwwwwwwwwwwwwwwwwwwwwwsk...", "..kwsssssssssssssssssssssssssk..", "..kwsssssssssssssssssssssssssk..",
-    "..kwssssssssssssssssssssslsgsk..", "..kwsssssssssssssssssssssssgsk..", "..kwsssssssssssssssssssssssssk..",
-    "..kwssgggggggggggggggggggggssk..", "..kwsgkkkkkkkkkkkkkkkkkkkkkwsk..", "..kwssssssssssssssssssssssssgk..",
-    "..kgggggggggggggggggggggggggggk.", "..kkkkkkkkkkkkkkkkkkkkkkkkkkkkk.", "......kwwwwwwwwwwwwwwwwwk.......",
-    ".....kwwnnwwwwwwwwwwnnnwk.......", ".....kwwnnnnnnnnnnnnnnnwk.......", "....kwwwwwwwwwwwwwwwwwwk........",
-    "....kwwwnnnnnnnnnnnnwwwk........", "...kwwwwwwwwwwwwwwwwwwk.........", "...kkkkkkkkkkkkkkkkkkkk.........",
-    "................................", "................................",
+// outline going in and a printed one coming out.
+const char* const PrinterIcon[] = {
+    "32 32 7 1",
+    ". c None",
+    "k c #000000",
+    "w c #FFFFFF",
+    "n c #000080",
+    "s c #C0C0C0",
+    "g c #808080",
+    "l c #00FF00",
+    "................................",
+    "........kkkkkkkkkkkkkkkk........",
+    "........kwwwwwwwwwwwwwwk........",
+    "........kwnwwwwwwwwwwnwk........",
+    "........kwnnwwwwwwnnnnwk........",
+    "........kwnnwwwwwwnnnnwk........",
+    "........kwnnnnnnnnnnnnwk........",
+    "........kwnnnnnnnnnnnnwk........",
+    "........kwwwwwwwwwwwwwwk........",
+    "........kwwwnnnnnnnnwwwk........",
+    "........kwwwwwwwwwwwwwwk........",
+    "....kkkkkkkkkkkkkkkkkkkkkkkk....",
+    "...kwwwwwwwwwwwwwwwwwwwwwwwsk...",
+    "..kwsssssssssssssssssssssssssk..",
+    "..kwsssssssssssssssssssssssssk..",
+    "..kwssssssssssssssssssssslsgsk..",
+    "..kwsssssssssssssssssssssssgsk..",
+    "..kwsssssssssssssssssssssssssk..",
+    "..kwssgggggggggggggggggggggssk..",
+    "..kwsgkkkkkkkkkkkkkkkkkkkkkwsk..",
+    "..kwssssssssssssssssssssssssgk..",
+    "..kgggggggggggggggggggggggggggk.",
+    "..kkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
+    "......kwwwwwwwwwwwwwwwwwk.......",
+    ".....kwwnnwwwwwwwwwwnnnwk.......",
+    ".....kwwnnnnnnnnnnnnnnnwk.......",
+    "....kwwwwwwwwwwwwwwwwwwk........",
+    "....kwwwnnnnnnnnnnnnwwwk........",
+    "...kwwwwwwwwwwwwwwwwwwk.........",
+    "...kkkkkkkkkkkkkkkkkkkk.........",
+    "................................",
+    "................................",
 };
 
-QImage PrinterIcon()
-{
-    QImage img(32, 32, QImage::Format_ARGB32);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            QRgb c;
-            switch (PrinterIconMap[y][x]) {
-            case 'k':
-                c = qRgb(0, 0, 0);
-                break;
-            case 'w':
-                c = qRgb(255, 255, 255);
-                break;
-            case 'n':
-                c = qRgb(0, 0, 128);
-                break;
-            case 's':
-                c = qRgb(192, 192, 192);
-                break;
-            case 'g':
-                c = qRgb(128, 128, 128);
-                break;
-            case 'l':
-                c = qRgb(0, 255, 0);
-                break;
-            default:
-                c = qRgba(0, 0, 0, 0);
-                break;
-            }
-            img.setPixel(x, y, c);
-        }
-    }
-    return img;
-}
-
-// The preview area: shows the picture CloseClick last drew, so that only the
-// events that call CloseClick change it.
+// The preview area: shows the picture RedrawPreview last drew, so that only
+// the events that redraw it change it.
 class TPreviewBox final : public QWidget {
 public:
     TPreviewBox(QWidget* parent, const QImage& picture)
@@ -170,10 +162,10 @@ void TForm2::CreateControls()
 
     // The preview follows the positions and the font, nothing else.
     for (ChoiceList* c : {Dane1, dane2, dane3}) {
-        connect(c, &QComboBox::activated, this, &TForm2::CloseClick);
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
+        connect(c, &QComboBox::activated, this, &TForm2::RedrawPreview);
+        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::RedrawPreview);
     }
-    connect(FontComboBox1, &QComboBox::activated, this, &TForm2::CloseClick);
+    connect(FontComboBox1, &QComboBox::activated, this, &TForm2::RedrawPreview);
 
     PBox = new TPreviewBox(GroupBox3, m_preview);
     PBox->setObjectName(QStringLiteral("PBox"));
@@ -194,7 +186,7 @@ void TForm2::CreateControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(264, 264, 41, 41);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QPixmap::fromImage(PrinterIcon()));
+    Image1->setPixmap(QPixmap::fromImage(QImage(PrinterIcon)));
 
     auto button = [this](const char* name, const QString& text, QRect r, void (TForm2::*click)()) {
         return DialogButton(this, name, text, r, [this, click] { (this->*click)(); });
@@ -280,7 +272,7 @@ ChartInputs TForm2::ChartInputsFromControls()
     return in;
 }
 
-void TForm2::CloseClick()
+void TForm2::RedrawPreview()
 {
     QImage canvas(PBox->size(), QImage::Format_RGB32);
     // Point sizes convert at the screen's resolution, as on the box itself.
@@ -303,7 +295,7 @@ void TForm2::Przycisk1Click() { PrintChart(cmFull); }
 
 void TForm2::Przycisk4Click() { PrintChart(cmTest); }
 
-bool TForm2::CheckUnselectedSizes()
+bool TForm2::CheckTypedSizes()
 {
     for (SizeList* c : {f1, f2, f3})
         if (c->Value() == 0 && !CheckSizeCombo(*c, 1, MaxFontSize))
@@ -328,7 +320,7 @@ void TForm2::PrintChart(ChartMode mode)
             return;
         Warn1 = false;
     }
-    if (!CheckUnselectedSizes())
+    if (!CheckTypedSizes())
         return;
     EndOpenJob();
     PrinterService& printers = platform::Printers();
@@ -369,7 +361,7 @@ void TForm2::Przycisk6Click()
 {
     // The whole chart on the chosen paper at the chosen scale, before any
     // paper is spent.
-    if (m_printing || !CheckUnselectedSizes())
+    if (m_printing || !CheckTypedSizes())
         return;
     PrinterService& printers = platform::Printers();
     printers.Printer().setPageOrientation(QPageLayout::Landscape);
@@ -394,7 +386,7 @@ void TForm2::Przycisk2Click()
     bold1->setChecked(true);
     for (ChoiceList* c : {Dane1, dane2, dane3})
         c->ChooseNone();
-    CloseClick();
+    RedrawPreview();
 }
 
 void TForm2::Przycisk3Click() { close(); }
@@ -427,7 +419,7 @@ void TForm2::done(int result)
 void TForm2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    CloseClick();
+    RedrawPreview();
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)

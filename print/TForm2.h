@@ -69,11 +69,9 @@ public:
     // selected row keeps the default size.
     ChartInputs ChartInputsFromControls();
 
-    // The preview as last drawn by CloseClick.
-    const QImage& PreviewImage() const { return m_preview; }
-
     void FormActivate();
-    void CloseClick();
+    // Draws the sample cell of the preview as the controls ask.
+    void RedrawPreview();
     void Przycisk1Click();
     void Przycisk2Click();
     void Przycisk3Click();
@@ -97,7 +95,8 @@ protected:
 private:
     void CreateControls();
     void PrintChart(ChartMode mode);
-    bool CheckUnselectedSizes();
+    // Checks the typed text of every size list with no row chosen.
+    bool CheckTypedSizes();
     void EndOpenJob();
     QStringList FieldLines() const;
 

@@ -8,6 +8,7 @@
 #include "print/ReportText.h"
 #include "print/SizeCheck.h"
 #include "widgets/DialogParts.h"
+#include "widgets/Look.h"
 #include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
@@ -44,7 +45,6 @@ TForm3::TForm3(QWidget* parent)
     SetUpDialog(*this, QStringLiteral("Wydruk raportowy danych"), QSize(256, 265));
 
     CreateControls();
-    FormCreate();
 }
 
 void TForm3::CreateControls()
@@ -63,7 +63,7 @@ void TForm3::CreateControls()
     probka = new QLabel(QStringLiteral("H - Wodór"), this);
     probka->setObjectName(QStringLiteral("probka"));
     probka->setGeometry(184, 218, 61, 16);
-    probka->setFont(DialogFont(QStringLiteral("Liberation Sans"), 13));
+    probka->setFont(Face(DesignFont(), 13));
 
     RxCheckListBox1 = new QListWidget(this);
     RxCheckListBox1->setObjectName(QStringLiteral("RxCheckListBox1"));
@@ -96,12 +96,6 @@ void TForm3::CreateControls()
     setTabOrder(FontComboBox1, f1);
 }
 
-void TForm3::FormCreate()
-{
-    // The printer's fonts are the system's; the list is filled when first
-    // needed, as enumerating every installed font would slow the start.
-}
-
 void TForm3::ApplySettings(const ReportPrintSettings& settings)
 {
     FontComboBox1->SetName(settings.fontName);
@@ -122,7 +116,7 @@ void TForm3::FormShow()
     }
 }
 
-void TForm3::wszystkie(bool ticked)
+void TForm3::TickAll(bool ticked)
 {
     for (int i = 0; i < RxCheckListBox1->count(); ++i)
         RxCheckListBox1->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
@@ -150,7 +144,7 @@ void TForm3::ShowFor(int z)
     show();
     raise();
     activateWindow();
-    wszystkie(false);
+    TickAll(false);
     if (z < 1 || z > RxCheckListBox1->count())
         return;
     QListWidgetItem* row = RxCheckListBox1->item(z - 1);
@@ -209,9 +203,9 @@ void TForm3::Przycisk7Click()
 
 void TForm3::Przycisk2Click() { close(); }
 
-void TForm3::Przycisk3Click() { wszystkie(true); }
+void TForm3::Przycisk3Click() { TickAll(true); }
 
-void TForm3::Przycisk4Click() { wszystkie(false); }
+void TForm3::Przycisk4Click() { TickAll(false); }
 
 void TForm3::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); }
 
@@ -220,12 +214,12 @@ void TForm3::Przycisk6Click()
     FontComboBox1->Fill();
     FontComboBox1->SetName(DesignFont());
     f1->SetValue(12);
-    wszystkie(false);
+    TickAll(false);
     FontComboBox1Change();
 }
 
 // The sample shows the face the report will print in, always at 10 points.
-void TForm3::FontComboBox1Change() { probka->setFont(DialogFont(ReportFont(FontComboBox1->Name(), 10).family(), 13)); }
+void TForm3::FontComboBox1Change() { probka->setFont(Face(ReportFont(FontComboBox1->Name(), 10).family(), 13)); }
 
 bool TForm3::RxCheckListBox1KeyPress(int key)
 {

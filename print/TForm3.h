@@ -41,7 +41,7 @@ public:
     ReportPrintSettings Settings() const;
 
     // Ticks or unticks every row.
-    void wszystkie(bool ticked);
+    void TickAll(bool ticked);
     bool AnyChecked() const;
     // The atomic numbers of the ticked rows, ascending.
     std::vector<int> CheckedElements() const;
@@ -50,7 +50,6 @@ public:
     // element z ticked and its row selected and in view.
     void ShowFor(int z);
 
-    void FormCreate();
     void FormShow();
     void Przycisk1Click();
     void Przycisk2Click();

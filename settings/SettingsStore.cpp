@@ -4,7 +4,7 @@
 #include "platform/SaveFile.h"
 #include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
-#include "widgets/DesignFont.h"
+#include "widgets/Look.h"
 
 #include <QDir>
 #include <QFile>

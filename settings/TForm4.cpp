@@ -6,6 +6,7 @@
 #include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
 #include "widgets/DialogParts.h"
+#include "widgets/Look.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -29,13 +30,6 @@ TColor FromQColor(const QColor& c) { return TColor(c.red()) | TColor(c.green()) 
 TPendingScheme CurrentScheme()
 {
     return {ColorScheme.app_buttons, ColorScheme.app_legend, ColorScheme.app_info, ColorScheme.but_transp, LatinNames};
-}
-
-void SetTextColor(QWidget& w, TColor color)
-{
-    QPalette pal = w.palette();
-    pal.setColor(QPalette::ButtonText, ToQColor(color));
-    w.setPalette(pal);
 }
 
 } // namespace
@@ -74,7 +68,7 @@ void TForm4::CreateControls()
     ToolButton1->setText(QStringLiteral("Wygląd programu"));
     ToolButton1->setAutoRaise(true);
     ToolButton1->setGeometry(8, 14, 137, 22);
-    QFont pageFont = DialogFont(QStringLiteral("Arial"));
+    QFont pageFont = ArialFont(11);
     pageFont.setBold(true);
     ToolButton1->setFont(pageFont);
     ToolButton1->installEventFilter(this);
@@ -162,9 +156,9 @@ void TForm4::FormActivate()
 
 void TForm4::ToolButton1Click() { ShowAppearancePage(); }
 
-void TForm4::ToolButton1MouseEnter() { SetTextColor(*ToolButton1, colors::Blue); }
+void TForm4::ToolButton1MouseEnter() { SetButtonTextColour(ToolButton1, colors::Blue); }
 
-void TForm4::ToolButton1MouseLeave() { SetTextColor(*ToolButton1, colors::Black); }
+void TForm4::ToolButton1MouseLeave() { SetButtonTextColour(ToolButton1, colors::Black); }
 
 void TForm4::PaintBox1Paint() { PaintSwatch(*PaintBox1, PendingScheme.app_legend); }
 

@@ -1,5 +1,7 @@
 #include "widgets/ButtonFace.h"
 
+#include "widgets/Look.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEnterEvent>
@@ -89,10 +91,8 @@ TZfkButtonFace::TZfkButtonFace(QWidget* parent, const QString& about)
     : QWidget(parent),
       m_aboutText(about),
       m_about(about),
-      m_font(QGuiApplication::font())
+      m_font(AsArial(QGuiApplication::font()))
 {
-    m_font.setFamily(QStringLiteral("Arial"));
-    m_font.setStyleHint(QFont::SansSerif);
     resize(100, 21);
     // Every paint covers the whole button, so the parent behind it is never
     // drawn again for a button's repaint.
@@ -128,15 +128,9 @@ void TZfkButtonFace::SetObrazek(const QImage& picture)
     if (picture.isNull()) {
         m_keyed = QImage();
     } else {
+        // The top-left pixel's colour is the key: the face shows through it.
         m_keyed = picture.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = m_keyed.pixel(0, 0);
-        for (int y = 0; y < m_keyed.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(m_keyed.scanLine(y));
-            for (int x = 0; x < m_keyed.width(); ++x) {
-                if (row[x] == key)
-                    row[x] = 0;
-            }
-        }
+        m_keyed.setAlphaChannel(m_keyed.createMaskFromColor(m_keyed.pixel(0, 0), Qt::MaskOutColor));
     }
     Redraw();
 }

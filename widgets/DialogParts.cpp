@@ -1,13 +1,12 @@
 #include "widgets/DialogParts.h"
 
 #include "widgets/Colors.h"
+#include "widgets/Look.h"
 #include "widgets/Przycisk.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPalette>
-#include <QScreen>
 
 namespace {
 
@@ -15,27 +14,18 @@ constexpr TColor Face3DLight = 0x80000016;
 
 } // namespace
 
-QFont DialogFont(const QString& family, int pixels)
-{
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 void SetUpDialog(QDialog& dialog, const QString& title, QSize size)
 {
     dialog.setWindowTitle(title);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     dialog.setFixedSize(size);
-    dialog.setFont(DialogFont(QStringLiteral("Liberation Sans")));
+    dialog.setFont(SansFont(11));
     QPalette pal = dialog.palette();
     pal.setColor(QPalette::Window, ToQColor(Face3DLight, pal));
     dialog.setPalette(pal);
     dialog.setAutoFillBackground(true);
-    if (QScreen* screen = QApplication::primaryScreen())
-        dialog.move(screen->geometry().center() - dialog.rect().center());
+    CentreOnScreen(&dialog);
 }
 
 QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRect r)
@@ -53,7 +43,7 @@ TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, 
     button->setGeometry(r);
     button->SetTekst(text);
     button->SetKolor_Przycisku(colors::PaleYellow);
-    button->SetFont(DialogFont(QStringLiteral("Arial")));
+    button->SetFont(ArialFont(11));
     button->SetFontColor(colors::Black);
     button->SetAktywny(true);
     button->OnClick = [click](QObject*) { click(); };

@@ -2,7 +2,6 @@
 // its face, labels that grow to their text, and the yellow push buttons.
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -12,10 +11,6 @@ class QDialog;
 class QLabel;
 class QWidget;
 class TPrzycisk;
-
-// "MS Sans Serif" stands for the platform's plain face, Arial for its metric
-// twin; sizes in pixels as on a 96-dpi desktop (11 is 8 points).
-QFont DialogFont(const QString& family, int pixels = 11);
 
 // A fixed-size dialog with a system menu and a minimise box, the 3-D light
 // face and the plain 8-point face, centred on the screen.

@@ -16,12 +16,6 @@
 
 inline void LoadTables() { GetLongPierwArray(ElementTable.data()); }
 
-inline void SetLatinNames(bool latin)
-{
-    for (TPierwData& r : ElementTable)
-        r.Name = latin ? r.LatinName : r.PolishName;
-}
-
 // A white grey-scale page of w x h pixels at dpi dots per inch.
 inline QImage Page(int w, int h, int dpi)
 {
@@ -86,17 +80,17 @@ public:
     void updateState(const QPaintEngineState& state) override
     {
         if (state.state() & DirtyBrush)
-            brush_ = state.brush();
+            m_brush = state.brush();
     }
     void drawRects(const QRect* rects, int count) override
     {
-        if (count > 0 && brush_.style() == Qt::SolidPattern && brush_.color() == Qt::white)
-            lastFill_ = rects[count - 1];
+        if (count > 0 && m_brush.style() == Qt::SolidPattern && m_brush.color() == Qt::white)
+            m_lastFill = rects[count - 1];
     }
     void drawRects(const QRectF* rects, int count) override
     {
-        if (count > 0 && brush_.style() == Qt::SolidPattern && brush_.color() == Qt::white)
-            lastFill_ = rects[count - 1].toRect();
+        if (count > 0 && m_brush.style() == Qt::SolidPattern && m_brush.color() == Qt::white)
+            m_lastFill = rects[count - 1].toRect();
     }
     void drawLines(const QLine* l, int count) override { lines.insert(lines.end(), l, l + count); }
     void drawLines(const QLineF* l, int count) override
@@ -106,45 +100,45 @@ public:
     }
     void drawTextItem(const QPointF&, const QTextItem& item) override
     {
-        texts.push_back({item.text(), lastFill_, item.font().family()});
+        texts.push_back({item.text(), m_lastFill, item.font().family()});
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     Type type() const override { return QPaintEngine::User; }
 
 private:
-    QBrush brush_;
-    QRect lastFill_;
+    QBrush m_brush;
+    QRect m_lastFill;
 };
 
 class RecordingCanvas : public QPaintDevice {
 public:
     RecordingCanvas(int w, int h, int dpi)
-        : w_(w),
-          h_(h),
-          dpi_(dpi)
+        : m_w(w),
+          m_h(h),
+          m_dpi(dpi)
     {}
-    QPaintEngine* paintEngine() const override { return &engine_; }
-    std::vector<DrawnText>& texts() { return engine_.texts; }
-    std::vector<QLine>& lines() { return engine_.lines; }
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    std::vector<DrawnText>& texts() { return m_engine.texts; }
+    std::vector<QLine>& lines() { return m_engine.lines; }
 
 protected:
     int metric(PaintDeviceMetric m) const override
     {
         switch (m) {
         case PdmWidth:
-            return w_;
+            return m_w;
         case PdmHeight:
-            return h_;
+            return m_h;
         case PdmWidthMM:
-            return qRound(w_ * 25.4 / dpi_);
+            return qRound(m_w * 25.4 / m_dpi);
         case PdmHeightMM:
-            return qRound(h_ * 25.4 / dpi_);
+            return qRound(m_h * 25.4 / m_dpi);
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY:
-            return dpi_;
+            return m_dpi;
         case PdmDepth:
             return 32;
         case PdmNumColors:
@@ -159,8 +153,8 @@ protected:
     }
 
 private:
-    int w_, h_, dpi_;
-    mutable RecordingEngine engine_;
+    int m_w, m_h, m_dpi;
+    mutable RecordingEngine m_engine;
 };
 
 // The texts of one DrawChart on a 600 dpi recording canvas.

@@ -7,6 +7,7 @@
 #include "tests/app/FakeMessages.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -192,4 +194,88 @@ inline bool LabelTextFits(const QLabel& label)
     if (!fits)
         qWarning() << "text" << text << "in" << box << "needs height" << label.heightForWidth(label.width());
     return fits;
+}
+
+// The named controls of a dialog: its own children and those of its group
+// boxes, without the toolkit's inner parts.
+inline QList<QWidget*> Controls(QWidget& dialog)
+{
+    QList<QWidget*> controls;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        const QWidget* parent = w->parentWidget();
+        const bool placed =
+            parent == &dialog || (qobject_cast<const QGroupBox*>(parent) && parent->parentWidget() == &dialog);
+        if (placed && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            controls.append(w);
+    }
+    return controls;
+}
+
+inline QRect InDialog(QWidget& dialog, const QWidget* w) { return {w->mapTo(&dialog, QPoint(0, 0)), w->size()}; }
+
+// What is wrong with a dialog's layout as the user sees it: a control out of
+// its dialog or group box, or across a group box's edge; two controls on one
+// another; a label whose text does not fit its box.
+inline QStringList LayoutFaults(QWidget& dialog)
+{
+    QStringList faults;
+    QList<QWidget*> groups, leaves;
+    for (QWidget* w : Controls(dialog))
+        (qobject_cast<QGroupBox*>(w) ? groups : leaves).append(w);
+    for (QWidget* w : groups + leaves) {
+        if (!dialog.rect().contains(InDialog(dialog, w)) || !w->parentWidget()->rect().contains(w->geometry()))
+            faults << w->objectName() + QStringLiteral(" sticks out of ") + w->parentWidget()->objectName();
+    }
+    for (qsizetype i = 0; i < leaves.size(); ++i) {
+        const QRect r = InDialog(dialog, leaves[i]);
+        for (QWidget* g : groups) {
+            const QRect box = InDialog(dialog, g);
+            if (r.intersects(box) && !box.contains(r))
+                faults << leaves[i]->objectName() + QStringLiteral(" lies across the edge of ") + g->objectName();
+        }
+        for (qsizetype j = i + 1; j < leaves.size(); ++j) {
+            if (r.intersects(InDialog(dialog, leaves[j])))
+                faults << leaves[i]->objectName() + QStringLiteral(" and ") + leaves[j]->objectName()
+                              + QStringLiteral(" overlap");
+        }
+        if (auto* label = qobject_cast<QLabel*>(leaves[i]); label && !label->text().isEmpty() && !LabelTextFits(*label))
+            faults << leaves[i]->objectName() + QStringLiteral("'s text does not fit");
+    }
+    return faults;
+}
+
+// The controls the Tab key visits, from first until it comes round again.
+inline QStringList TabOrder(QWidget& dialog, QWidget* first)
+{
+    const QList<QWidget*> controls = Controls(dialog);
+    QStringList order;
+    QWidget* w = first;
+    do {
+        QWidget* control = w;
+        while (control && !controls.contains(control))
+            control = control->parentWidget();
+        if (control && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
+            && (order.isEmpty() || order.constLast() != control->objectName()))
+            order << control->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first);
+    return order;
+}
+
+// The controls that take the Tab key, in reading order: by rows, each row
+// from left to right.
+inline QStringList ReadingOrder(QWidget& dialog)
+{
+    QList<QWidget*> inputs;
+    for (QWidget* w : Controls(dialog))
+        if (w->focusPolicy() & Qt::TabFocus)
+            inputs.append(w);
+    std::sort(inputs.begin(), inputs.end(), [&](QWidget* a, QWidget* b) {
+        const QRect ra = InDialog(dialog, a), rb = InDialog(dialog, b);
+        return std::pair(ra.y(), ra.x()) < std::pair(rb.y(), rb.x());
+    });
+    QStringList names;
+    for (QWidget* w : inputs)
+        names << w->objectName();
+    return names;
 }

@@ -33,7 +33,7 @@ std::vector<DrawnText> SampleCell(std::array<int, 3> items)
 
 } // namespace
 
-class ChartContentTest : public QObject {
+class TestChartContent : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { LoadTables(); }
@@ -44,15 +44,15 @@ private slots:
     void namesArePolishWithLatinNamesOn();
     void emptyPositionsKeepTheirPlace();
     void shellsGetHalfALineMoreInPositionsTwoAndThree();
-    void legendLines_data();
-    void legendLines();
+    void legendNamesEachChosenPosition_data();
+    void legendNamesEachChosenPosition();
     void legendSkipsEmptyPositions();
-    void shellString();
-    void infoField();
+    void shellsAreJoinedAndCaptionsTakeTheObjectCase();
+    void infoFieldLinesStandAsTyped();
 };
 
 // Must run first: the name starts as "Arial" and an empty one keeps the last.
-void ChartContentTest::chartFontNameFollowsTheInputs()
+void TestChartContent::chartFontNameFollowsTheInputs()
 {
     QCOMPARE(ChartFontName, QStringLiteral("Arial"));
     ChartInputs in;
@@ -68,7 +68,7 @@ void ChartContentTest::chartFontNameFollowsTheInputs()
     Record(3, cmSample, in);
 }
 
-void ChartContentTest::testChartDrawsGridNumbersAndFirstColumn()
+void TestChartContent::testChartDrawsGridNumbersAndFirstColumn()
 {
     ChartInputs in;
     in.items = {0, -1, -1};
@@ -89,7 +89,7 @@ void ChartContentTest::testChartDrawsGridNumbersAndFirstColumn()
         QVERIFY(l.dx() == 0 || l.dy() == 0); // no hatching
 }
 
-void ChartContentTest::fullChartDrawsEveryCellAndTheLegend()
+void TestChartContent::fullChartDrawsEveryCellAndTheLegend()
 {
     std::vector<QLine> lines;
     const QStringList texts = TextsOf(Record(10, cmFull, {}, &lines));
@@ -103,7 +103,7 @@ void ChartContentTest::fullChartDrawsEveryCellAndTheLegend()
     QCOMPARE(diagonal, qsizetype(107 * 9 * 2));
 }
 
-void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend()
+void TestChartContent::densityIsBareInCellsAndHasItsUnitInTheLegend()
 {
     ChartInputs in;
     in.items = {6, -1, -1};
@@ -121,13 +121,13 @@ void ChartContentTest::densityIsBareInCellsAndHasItsUnitInTheLegend()
     QVERIFY(std::abs(middle - ContentsLegendCentre(10)) <= caption->box.height());
 }
 
-void ChartContentTest::namesArePolishWithLatinNamesOn()
+void TestChartContent::namesArePolishWithLatinNamesOn()
 {
-    SetLatinNames(true);
+    SetShownNames(true);
     ChartInputs in;
     in.items = {0, -1, 13};
     const QStringList texts = TextsOf(Record(10, cmFull, in));
-    SetLatinNames(false);
+    SetShownNames(false);
     for (const TPierwData& r : ElementTable) {
         QCOMPARE(texts.count(QString::fromStdString(r.PolishName)), r.PolishName == r.LatinName ? 2 : 1);
         QVERIFY(texts.contains(QString::fromStdString(r.LatinName)));
@@ -136,7 +136,7 @@ void ChartContentTest::namesArePolishWithLatinNamesOn()
 }
 
 // Line 3 lands in the same place whatever (or nothing) stands in line 2.
-void ChartContentTest::emptyPositionsKeepTheirPlace()
+void TestChartContent::emptyPositionsKeepTheirPlace()
 {
     const QString mass = QString::fromStdString(ElementTable[0].AtomicMass);
     const int withState = Find(SampleCell({1, 2, 3}), mass)->box.top();
@@ -149,7 +149,7 @@ void ChartContentTest::emptyPositionsKeepTheirPlace()
 // With the configuration (drawn two points smaller) in a position, the line
 // moves by the size change alone in position 1, and by half a line more in
 // positions 2 and 3.
-void ChartContentTest::shellsGetHalfALineMoreInPositionsTwoAndThree()
+void TestChartContent::shellsGetHalfALineMoreInPositionsTwoAndThree()
 {
     const QString shells = QStringLiteral("1-0-0-0-0-0-0");
     const QString number = QStringLiteral("1");
@@ -166,7 +166,7 @@ void ChartContentTest::shellsGetHalfALineMoreInPositionsTwoAndThree()
     QCOMPARE(shift3 - shift1, shellHeight / 2);
 }
 
-void ChartContentTest::legendLines_data()
+void TestChartContent::legendNamesEachChosenPosition_data()
 {
     QTest::addColumn<int>("item");
     QTest::addColumn<QStringList>("lines");
@@ -180,7 +180,7 @@ void ChartContentTest::legendLines_data()
 }
 
 // The legend lines follow "Symbol Pierwiastka", one gap G apart.
-void ChartContentTest::legendLines()
+void TestChartContent::legendNamesEachChosenPosition()
 {
     QFETCH(int, item);
     QFETCH(QStringList, lines);
@@ -198,7 +198,7 @@ void ChartContentTest::legendLines()
     }
 }
 
-void ChartContentTest::legendSkipsEmptyPositions()
+void TestChartContent::legendSkipsEmptyPositions()
 {
     ChartInputs in;
     in.items = {1, 14, 3};
@@ -210,7 +210,7 @@ void ChartContentTest::legendSkipsEmptyPositions()
     QVERIFY(!TextsOf(texts).contains(QStringLiteral("Pozycja pusta")));
 }
 
-void ChartContentTest::shellString()
+void TestChartContent::shellsAreJoinedAndCaptionsTakeTheObjectCase()
 {
     QCOMPARE(ShellString(ElementTable[0]), QStringLiteral("1-0-0-0-0-0-0"));
     QCOMPARE(ShellString(ElementTable[25]), QStringLiteral("2-8-14-2-0-0-0")); // iron
@@ -218,7 +218,7 @@ void ChartContentTest::shellString()
     QCOMPARE(ToAccusative(QStringLiteral("Nowa lista nowa")), QStringLiteral("Nowę lista nową"));
 }
 
-void ChartContentTest::infoField()
+void TestChartContent::infoFieldLinesStandAsTyped()
 {
     ChartInputs in;
     in.infoLines = {QStringLiteral("Pierwsza"), QString(), QStringLiteral("Trzecia")};
@@ -237,7 +237,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ChartContentTest test;
+    TestChartContent test;
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -1,5 +1,6 @@
 // The chart's geometry: extent, boxes and legend places at several scales,
-// the hatching by grid position, and the grid and hatch lines in pixels.
+// and what gets drawn where: the ink's extent, the legend's centre, the
+// hatching of each class, the grid and hatch lines in pixels.
 #include "tests/print/ChartTestKit.h"
 
 #include <QGuiApplication>
@@ -7,24 +8,25 @@
 
 #include <set>
 
-class ChartLayoutTest : public QObject {
+class TestChartLayout : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { LoadTables(); }
 
-    void figures_data();
-    void figures();
-    void placesFollowTheLibrarysNeighbours();
-    void hatchingMarksTheElementClasses();
-    void gridLinesInPixels();
-    void extentIsWhatGetsDrawn();
-    void hatchingOnlyInTheFullChart();
-    void hatchSteps_data();
-    void hatchSteps();
+    void figuresAreTheDesignsAtEachScale_data();
+    void figuresAreTheDesignsAtEachScale();
+    void hatchingDrawnInEachBoxFollowsTheElementsClass();
+    void gridLinesAreTwoPixelsThickOnTheBoxEdges();
+    void inkFillsExactlyTheChartExtent_data();
+    void inkFillsExactlyTheChartExtent();
+    void contentsLegendIsCentredOnItsCentre();
+    void hatchingIsDrawnOnlyInTheFullChart();
+    void hatchLinesStepAFifthOfTheBox_data();
+    void hatchLinesStepAFifthOfTheBox();
     void classBoxesHaveDoubleOutlines();
 };
 
-void ChartLayoutTest::figures_data()
+void TestChartLayout::figuresAreTheDesignsAtEachScale_data()
 {
     QTest::addColumn<int>("e");
     QTest::addColumn<QSize>("extent");
@@ -49,7 +51,7 @@ void ChartLayoutTest::figures_data()
                           << QPoint(144, 200);
 }
 
-void ChartLayoutTest::figures()
+void TestChartLayout::figuresAreTheDesignsAtEachScale()
 {
     QFETCH(int, e);
     QFETCH(QSize, extent);
@@ -82,47 +84,39 @@ void ChartLayoutTest::figures()
     QCOMPARE(QPoint(lines[1].x1() - lines[0].x1(), lines[5].y1() - lines[0].y1()), hatchStep);
 }
 
-void ChartLayoutTest::placesFollowTheLibrarysNeighbours()
+// The diagonal lines drawn inside each grid box: rising ones for a metal,
+// falling ones for a nonmetal, none for a semimetal or an empty box.
+void TestChartLayout::hatchingDrawnInEachBoxFollowsTheElementsClass()
 {
-    std::set<std::pair<int, int>> taken;
-    for (int n = 1; n <= ElementCount; ++n) {
-        const ChartPlace place = ChartPlaceOf(n);
-        QVERIFY2(taken.insert({place.column, place.row}).second, qPrintable(QString::number(n)));
-        const TPierwData& r = ElementTable[n - 1];
-        if (r.RightNeighbour != 0) {
-            QCOMPARE(ChartPlaceOf(r.RightNeighbour).row, place.row);
-            QVERIFY(ChartPlaceOf(r.RightNeighbour).column > place.column);
+    const int e = 2;
+    const ChartLengths l = LengthsFor(e);
+    std::vector<QLine> lines;
+    Record(e, cmFull, {}, &lines);
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 18; ++column) {
+            // A box's own lines run from one pixel in to one past its edges, the
+            // second copy one lower; the legend's start on its left edge.
+            const QRect box(GridBoxOrigin(e, column, row) + QPoint(1, 1), QSize(l.W + 1, l.H + 2));
+            int rising = 0, falling = 0;
+            for (const QLine& line : lines) {
+                if (line.dx() == 0 || line.dy() == 0 || !box.contains(line.p1()) || !box.contains(line.p2()))
+                    continue;
+                (line.dx() * line.dy() > 0 ? falling : rising) += 1;
+            }
+            const int z = ElementAt(column, row);
+            if (z == 0 && (box.intersects(ClassBox(e, 0)) || box.intersects(ClassBox(e, 2))))
+                continue; // the legend's class boxes stand there
+            const ElementClass kind = z ? ClassOf(ElementTable[z - 1]) : ElementClass::Semimetal;
+            const QByteArray where = QStringLiteral("column %1 row %2").arg(column).arg(row).toUtf8();
+            QVERIFY2(rising == (kind == ElementClass::Metal ? 18 : 0), where);
+            QVERIFY2(falling == (kind == ElementClass::Nonmetal ? 18 : 0), where);
         }
-        if (r.UpNeighbour != 0 && n != 57 && n != 89)
-            QVERIFY(ChartPlaceOf(r.UpNeighbour).row < place.row);
     }
-    QCOMPARE(ChartPlaceOf(57).column, 3);
-    QCOMPARE(ChartPlaceOf(58).column, 3);
-    QCOMPARE(ChartPlaceOf(103).column, 16);
-    QCOMPARE(ChartPlaceOf(111).column, 11);
-}
-
-void ChartLayoutTest::hatchingMarksTheElementClasses()
-{
-    std::set<std::pair<int, int>> occupied;
-    for (int n = 1; n <= ElementCount; ++n) {
-        const ChartPlace place = ChartPlaceOf(n);
-        occupied.insert({place.column, place.row});
-        const std::string& kind = ElementTable[n - 1].Kind;
-        const HatchKind expected = kind.starts_with("metal") ? HatchKind::Rising
-                                   : kind == "niemetal"      ? HatchKind::Falling
-                                                             : HatchKind::None;
-        QVERIFY2(HatchAt(place.column, place.row) == expected, ElementTable[n - 1].Symbol.c_str());
-    }
-    for (int row = 1; row <= 9; ++row)
-        for (int column = 1; column <= 18; ++column)
-            if (!occupied.contains({column, row}))
-                QVERIFY(HatchAt(column, row) == HatchKind::None);
 }
 
 // Horizontal and vertical grid lines are two pixels thick, on the rows and
 // columns the lengths give, up to the chart's last pixel.
-void ChartLayoutTest::gridLinesInPixels()
+void TestChartLayout::gridLinesAreTwoPixelsThickOnTheBoxEdges()
 {
     const QImage page = Draw(Page(6483, 4652, 600), 10, cmTest);
     using Run = std::pair<int, int>;
@@ -141,29 +135,76 @@ void ChartLayoutTest::gridLinesInPixels()
     QCOMPARE(RunThrough(page, 3000, 1050, false), Run(-1, -1));
 }
 
-void ChartLayoutTest::extentIsWhatGetsDrawn()
+void TestChartLayout::inkFillsExactlyTheChartExtent_data()
 {
+    QTest::addColumn<int>("e");
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("e=1 on the screen") << 1 << 72;
+    QTest::newRow("e=10 on paper") << 10 << 600;
+}
+
+// The grid's right and bottom lines are the chart's last pixels; nothing
+// is drawn beyond them.
+void TestChartLayout::inkFillsExactlyTheChartExtent()
+{
+    QFETCH(int, e);
+    QFETCH(int, dpi);
     ChartInputs in;
     in.items = {0, 3, 12};
-    const QImage page = Draw(Page(700, 520, 72), 1, cmFull, in);
-    bool right = false, bottom = false;
-    for (int y = 0; y < page.height(); ++y) {
-        right = right || Dark(page, 650, y);
-        for (int x = 651; x < page.width(); ++x)
-            QVERIFY2(!Dark(page, x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    in.infoLines = {QStringLiteral("Klasa 1a")};
+    const QSize extent = ChartExtent(e);
+    const QImage page = Draw(Page(extent.width() + 50, extent.height() + 50, dpi), e, cmFull, in);
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (Dark(page, x, y))
+                ink |= QRect(x, y, 1, 1);
+    QCOMPARE(ink.right() + 1, extent.width());
+    QCOMPARE(ink.bottom() + 1, extent.height());
+    QVERIFY(ink.left() <= 1 && ink.top() <= e * 10); // the left edge, the first group number
+}
+
+// Each line of the contents legend is centred on ContentsLegendCentre, to
+// the pixel or two of the glyphs' side bearings.
+void TestChartLayout::contentsLegendIsCentredOnItsCentre()
+{
+    const int e = 10;
+    ChartInputs in;
+    in.items = {0, 3, 12};
+    const QImage page = Draw(Page(6483, 4652, 600), e, cmFull, in);
+    // The legend stands between the f-block columns' left edge and the class
+    // boxes, below the title and above the group numbers of the fourth period.
+    const int left = GridBoxOrigin(e, 3, 1).x() + 2, right = ClassBox(e, 0).x() - 2;
+    const int top = ContentsLegendTop(e), bottom = CellOrigin(e, ElementAt(3, 4)).y();
+    QList<QPair<int, int>> spans; // each text line's leftmost and rightmost ink
+    bool inLine = false;
+    for (int y = top; y < bottom; ++y) {
+        int lo = right, hi = left;
+        for (int x = left; x < right; ++x) {
+            if (Dark(page, x, y)) {
+                lo = std::min(lo, x);
+                hi = std::max(hi, x);
+            }
+        }
+        if (lo > hi) {
+            inLine = false;
+            continue;
+        }
+        if (!inLine)
+            spans.append({lo, hi});
+        spans.back() = {std::min(spans.back().first, lo), std::max(spans.back().second, hi)};
+        inLine = true;
     }
-    for (int x = 0; x < 651; ++x) {
-        bottom = bottom || Dark(page, x, 466);
-        for (int y = 467; y < page.height(); ++y)
-            QVERIFY(!Dark(page, x, y));
-    }
-    QVERIFY(right);
-    QVERIFY(bottom);
+    // "Układ zawiera:", the symbol, the name, the mass, the shells in two lines.
+    QCOMPARE(spans.size(), 6);
+    for (const auto& [lo, hi] : spans)
+        QVERIFY2(std::abs(lo + hi + 1 - 2 * ContentsLegendCentre(e)) <= 2 * 4,
+                 qPrintable(QStringLiteral("%1..%2").arg(lo).arg(hi)));
 }
 
 // Neon's box is hatched (falling) in the full chart; the test chart has no
 // cell there at all.
-void ChartLayoutTest::hatchingOnlyInTheFullChart()
+void TestChartLayout::hatchingIsDrawnOnlyInTheFullChart()
 {
     const QPoint ne = GridBoxOrigin(10, 18, 2);
     const int y = ne.y() + 300;
@@ -179,7 +220,7 @@ void ChartLayoutTest::hatchingOnlyInTheFullChart()
             QVERIFY(!Dark(test, x, yy));
 }
 
-void ChartLayoutTest::hatchSteps_data()
+void TestChartLayout::hatchLinesStepAFifthOfTheBox_data()
 {
     QTest::addColumn<int>("e");
     QTest::addColumn<QList<int>>("starts"); // from the box's left edge
@@ -191,7 +232,7 @@ void ChartLayoutTest::hatchSteps_data()
 
 // The lines of lithium's rising hatching leave the top edge W div 5 apart:
 // the second copy of each starts one row below the grid line.
-void ChartLayoutTest::hatchSteps()
+void TestChartLayout::hatchLinesStepAFifthOfTheBox()
 {
     QFETCH(int, e);
     QFETCH(QList<int>, starts);
@@ -204,7 +245,7 @@ void ChartLayoutTest::hatchSteps()
     QCOMPARE(relative, starts);
 }
 
-void ChartLayoutTest::classBoxesHaveDoubleOutlines()
+void TestChartLayout::classBoxesHaveDoubleOutlines()
 {
     const QImage page = Draw(Page(6483, 4652, 600), 10, cmFull);
     using Run = std::pair<int, int>;
@@ -224,7 +265,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ChartLayoutTest test;
+    TestChartLayout test;
     return QTest::qExec(&test, argc, argv);
 }
 

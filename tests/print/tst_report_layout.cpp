@@ -83,18 +83,18 @@ int TopInkRow(const QImage& page)
 class TestReportLayout : public QObject {
     Q_OBJECT
 private slots:
-    void reportText_data();
-    void reportText();
-    void allElementsInOrder();
-    void layout_data();
-    void layout();
-    void taller_font_sets_line_height();
-    void painter_pages_data();
-    void painter_pages();
-    void long_report_on_two_pages();
+    void reportTextHasTheTickedElementsInOrder_data();
+    void reportTextHasTheTickedElementsInOrder();
+    void everyElementIsReportedInOrder();
+    void textIsLaidOutInLinesTabsAndPages_data();
+    void textIsLaidOutInLinesTabsAndPages();
+    void tallerFontSetsTheLineHeight();
+    void newPageIsAskedOnlyForTextOnALaterPage_data();
+    void newPageIsAskedOnlyForTextOnALaterPage();
+    void longReportFillsMoreThanOnePage();
 };
 
-void TestReportLayout::reportText_data()
+void TestReportLayout::reportTextHasTheTickedElementsInOrder_data()
 {
     QTest::addColumn<std::vector<int>>("ticked");
     QTest::addColumn<bool>("latin");
@@ -108,7 +108,7 @@ void TestReportLayout::reportText_data()
     QTest::newRow("nothing ticked: header only") << std::vector<int>{} << false << Header;
 }
 
-void TestReportLayout::reportText()
+void TestReportLayout::reportTextHasTheTickedElementsInOrder()
 {
     QFETCH(std::vector<int>, ticked);
     QFETCH(bool, latin);
@@ -116,7 +116,7 @@ void TestReportLayout::reportText()
     QCOMPARE(ReportText(ticked, LoadTable(latin)).toUtf8(), expected);
 }
 
-void TestReportLayout::allElementsInOrder()
+void TestReportLayout::everyElementIsReportedInOrder()
 {
     const auto table = LoadTable(false);
     std::vector<int> all;
@@ -138,7 +138,7 @@ void TestReportLayout::allElementsInOrder()
 
 // Fixed metrics: characters 10 wide, lines 10 high (so a line takes 12),
 // tab stops every 8 * 7 = 56.
-void TestReportLayout::layout_data()
+void TestReportLayout::textIsLaidOutInLinesTabsAndPages_data()
 {
     QTest::addColumn<int>("pageWidth");
     QTest::addColumn<int>("pageHeight");
@@ -183,7 +183,7 @@ void TestReportLayout::layout_data()
         << 100 << 200 << "ab\f\fcd" << R{{0, 0, 0, "ab"}, {2, 0, 0, "cd"}};
 }
 
-void TestReportLayout::layout()
+void TestReportLayout::textIsLaidOutInLinesTabsAndPages()
 {
     QFETCH(int, pageWidth);
     QFETCH(int, pageHeight);
@@ -202,7 +202,7 @@ void TestReportLayout::layout()
 
 // The line takes the tallest text on it plus 2; a smaller font later on the
 // line does not shrink it.
-void TestReportLayout::taller_font_sets_line_height()
+void TestReportLayout::tallerFontSetsTheLineHeight()
 {
     FakeMetrics small;
     FakeMetrics large;
@@ -218,7 +218,7 @@ void TestReportLayout::taller_font_sets_line_height()
 }
 
 // newPage is called only when text goes onto a later page.
-void TestReportLayout::painter_pages_data()
+void TestReportLayout::newPageIsAskedOnlyForTextOnALaterPage_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("newPageCalls");
@@ -228,7 +228,7 @@ void TestReportLayout::painter_pages_data()
     QTest::newRow("trailing form feed: no blank sheet") << "a\r\n\f" << 0;
 }
 
-void TestReportLayout::painter_pages()
+void TestReportLayout::newPageIsAskedOnlyForTextOnALaterPage()
 {
     QFETCH(QString, text);
     QFETCH(int, newPageCalls);
@@ -243,7 +243,7 @@ void TestReportLayout::painter_pages()
 // The whole report on small image pages: the text starts at the page's
 // top-left corner, every page carries text, and the report needs more than
 // one page. A device that cannot begin a page stops the output.
-void TestReportLayout::long_report_on_two_pages()
+void TestReportLayout::longReportFillsMoreThanOnePage()
 {
     std::vector<int> all;
     for (int z = 1; z <= ElementCount; ++z)

@@ -55,26 +55,26 @@ QList<int> Steps(const QList<int>& positions)
 
 } // namespace
 
-class ZfktoolChartTest : public QObject {
+class TestZfktoolChart : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
         LoadTables();
-        QVERIFY(dir_.isValid());
+        QVERIFY(m_dir.isValid());
     }
-    void gridPitchAtSixHundredDpi();
-    void textsAsTheItemsAsk();
-    void invalidArguments_data();
-    void invalidArguments();
+    void gridLinesLie360PixelsApartAtSixHundredDpi();
+    void cellsShowTheTextsTheItemsAsk();
+    void invalidArgumentsAreRefusedLeavingTheOldFile_data();
+    void invalidArgumentsAreRefusedLeavingTheOldFile();
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir m_dir;
 };
 
-void ZfktoolChartTest::gridPitchAtSixHundredDpi()
+void TestZfktoolChart::gridLinesLie360PixelsApartAtSixHundredDpi()
 {
-    const QString pdf = dir_.filePath(QStringLiteral("e10.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("e10.pdf"));
     const Run r = Chart({"--out", pdf, "--scale", "10", "--items", "0,3,12"});
     QCOMPARE(r.code, 0);
     QVERIFY(r.err.isEmpty());
@@ -83,7 +83,7 @@ void ZfktoolChartTest::gridPitchAtSixHundredDpi()
     QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))), info.out.constData());
     QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595 pts \\(A4\\)"))),
              info.out.constData()); // landscape
-    const QString prefix = dir_.filePath(QStringLiteral("e10"));
+    const QString prefix = m_dir.filePath(QStringLiteral("e10"));
     QCOMPARE(Exec(QStringLiteral("pdftoppm"),
                   {"-r", "600", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", pdf, prefix})
                  .code,
@@ -97,9 +97,9 @@ void ZfktoolChartTest::gridPitchAtSixHundredDpi()
     QCOMPARE(Steps(GridLines(page, true, 1000)), (QList<int>{500, 500, 500, 500, 500, 100, 500, 500}));
 }
 
-void ZfktoolChartTest::textsAsTheItemsAsk()
+void TestZfktoolChart::cellsShowTheTextsTheItemsAsk()
 {
-    const QString pdf = dir_.filePath(QStringLiteral("texts.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("texts.pdf"));
     QCOMPARE(Chart({"--out", pdf, "--items", "0,3,12", "--latin"}).code, 0);
     QStringList words = Words(pdf);
     for (const TPierwData& r : ElementTable) {
@@ -123,12 +123,16 @@ void ZfktoolChartTest::textsAsTheItemsAsk()
     QVERIFY(!words.contains(QStringLiteral("Klasa"))); // no legend, no info field
 }
 
-void ZfktoolChartTest::invalidArguments_data()
+void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("scale 0") << QStringList{"--scale", "0"};
     QTest::newRow("scale 21") << QStringList{"--scale", "21"};
     QTest::newRow("scale 1x") << QStringList{"--scale", "1x"};
+    // A number is its digits alone: no sign but a minus, no blanks.
+    QTest::newRow("scale +5") << QStringList{"--scale", "+5"};
+    QTest::newRow("scale with a blank") << QStringList{"--scale", " 5"};
+    QTest::newRow("scale too long") << QStringList{"--scale", "99999999999999999999"};
     QTest::newRow("item 15") << QStringList{"--items", "0,15"};
     QTest::newRow("four items") << QStringList{"--items", "0,1,2,3"};
     QTest::newRow("size 26") << QStringList{"--data-size", "26"};
@@ -140,7 +144,7 @@ void ZfktoolChartTest::invalidArguments_data()
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.
-void ZfktoolChartTest::invalidArguments()
+void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile()
 {
     QFETCH(QStringList, args);
     QTemporaryDir dir;
@@ -174,7 +178,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QImageReader::setAllocationLimit(0); // a 600 dpi A4 page is 35 MB of grey
-    ZfktoolChartTest test;
+    TestZfktoolChart test;
     return QTest::qExec(&test, argc, argv);
 }
 

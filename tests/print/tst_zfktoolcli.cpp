@@ -29,33 +29,33 @@ QStringList Listing(const QString& dir)
 class SmallDisk {
 public:
     explicit SmallDisk(const QString& dir)
-        : dir_(dir)
+        : m_dir(dir)
     {
         if (::geteuid() != 0) {
-            why_ = QStringLiteral("mounting a tmpfs needs root");
+            m_why = QStringLiteral("mounting a tmpfs needs root");
             return;
         }
         QProcess p;
         p.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=48k", "tmpfs", dir});
-        mounted_ = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-        if (!mounted_)
-            why_ = QStringLiteral("cannot mount a tmpfs: ") + QString::fromLocal8Bit(p.readAllStandardError());
+        m_mounted = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        if (!m_mounted)
+            m_why = QStringLiteral("cannot mount a tmpfs: ") + QString::fromLocal8Bit(p.readAllStandardError());
     }
     ~SmallDisk()
     {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_});
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir});
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
-    bool Mounted() const { return mounted_; }
-    QString Why() const { return why_; }
+    bool Mounted() const { return m_mounted; }
+    QString Why() const { return m_why; }
 
 private:
-    QString dir_;
-    bool mounted_ = false;
-    QString why_;
+    QString m_dir;
+    bool m_mounted = false;
+    QString m_why;
 };
 
 enum class Target { Device, Directory, SizeLimit, LinkUnderSizeLimit, FullDisk };
@@ -64,16 +64,16 @@ enum class Target { Device, Directory, SizeLimit, LinkUnderSizeLimit, FullDisk }
 
 Q_DECLARE_METATYPE(Target)
 
-class ZfktoolCliTest : public QObject {
+class TestZfktoolCli : public QObject {
     Q_OBJECT
 private slots:
-    void failedWrite_data();
-    void failedWrite();
-    void help_data();
-    void help();
+    void failedWriteIsReportedAndKeepsTheOldFile_data();
+    void failedWriteIsReportedAndKeepsTheOldFile();
+    void helpListsEveryOption_data();
+    void helpListsEveryOption();
 };
 
-void ZfktoolCliTest::failedWrite_data()
+void TestZfktoolCli::failedWriteIsReportedAndKeepsTheOldFile_data()
 {
     QTest::addColumn<QStringList>("command");
     QTest::addColumn<Target>("target");
@@ -94,7 +94,7 @@ void ZfktoolCliTest::failedWrite_data()
 
 // One line naming the path as given and the reason, exit 2, the old file
 // byte for byte, and nothing new beside it.
-void ZfktoolCliTest::failedWrite()
+void TestZfktoolCli::failedWriteIsReportedAndKeepsTheOldFile()
 {
     QFETCH(QStringList, command);
     QFETCH(Target, target);
@@ -154,7 +154,7 @@ void ZfktoolCliTest::failedWrite()
         QCOMPARE(QFileInfo(out).symLinkTarget(), file);
 }
 
-void ZfktoolCliTest::help_data()
+void TestZfktoolCli::helpListsEveryOption_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("lists"); // each at the start of a line
@@ -171,7 +171,7 @@ void ZfktoolCliTest::help_data()
 }
 
 // The help on stdout, exit 0, one line for each option.
-void ZfktoolCliTest::help()
+void TestZfktoolCli::helpListsEveryOption()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lists);
@@ -189,7 +189,7 @@ void ZfktoolCliTest::help()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    ZfktoolCliTest test;
+    TestZfktoolCli test;
     return QTest::qExec(&test, argc, argv);
 }
 

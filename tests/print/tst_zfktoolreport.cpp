@@ -81,27 +81,27 @@ QList<QStringList> Simplified(QList<QStringList> pages)
 
 } // namespace
 
-class ZfktoolReportTest : public QObject {
+class TestZfktoolReport : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); }
-    void hydrogenAndHelium();
-    void pagesAsTheLayoutPutsThem_data();
-    void pagesAsTheLayoutPutsThem();
-    void elementLists_data();
-    void elementLists();
-    void invalidArguments_data();
-    void invalidArguments();
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void reportOfHydrogenAndHeliumHasTheirLines();
+    void pagesAreAsTheLayoutPutsThem_data();
+    void pagesAreAsTheLayoutPutsThem();
+    void elementListsChooseTheElementsInOrder_data();
+    void elementListsChooseTheElementsInOrder();
+    void invalidArgumentsAreRefusedLeavingTheOldFile_data();
+    void invalidArgumentsAreRefusedLeavingTheOldFile();
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir m_dir;
 };
 
 // 29 lines: the header, and for each element an empty line and 13 data
 // lines; the empty lines leave no text behind.
-void ZfktoolReportTest::hydrogenAndHelium()
+void TestZfktoolReport::reportOfHydrogenAndHeliumHasTheirLines()
 {
-    const QString pdf = dir_.filePath(QStringLiteral("hhe.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("hhe.pdf"));
     const Run r = Report({"--out", pdf, "--elements", "2,1"});
     QCOMPARE(r.code, 0);
     QVERIFY(r.err.isEmpty());
@@ -121,7 +121,7 @@ void ZfktoolReportTest::hydrogenAndHelium()
              qPrintable(info.value(QStringLiteral("Page size"))));
 }
 
-void ZfktoolReportTest::pagesAsTheLayoutPutsThem_data()
+void TestZfktoolReport::pagesAreAsTheLayoutPutsThem_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("size");
@@ -135,14 +135,14 @@ void ZfktoolReportTest::pagesAsTheLayoutPutsThem_data()
         << false;
 }
 
-void ZfktoolReportTest::pagesAsTheLayoutPutsThem()
+void TestZfktoolReport::pagesAreAsTheLayoutPutsThem()
 {
     QFETCH(QStringList, args);
     QFETCH(int, size);
     QFETCH(bool, landscape);
     QFETCH(bool, latin);
     QFETCH(bool, wordBroken);
-    const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     const Run r = Report(QStringList{"--out", pdf} + args);
     QCOMPARE(r.code, 0);
     QVERIFY2(r.err.isEmpty(), r.err.constData());
@@ -161,7 +161,7 @@ void ZfktoolReportTest::pagesAsTheLayoutPutsThem()
             elements.push_back(z);
     }
     const Layout layout = Expected(ReportText(elements, table), QStringLiteral("Arial"), size, landscape,
-                                   dir_.filePath(QStringLiteral("scratch.pdf")));
+                                   m_dir.filePath(QStringLiteral("scratch.pdf")));
     const QList<QStringList> pages = Simplified(PdfPages(pdf));
     QVERIFY(layout.pages.size() > 1);
     QCOMPARE(PdfInfo(pdf).value(QStringLiteral("Pages")).toInt(), layout.pages.size());
@@ -190,7 +190,7 @@ void ZfktoolReportTest::pagesAsTheLayoutPutsThem()
     QCOMPARE(foundBreak, wordBroken);
 }
 
-void ZfktoolReportTest::elementLists_data()
+void TestZfktoolReport::elementListsChooseTheElementsInOrder_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("symbols"); // as printed, by atomic number
@@ -208,11 +208,11 @@ void ZfktoolReportTest::elementLists_data()
 }
 
 // The elements as each report begins them, "Pierwiastek: Fe - Żelazo".
-void ZfktoolReportTest::elementLists()
+void TestZfktoolReport::elementListsChooseTheElementsInOrder()
 {
     QFETCH(QString, list);
     QFETCH(QStringList, symbols);
-    const QString pdf = dir_.filePath(QStringLiteral("list.pdf"));
+    const QString pdf = m_dir.filePath(QStringLiteral("list.pdf"));
     const Run r = Report({"--out", pdf, "--elements", list});
     QCOMPARE(r.code, 0);
     QStringList printed;
@@ -224,7 +224,7 @@ void ZfktoolReportTest::elementLists()
     QCOMPARE(printed, symbols);
 }
 
-void ZfktoolReportTest::invalidArguments_data()
+void TestZfktoolReport::invalidArgumentsAreRefusedLeavingTheOldFile_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("says"); // part of the message, where it matters
@@ -246,7 +246,7 @@ void ZfktoolReportTest::invalidArguments_data()
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.
-void ZfktoolReportTest::invalidArguments()
+void TestZfktoolReport::invalidArgumentsAreRefusedLeavingTheOldFile()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, says);
@@ -281,7 +281,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ZfktoolReportTest test;
+    TestZfktoolReport test;
     return QTest::qExec(&test, argc, argv);
 }
 

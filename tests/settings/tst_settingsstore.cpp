@@ -7,7 +7,7 @@
 #include "settings/Skin.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/app/TempProgramFolder.h"
-#include "widgets/DesignFont.h"
+#include "widgets/Look.h"
 
 #include <QProcess>
 #include <QtTest>

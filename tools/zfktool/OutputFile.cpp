@@ -12,8 +12,8 @@ OutputFile::~OutputFile() { Discard(); }
 
 bool OutputFile::Open(const char* path)
 {
-    path_ = path;
-    target_ = path;
+    m_path = path;
+    m_target = path;
     struct stat st {};
     const bool exists = ::lstat(path, &st) == 0;
     struct stat named {};
@@ -23,20 +23,20 @@ bool OutputFile::Open(const char* path)
         char* real = ::realpath(path, nullptr);
         if (real == nullptr)
             return Fail(errno);
-        target_ = real;
+        m_target = real;
         std::free(real);
         st = named;
     }
     if (exists && !S_ISREG(st.st_mode)) {
         // Renaming over /dev/null would replace it, not write it.
-        fd_ = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC);
-        return fd_ >= 0 || Fail(errno);
+        m_fd = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC);
+        return m_fd >= 0 || Fail(errno);
     }
-    temp_ = target_ + ".zfktool-XXXXXX";
-    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
-    if (fd_ < 0) {
+    m_temp = m_target + ".zfktool-XXXXXX";
+    m_fd = ::mkostemp(m_temp.data(), O_CLOEXEC);
+    if (m_fd < 0) {
         const int error = errno;
-        temp_.clear();
+        m_temp.clear();
         return Fail(error);
     }
     // mkstemp makes the file private; give it the mode the old file had,
@@ -47,7 +47,7 @@ bool OutputFile::Open(const char* path)
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    if (::fchmod(fd_, mode) != 0)
+    if (::fchmod(m_fd, mode) != 0)
         return Fail(errno);
     return true;
 }
@@ -55,7 +55,7 @@ bool OutputFile::Open(const char* path)
 bool OutputFile::Write(std::span<const uint8_t> data)
 {
     while (!data.empty()) {
-        const ssize_t n = ::write(fd_, data.data(), data.size());
+        const ssize_t n = ::write(m_fd, data.data(), data.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -69,32 +69,32 @@ bool OutputFile::Commit()
 {
     // The new file is on the disk before it takes the old one's place, or a
     // crash just after the rename could leave an empty file under the name.
-    if (!temp_.empty() && ::fsync(fd_) != 0)
+    if (!m_temp.empty() && ::fsync(m_fd) != 0)
         return Fail(errno);
-    const int fd = fd_;
-    fd_ = -1;
+    const int fd = m_fd;
+    m_fd = -1;
     // Errors of delayed writes (NFS, quotas) show up at close.
     if (::close(fd) != 0)
         return Fail(errno);
-    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0)
+    if (!m_temp.empty() && ::rename(m_temp.c_str(), m_target.c_str()) != 0)
         return Fail(errno);
-    temp_.clear();
+    m_temp.clear();
     return true;
 }
 
 void OutputFile::Discard()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
-    if (!temp_.empty())
-        ::unlink(temp_.c_str());
-    temp_.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temp.empty())
+        ::unlink(m_temp.c_str());
+    m_temp.clear();
 }
 
 bool OutputFile::Fail(int error)
 {
-    std::fprintf(stderr, "zfktool: cannot write %s: %s\n", path_.c_str(), std::strerror(error));
+    std::fprintf(stderr, "zfktool: cannot write %s: %s\n", m_path.c_str(), std::strerror(error));
     Discard();
     return false;
 }

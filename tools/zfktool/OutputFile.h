@@ -28,8 +28,8 @@ public:
 private:
     bool Fail(int error);
 
-    std::string path_;   // as given, for the messages
-    std::string target_; // what the temporary replaces: path_, or the file a link names
-    std::string temp_;   // empty when written in place
-    int fd_ = -1;
+    std::string m_path;   // as given, for the messages
+    std::string m_target; // what the temporary replaces: m_path, or the file a link names
+    std::string m_temp;   // empty when written in place
+    int m_fd = -1;
 };

@@ -11,10 +11,10 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
-#include <cerrno>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <span>
+#include <string_view>
 
 namespace {
 
@@ -30,22 +30,19 @@ void QuietMessages(QtMsgType, const QMessageLogContext&, const QString& message)
 void LoadElementTable(bool latin)
 {
     GetLongPierwArray(ElementTable.data());
-    if (latin) {
-        for (TPierwData& r : ElementTable)
-            r.Name = r.LatinName;
-    }
+    SetShownNames(latin);
 }
 
 } // namespace
 
 bool ParseInt(const char* text, int lo, int hi, int& value)
 {
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || errno != 0 || v < lo || v > hi)
+    const std::string_view digits(text);
+    int v = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (error != std::errc() || end != digits.data() + digits.size() || v < lo || v > hi)
         return false;
-    value = static_cast<int>(v);
+    value = v;
     return true;
 }
 

@@ -19,7 +19,7 @@ struct PdfJob {
     bool latin = false; // the element table with Latin names shown
 };
 
-// A decimal number lo..hi, the whole text.
+// A decimal number lo..hi, the whole text: no sign but "-", no spaces.
 bool ParseInt(const char* text, int lo, int hi, int& value);
 
 // Prints "zfktool COMMAND: message" on stderr; false, for returning.
