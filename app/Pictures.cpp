@@ -5,66 +5,48 @@
 #include <QPixmap>
 
 #include <array>
+#include <vector>
 
 namespace {
 
-// The minimise and close pictures: a raised 3-D button face in a grey ring,
-// with the symbol 'x' (black, blue while pointed at).
-constexpr int SymbolColourLine = 7;
-constexpr std::array<const char*, 8 + 16> CloseXpm = {
-    "18 16 7 1",          "r c #B5B5B5",        "w c #FFFFFF",        "l c #DFDFDF",        "g c #808080",
-    "k c #000000",        ". c #C0C0C0",        "x c #000000",        "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr",
-    "rwlllllllllllllgkr", "rwl............gkr", "rwl..xx....xx..gkr", "rwl...xx..xx...gkr", "rwl....xxxx....gkr",
-    "rwl.....xx.....gkr", "rwl....xxxx....gkr", "rwl...xx..xx...gkr", "rwl..xx....xx..gkr", "rwl............gkr",
-    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
-};
-constexpr std::array<const char*, 8 + 16> MinimiseXpm = {
-    "18 16 7 1",          "r c #B5B5B5",        "w c #FFFFFF",        "l c #DFDFDF",        "g c #808080",
-    "k c #000000",        ". c #C0C0C0",        "x c #000000",        "rrrrrrrrrrrrrrrrrr", "rwwwwwwwwwwwwwwwkr",
-    "rwlllllllllllllgkr", "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl............gkr",
-    "rwl............gkr", "rwl............gkr", "rwl............gkr", "rwl..xxxxxx....gkr", "rwl..xxxxxx....gkr",
-    "rwl............gkr", "rwggggggggggggggkr", "rkkkkkkkkkkkkkkkkr", "rrrrrrrrrrrrrrrrrr",
-};
+#include "app/pictures/close.xpm"
+#include "app/pictures/minimise.xpm"
+#include "app/pictures/search.xpm"
 
-// The search icon: a sheet of paper with a folded corner, a shadow and short
-// rays, on olive, the colour meant to be transparent. Its greyed form has
-// the same pixels in other colours.
+// The line of the pictures' symbol colour, and the search icon's greyed
+// colours in the order of its colour lines.
+constexpr int SymbolColourLine = 7;
 constexpr int FirstSearchColourLine = 1;
-constexpr std::array<const char*, 6 + 16> SearchXpm = {
-    "16 16 5 1",        ". c #808000",      "k c #000000",      "w c #FFFFFF",      "g c #808080",
-    "y c #FFFF00",      "y.....y.....y...", ".y....y....y....", "....kkkkkk......", "yy..kwwwwkk.....",
-    "....kwwwwkwk....", "....kwwwwkkkk...", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..", "....kwwwwwwwkg..",
-    "....kwwwwwwwkg..", "....kwwwwwwwkg..", "yy..kwwwwwwwkg..", "....kwwwwwwwkg..", "....kkkkkkkkkg..",
-    ".....ggggggggg..", "................",
-};
 constexpr std::array<const char*, 5> GreyedSearchColours = {
     ". c #808000", "k c #808080", "w c #E0E0E0", "g c #C0C0C0", "y c #A0A0A0",
 };
 
 template <size_t N>
-QImage FromXpm(std::array<const char*, N> xpm)
+std::vector<const char*> Lines(const char* const (&xpm)[N])
 {
-    return QImage(xpm.data()).convertToFormat(QImage::Format_RGB32);
+    return {std::begin(xpm), std::end(xpm)};
 }
+
+QImage Picture(const std::vector<const char*>& xpm) { return QImage(xpm.data()).convertToFormat(QImage::Format_RGB32); }
 
 } // namespace
 
 QImage ToolbarPicture(ToolbarPictureKind kind, bool hot)
 {
-    auto xpm = kind == ToolbarPictureKind::Close ? CloseXpm : MinimiseXpm;
+    std::vector<const char*> xpm = kind == ToolbarPictureKind::Close ? Lines(close_xpm) : Lines(minimise_xpm);
     if (hot)
         xpm[SymbolColourLine] = "x c #0000FF";
-    return FromXpm(xpm);
+    return Picture(xpm);
 }
 
 QImage SearchButtonBitmap()
 {
-    auto greyed = SearchXpm;
+    std::vector<const char*> greyed = Lines(search_xpm);
     std::copy(GreyedSearchColours.begin(), GreyedSearchColours.end(), greyed.begin() + FirstSearchColourLine);
     QImage img(32, 16, QImage::Format_RGB32);
     QPainter painter(&img);
-    painter.drawImage(0, 0, FromXpm(SearchXpm));
-    painter.drawImage(16, 0, FromXpm(greyed));
+    painter.drawImage(0, 0, Picture(Lines(search_xpm)));
+    painter.drawImage(16, 0, Picture(greyed));
     return img;
 }
 

@@ -76,6 +76,17 @@ public:
     int previewDialogs = 0;
 };
 
+// The columns and rows of a table of control names and their captions.
+inline void CaptionColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+}
+inline void CaptionRow(const char* name, const char* caption)
+{
+    QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption);
+}
+
 inline QByteArray RunTool(const QString& program, const QStringList& args)
 {
     QProcess p;

@@ -49,11 +49,8 @@ private slots:
 
     void controlsShowTheirCaptions_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        auto row = [](const char* n, const char* c) {
-            QTest::newRow(n) << QString::fromLatin1(n) << QString::fromUtf8(c);
-        };
+        CaptionColumns();
+        const auto row = CaptionRow;
         row("GroupBox2", "Dane do umieszczenia na układzie");
         row("Label3", "Pierwsza pozycja");
         row("Dane1", "--Wybierz z listy--");

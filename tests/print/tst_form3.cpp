@@ -80,11 +80,8 @@ private slots:
 
     void controlsShowTheirCaptions_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        auto row = [](const char* n, const char* c) {
-            QTest::newRow(n) << QString::fromLatin1(n) << QString::fromUtf8(c);
-        };
+        CaptionColumns();
+        const auto row = CaptionRow;
         row("Label1", "Wybierz pierwiastki których dane chcesz wydrukować:");
         row("Przycisk3", "Zaznacz wszystkie");
         row("Przycisk4", "Odznacz wszystkie");
