@@ -57,15 +57,10 @@ QPoint GridBoxOrigin(int e, int column, int row)
 
 HatchKind HatchFor(ElementClass kind)
 {
-    switch (kind) {
-    case ElementClass::Metal:
-        return HatchKind::Rising;
-    case ElementClass::Nonmetal:
-        return HatchKind::Falling;
-    case ElementClass::Semimetal:
-        break;
-    }
-    return HatchKind::None;
+    // Metals rise, nonmetals fall, semimetals stay clear.
+    return kind == ElementClass::Metal      ? HatchKind::Rising
+           : kind == ElementClass::Nonmetal ? HatchKind::Falling
+                                            : HatchKind::None;
 }
 
 std::array<QLine, 9> HatchLines(int x, int y, int w, int h, HatchKind kind)
