@@ -96,7 +96,7 @@ private slots:
         }
     }
 
-    void searchIconHalvesAndTransparency()
+    void searchIconHasNormalAndGreyedHalvesOnAClearBackground()
     {
         const QImage bitmap = SearchButtonBitmap();
         QCOMPARE(bitmap.size(), QSize(32, 16));
@@ -156,7 +156,7 @@ private slots:
         QVERIFY(white > 10); // the sheet is drawn
     }
 
-    void clockDateRule_data()
+    void clockTextPutsTwentyBeforeAYearLedByZero_data()
     {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("dateFormat");
@@ -172,7 +172,7 @@ private slots:
         QTest::newRow("day first keeps its zero") << QDate(2012, 3, 5) << "dd.MM.yyyy"
                                                   << "05.03.2012 08:07:06";
     }
-    void clockDateRule()
+    void clockTextPutsTwentyBeforeAYearLedByZero()
     {
         QFETCH(QDate, date);
         QFETCH(QString, dateFormat);
@@ -394,7 +394,7 @@ private slots:
 
     void cleanupTestCase() { form.reset(); }
 
-    void compactWithoutQuestion()
+    void narrowScreenWithTheWarningOffGivesOnlyTheCompactLayout()
     {
         messages.answers = {6}; // would turn the warning back on if asked
         form->CheckScreenSize(QSize(640, 480));

@@ -192,7 +192,7 @@ private slots:
         QVERIFY2(recorder.texts.contains(PanelValue(*form, 12)), qPrintable(painted));
     }
 
-    void cellSizesOnScreen_data()
+    void cellsHaveTheirDesignedSizesOnScreen_data()
     {
         QTest::addColumn<bool>("vertical");
         QTest::addColumn<int>("index"); // which grid line, counted from 0
@@ -203,7 +203,7 @@ private slots:
         QTest::newRow("under row 1") << false << 1 << 31;
         QTest::newRow("under row 11") << false << 11 << 191;
     }
-    void cellSizesOnScreen()
+    void cellsHaveTheirDesignedSizesOnScreen()
     {
         QFETCH(bool, vertical);
         QFETCH(int, index);

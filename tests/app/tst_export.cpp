@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(ReadAll(path), HydrogenFile);
     }
 
-    void fileThatCannotBeCreated()
+    void fileThatCannotBeCreatedIsReported()
     {
         const QString path = Path(QStringLiteral("brak/folderu/wodor.txt"));
         dialogs.answer = path;

@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(SelectedElement, -1); // pointing selects nothing
     }
 
-    void pointingCornersAndOutside()
+    void pointingAtCornersAndOutsideNamesTheBand()
     {
         // The button's far corner still belongs to its own group and period.
         PointAt(Button(26), QPoint(30, 21));
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->Szukaj);
     }
 
-    void toolbarHoverTexts_data()
+    void toolbarButtonsExplainThemselvesWhenPointedAt_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("hint"); // "-" : the status line is left alone
@@ -348,7 +348,7 @@ private slots:
         QTest::newRow("Informacja") << "ToolbarButton974"
                                     << "-";
     }
-    void toolbarHoverTexts()
+    void toolbarButtonsExplainThemselvesWhenPointedAt()
     {
         QFETCH(QString, button);
         QFETCH(QString, hint);

@@ -54,7 +54,7 @@ private:
 class TestTextRules : public QObject {
     Q_OBJECT
 private slots:
-    void groupPeriodBands_data()
+    void groupAndPeriodFollowThePointersBand_data()
     {
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
@@ -88,7 +88,7 @@ private slots:
         QTest::newRow("right of the table") << 592 << 88 << fatal;
         QTest::newRow("Lr cell") << 16 + 32 * 13 << 304 << " okres 7 grupa 14";
     }
-    void groupPeriodBands()
+    void groupAndPeriodFollowThePointersBand()
     {
         QFETCH(int, x);
         QFETCH(int, y);
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(GroupPeriodText(x, y), text);
     }
 
-    void compactLayout_data()
+    void compactLayoutShiftsEveryButtonLeft_data()
     {
         QTest::addColumn<int>("z");
         QTest::addColumn<QRect>("normal");
@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("Lr") << 103 << QRect(432, 304, 31, 22) << QRect(341, 304, 25, 22);
         QTest::newRow("Rg") << 111 << QRect(336, 232, 31, 22) << QRect(266, 232, 25, 22);
     }
-    void compactLayout()
+    void compactLayoutShiftsEveryButtonLeft()
     {
         QFETCH(int, z);
         QFETCH(QRect, normal);

@@ -72,7 +72,7 @@ QColor SwatchField(QWidget* box)
 
 } // namespace
 
-class SettingsDialogTest : public QObject {
+class TestSettingsDialog : public QObject {
     Q_OBJECT
 
     TempProgramFolder paths;
@@ -82,7 +82,7 @@ class SettingsDialogTest : public QObject {
     std::unique_ptr<TForm4> form;
     QString colFile;
 
-    void Open()
+    void Show()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -107,7 +107,7 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
-    void layout_data()
+    void controlsStandWhereTheDesignPutsThem_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry"); // width 0: a label, as wide as its text
@@ -123,11 +123,11 @@ private slots:
         for (const auto& [name, r] : rows)
             QTest::newRow(name) << QString::fromLatin1(name) << r;
     }
-    void layout()
+    void controlsStandWhereTheDesignPutsThem()
     {
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
-        Open();
+        Show();
         auto* w = form->findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->geometry().topLeft(), geometry.topLeft());
@@ -148,7 +148,7 @@ private slots:
     }
 
     // Zastosuj and OK after one edit each, or none.
-    void apply_data()
+    void applyHandsTheChangesToTheMainWindow_data()
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<bool>("ok");
@@ -164,14 +164,14 @@ private slots:
         QTest::newRow("legend colour") << "colour" << false << polish << TColor(0x000000FF) << true;
         QTest::newRow("check box") << "transp" << false << polish << Current.app_legend << false;
     }
-    void apply()
+    void applyHandsTheChangesToTheMainWindow()
     {
         QFETCH(QString, edit);
         QFETCH(bool, ok);
         QFETCH(QStringList, calls);
         QFETCH(TColor, legend);
         QFETCH(bool, transp);
-        Open();
+        Show();
         if (edit == "latin")
             form->ComboBox1->setCurrentIndex(1);
         if (edit == "colour")
@@ -199,7 +199,7 @@ private slots:
     void applyWhenTheFileCannotBeWritten()
     {
         QVERIFY(QDir(paths.dir.path()).mkdir(skinfile::Colors)); // a folder in the file's place
-        Open();
+        Show();
         form->ComboBox1->setCurrentIndex(1);
         form->Przycisk4Click();
         QCOMPARE(messages.boxes.size(), 1);
@@ -210,7 +210,7 @@ private slots:
 
     // A chosen colour and Latin names, then the dialog is dismissed: nothing
     // is applied, and the next opening shows the current values again.
-    void dismiss_data()
+    void cancellingDropsTheChanges_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("Anuluj") << "Przycisk6";
@@ -218,10 +218,10 @@ private slots:
         QTest::newRow("Esc in the names list") << "ComboBox1";
         QTest::newRow("Esc in the dialog") << "Form4";
     }
-    void dismiss()
+    void cancellingDropsTheChanges()
     {
         QFETCH(QString, how);
-        Open();
+        Show();
         QTest::mouseClick(form->Przycisk1, Qt::LeftButton);
         form->ComboBox1->setCurrentIndex(1);
         QCOMPARE(SwatchField(form->PaintBox1), QColor(Qt::red));
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(link.calls.isEmpty());
         QVERIFY(!QFile::exists(colFile));
         QVERIFY(!LatinNames);
-        Open();
+        Show();
         QCOMPARE(SwatchField(form->PaintBox1), ToQColor(Current.app_legend));
         QCOMPARE(form->ComboBox1->currentIndex(), 0);
         QCOMPARE(form->focusWidget(), form->CheckBox1);
@@ -244,7 +244,7 @@ private slots:
 
     // Each row's button presets the dialog with its row's colour and
     // repaints only its own swatch, and only when the user confirms.
-    void changeColour_data()
+    void colourButtonChangesItsOwnRow_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("confirm");
@@ -252,11 +252,11 @@ private slots:
             for (bool confirm : {true, false})
                 QTest::addRow("row %d, %s", row, confirm ? "chosen" : "cancelled") << row << confirm;
     }
-    void changeColour()
+    void colourButtonChangesItsOwnRow()
     {
         QFETCH(int, row);
         QFETCH(bool, confirm);
-        Open();
+        Show();
         const QList<QWidget*> boxes{form->PaintBox1, form->PaintBox2, form->PaintBox3};
         const QList<TColor> current{Current.app_legend, Current.app_info, Current.app_buttons};
         const QList<void (TForm4::*)()> clicks{&TForm4::Przycisk1Click, &TForm4::Przycisk2Click,
@@ -273,7 +273,7 @@ private slots:
     // nothing of them reaches the screen, yet the check box has the focus.
     void hiddenRowUnseenButFocused()
     {
-        Open();
+        Show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(QApplication::focusWidget(), form->CheckBox1);
@@ -289,7 +289,7 @@ private slots:
 
     void pageButtonHover()
     {
-        Open();
+        Show();
         QVERIFY(form->ToolButton1->font().bold());
         QEnterEvent enter({1, 1}, {1, 1}, {1, 1});
         QCoreApplication::sendEvent(form->ToolButton1, &enter);
@@ -300,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SettingsDialogTest)
+QTEST_MAIN(TestSettingsDialog)
 #include "tst_settingsdialog.moc"
