@@ -34,7 +34,7 @@ QSize ChartExtent(int e)
     return {18 * l.W + 3, 9 * l.H + l.T + l.G + 2};
 }
 
-ChartPlace PlaceOf(int n)
+ChartPlace ChartPlaceOf(int n)
 {
     if (n == 1)
         return {1, 1};
@@ -79,7 +79,7 @@ int RowTop(const ChartLengths& l, int row) { return (row - 1) * l.H + (row >= 8 
 QPoint CellOrigin(int e, int n)
 {
     const ChartLengths l = LengthsFor(e);
-    const ChartPlace place = PlaceOf(n);
+    const ChartPlace place = ChartPlaceOf(n);
     return {(place.column - 1) * l.W + 1, RowTop(l, place.row)};
 }
 
@@ -518,7 +518,7 @@ void Chart::Draw()
     if (mode_ != cmFull)
         return;
     for (int n = 1; n <= ElementCount; ++n) {
-        if (PlaceOf(n).column != 1)
+        if (ChartPlaceOf(n).column != 1)
             DrawCell(CellOrigin(e_, n).x(), CellOrigin(e_, n).y(), n);
     }
     DrawLegend();

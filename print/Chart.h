@@ -64,7 +64,7 @@ inline constexpr int diName = 0, diDensity = 6, diShells = 12, diLatinName = 13,
 struct ChartPlace {
     int column, row;
 };
-ChartPlace PlaceOf(int n);
+ChartPlace ChartPlaceOf(int n);
 
 // Origin of element n's cell (what DrawCell gets), and the grid box of a
 // column and row (the cell's origin moved down by T).

@@ -86,27 +86,27 @@ void ChartLayoutTest::placesFollowTheLibrarysNeighbours()
 {
     std::set<std::pair<int, int>> taken;
     for (int n = 1; n <= ElementCount; ++n) {
-        const ChartPlace place = PlaceOf(n);
+        const ChartPlace place = ChartPlaceOf(n);
         QVERIFY2(taken.insert({place.column, place.row}).second, qPrintable(QString::number(n)));
         const TPierwData& r = ElementTable[n - 1];
         if (r.RightNeighbour != 0) {
-            QCOMPARE(PlaceOf(r.RightNeighbour).row, place.row);
-            QVERIFY(PlaceOf(r.RightNeighbour).column > place.column);
+            QCOMPARE(ChartPlaceOf(r.RightNeighbour).row, place.row);
+            QVERIFY(ChartPlaceOf(r.RightNeighbour).column > place.column);
         }
         if (r.UpNeighbour != 0 && n != 57 && n != 89)
-            QVERIFY(PlaceOf(r.UpNeighbour).row < place.row);
+            QVERIFY(ChartPlaceOf(r.UpNeighbour).row < place.row);
     }
-    QCOMPARE(PlaceOf(57).column, 3);
-    QCOMPARE(PlaceOf(58).column, 3);
-    QCOMPARE(PlaceOf(103).column, 16);
-    QCOMPARE(PlaceOf(111).column, 11);
+    QCOMPARE(ChartPlaceOf(57).column, 3);
+    QCOMPARE(ChartPlaceOf(58).column, 3);
+    QCOMPARE(ChartPlaceOf(103).column, 16);
+    QCOMPARE(ChartPlaceOf(111).column, 11);
 }
 
 void ChartLayoutTest::hatchingMarksTheElementClasses()
 {
     std::set<std::pair<int, int>> occupied;
     for (int n = 1; n <= ElementCount; ++n) {
-        const ChartPlace place = PlaceOf(n);
+        const ChartPlace place = ChartPlaceOf(n);
         occupied.insert({place.column, place.row});
         const std::string& kind = ElementTable[n - 1].Kind;
         const HatchKind expected = kind.starts_with("metal") ? HatchKind::Rising
