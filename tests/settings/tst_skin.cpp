@@ -8,14 +8,12 @@
 #include "widgets/ZfkButton.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -566,26 +564,6 @@ private slots:
               int(ElementButtons.size()), counter.paints, counter.whole);
         form->hide();
         QCOMPARE(counter.whole, 0);
-    }
-
-    void paintTime()
-    {
-        LoadDefaultsInto(dir->path());
-        QImage canvas(form->size(), QImage::Format_RGB32);
-        QList<qint64> times;
-        for (int i = 0; i < 21; ++i) {
-            canvas.fill(Qt::magenta);
-            QPainter painter(&canvas);
-            QElapsedTimer timer;
-            timer.start();
-            form->FormPaint(painter);
-            times << timer.nsecsElapsed();
-            painter.end();
-            QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));
-        }
-        std::sort(times.begin(), times.end());
-        qInfo("FormPaint with the %lld-byte bitmap from disk: median %.2f ms (min %.2f, max %.2f) of 21",
-              qint64(QFileInfo(File("default.bmp")).size()), times[10] / 1e6, times.first() / 1e6, times.last() / 1e6);
     }
 };
 
