@@ -26,14 +26,31 @@ set(ZFK_TEST_ENV "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/
 
 # The X server's command line before the command it serves. -noreset: without
 # it the server resets each time its last client leaves, and a client
-# connecting in that moment is refused. xvfb-run -a picks a free display by
-# looking, which two starting at the same moment can both pick: the tests in
-# an X server take turns (the xserver lock).
+# connecting in that moment is refused. xvfb-run -a takes the first display
+# from -n on that has no lock file, which two servers starting at the same
+# moment could both take: each test starts looking at a number of its own,
+# ten apart, so that the tests can run side by side.
 function(_zfk_x_server_command result screen)
     if(NOT screen)
         set(screen 1024x768)
     endif()
-    set(${result} xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" PARENT_SCOPE)
+    get_property(count GLOBAL PROPERTY ZFK_X_SERVERS)
+    if(NOT count)
+        set(count 0)
+    endif()
+    math(EXPR count "${count} + 1")
+    set_property(GLOBAL PROPERTY ZFK_X_SERVERS ${count})
+    math(EXPR first "100 + 10 * ${count}")
+    set(${result} xvfb-run -a -n ${first} -s "-screen 0 ${screen}x24 -noreset" PARENT_SCOPE)
+endfunction()
+
+# A test in an X server mostly waits for the server and the program: started
+# first (the longer its time limit the sooner), it overlaps with the rest.
+function(_zfk_x_server_properties name timeout)
+    if(NOT timeout)
+        set(timeout 60)
+    endif()
+    set_tests_properties(${name} PROPERTIES COST ${timeout})
 endfunction()
 
 # The properties both kinds share.
@@ -84,7 +101,7 @@ function(zfk_qt_test name)
     endif()
     _zfk_test_properties(${name} "${T_TIMEOUT}" "${environment}" "${T_LABELS}")
     if(T_X_SERVER)
-        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
+        _zfk_x_server_properties(${name} "${T_TIMEOUT}")
     endif()
 endfunction()
 
@@ -93,7 +110,7 @@ function(zfk_x_test name)
     _zfk_x_server_command(x "${T_SCREEN}")
     add_test(NAME ${name} COMMAND ${x} ${T_COMMAND})
     _zfk_test_properties(${name} "${T_TIMEOUT}" "${T_ENVIRONMENT}" "${T_LABELS}")
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xserver)
+    _zfk_x_server_properties(${name} "${T_TIMEOUT}")
     if(T_SKIP_RETURN_CODE)
         set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE ${T_SKIP_RETURN_CODE})
     endif()
