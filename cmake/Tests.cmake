@@ -5,8 +5,8 @@
 #               [ENVIRONMENT var=value...] [LABELS label...] [TIMEOUT seconds])
 #
 #     builds the Qt Test case tst_NAME (linked to Qt Test, zfk_qttest in
-#     cmake/Pch.cmake) in the calling
-#     folder's binary folder and registers it as the CTest test NAME.
+#     cmake/Pch.cmake) in the calling folder's binary folder and registers
+#     it as the CTest test NAME.
 #     OFFSCREEN runs it on Qt's offscreen platform with a settings folder of
 #     its own; X_SERVER runs it in its own X server (see zfk_x_test).
 #     TIMEOUT defaults to 60 seconds.
