@@ -23,55 +23,55 @@ constexpr uint8_t kInitialFill = 0x20;
 class BitReader {
 public:
     explicit BitReader(std::span<const uint8_t> in)
-        : p_(in.data()),
-          end_(in.data() + in.size())
+        : m_pos(in.data()),
+          m_end(in.data() + in.size())
     {}
 
     // Afterwards at least 56 bits are buffered.
     void Refill()
     {
-        if (end_ - p_ >= 8) {
+        if (m_end - m_pos >= 8) {
             uint64_t v;
-            std::memcpy(&v, p_, 8);
+            std::memcpy(&v, m_pos, 8);
             if constexpr (std::endian::native == std::endian::little)
                 v = __builtin_bswap64(v);
             // Bits past the whole bytes taken are the stream's next bits, so
             // or-ing them in again on the next refill changes nothing.
-            buf_ |= v >> count_;
-            const int take = (63 - count_) >> 3;
-            p_ += take;
-            count_ += take * 8;
+            m_buf |= v >> m_count;
+            const int take = (63 - m_count) >> 3;
+            m_pos += take;
+            m_count += take * 8;
         } else {
             // Near the end, byte by byte. This can fill all 64 bits, which
             // is fine: the shift above is never reached again.
-            while (count_ <= 56) {
-                const uint64_t b = p_ < end_ ? *p_++ : 0;
-                buf_ |= b << (56 - count_);
-                count_ += 8;
+            while (m_count <= 56) {
+                const uint64_t b = m_pos < m_end ? *m_pos++ : 0;
+                m_buf |= b << (56 - m_count);
+                m_count += 8;
             }
         }
     }
-    uint32_t Peek16() const { return static_cast<uint32_t>(buf_ >> 48); }
+    uint32_t Peek16() const { return static_cast<uint32_t>(m_buf >> 48); }
     void Skip(int n)
     {
-        buf_ <<= n;
-        count_ -= n;
+        m_buf <<= n;
+        m_count -= n;
     }
     // n <= 16 and at least n bits buffered.
     uint32_t Get(int n)
     {
         if (n == 0)
             return 0;
-        const uint32_t v = static_cast<uint32_t>(buf_ >> (64 - n));
+        const uint32_t v = static_cast<uint32_t>(m_buf >> (64 - n));
         Skip(n);
         return v;
     }
 
 private:
-    const uint8_t* p_;
-    const uint8_t* end_;
-    uint64_t buf_ = 0;
-    int count_ = 0;
+    const uint8_t* m_pos;
+    const uint8_t* m_end;
+    uint64_t m_buf = 0;
+    int m_count = 0;
 };
 
 // Canonical Huffman decoding table: a primary table indexed by the next
@@ -83,12 +83,12 @@ public:
     static constexpr uint32_t kLink = 0x80000000u;
 
     HuffTable(int bits, int maxSymbols)
-        : bits_(bits),
-          e_((1u << bits) + static_cast<size_t>(maxSymbols) * (1u << (16 - bits)))
+        : m_bits(bits),
+          m_entries((1u << bits) + static_cast<size_t>(maxSymbols) * (1u << (16 - bits)))
     {}
 
     // Every pattern decodes to `symbol` without consuming bits.
-    void MakeSingle(int symbol) { std::fill_n(e_.begin(), 1u << bits_, static_cast<uint32_t>(symbol)); }
+    void MakeSingle(int symbol) { std::fill_n(m_entries.begin(), 1u << m_bits, static_cast<uint32_t>(symbol)); }
 
     Lh5Status Build(const uint8_t* len, int n)
     {
@@ -114,31 +114,31 @@ public:
             next[l] = code;
             code = (code + count[l]) << 1;
         }
-        const uint32_t primary = 1u << bits_;
-        const int subBits = 16 - bits_;
+        const uint32_t primary = 1u << m_bits;
+        const int subBits = 16 - m_bits;
         size_t used = primary;
         // Cleared so that links left by the previous block's table are not
         // taken for this one's; a complete code overwrites every entry.
-        std::fill_n(e_.begin(), primary, 0u);
+        std::fill_n(m_entries.begin(), primary, 0u);
         for (int s = 0; s < n; ++s) {
             const int l = len[s];
             if (l == 0)
                 continue;
             const uint32_t c = next[l]++;
             const uint32_t entry = static_cast<uint32_t>(s) | static_cast<uint32_t>(l) << 16;
-            if (l <= bits_) {
-                const uint32_t start = c << (bits_ - l);
-                std::fill_n(e_.begin() + start, 1u << (bits_ - l), entry);
+            if (l <= m_bits) {
+                const uint32_t start = c << (m_bits - l);
+                std::fill_n(m_entries.begin() + start, 1u << (m_bits - l), entry);
                 continue;
             }
-            const uint32_t prefix = c >> (l - bits_);
-            if (!(e_[prefix] & kLink)) {
-                e_[prefix] = kLink | static_cast<uint32_t>(used);
+            const uint32_t prefix = c >> (l - m_bits);
+            if (!(m_entries[prefix] & kLink)) {
+                m_entries[prefix] = kLink | static_cast<uint32_t>(used);
                 used += 1u << subBits;
             }
-            const uint32_t low = c & ((1u << (l - bits_)) - 1);
-            const uint32_t start = (e_[prefix] & 0xFFFFu) + (low << (16 - l));
-            std::fill_n(e_.begin() + start, 1u << (16 - l), entry);
+            const uint32_t low = c & ((1u << (l - m_bits)) - 1);
+            const uint32_t start = (m_entries[prefix] & 0xFFFFu) + (low << (16 - l));
+            std::fill_n(m_entries.begin() + start, 1u << (16 - l), entry);
         }
         return Lh5Status::Ok;
     }
@@ -146,16 +146,16 @@ public:
     uint32_t Decode(BitReader& br) const
     {
         const uint32_t w = br.Peek16();
-        uint32_t e = e_[w >> (16 - bits_)];
+        uint32_t e = m_entries[w >> (16 - m_bits)];
         if (e & kLink)
-            e = e_[(e & 0xFFFFu) + (w & ((1u << (16 - bits_)) - 1))];
+            e = m_entries[(e & 0xFFFFu) + (w & ((1u << (16 - m_bits)) - 1))];
         br.Skip(static_cast<int>((e >> 16) & 31));
         return e & 0xFFFFu;
     }
 
 private:
-    int bits_;
-    std::vector<uint32_t> e_;
+    int m_bits;
+    std::vector<uint32_t> m_entries;
 };
 
 } // namespace
@@ -165,13 +165,13 @@ namespace {
 class Lh5Decoder {
 public:
     explicit Lh5Decoder(std::span<const uint8_t> stream)
-        : br_(stream),
-          tTable_(8, kNT),
-          pTable_(8, kNP),
-          cTable_(12, kNC),
-          ring_(new uint8_t[kDicSize])
+        : m_reader(stream),
+          m_tTable(8, kNT),
+          m_pTable(8, kNP),
+          m_cTable(12, kNC),
+          m_ring(new uint8_t[kDicSize])
     {
-        std::memset(ring_.get(), kInitialFill, kDicSize);
+        std::memset(m_ring.get(), kInitialFill, kDicSize);
     }
 
     Lh5Status Run(uint32_t size, const ExpandSink& sink)
@@ -185,32 +185,32 @@ public:
         // decoded into the ring, not handed out.
         auto flushIfFull = [&] {
             if (loc == kDicSize) {
-                if (!refused && !sink(std::span<const uint8_t>(ring_.get(), kDicSize)))
+                if (!refused && !sink(std::span<const uint8_t>(m_ring.get(), kDicSize)))
                     refused = true;
                 loc = 0;
             }
         };
-        uint8_t* const ring = ring_.get();
+        uint8_t* const ring = m_ring.get();
         while (remaining > 0 && !refused) {
             if (blockLeft == 0) {
-                br_.Refill();
+                m_reader.Refill();
                 // A count of 0 stands for 65536 codes: LHa for UNIX counts
                 // down in 16 bits and wraps. (lhasa and gzip stop at it
                 // instead; wrapping keeps the stated size reachable.)
-                blockLeft = br_.Get(16);
+                blockLeft = m_reader.Get(16);
                 if (blockLeft == 0)
                     blockLeft = 0x10000;
-                Lh5Status st = ReadPtLen(tTable_, kNT, kTBits, 3);
+                Lh5Status st = ReadPtLen(m_tTable, kNT, kTBits, 3);
                 if (st == Lh5Status::Ok)
                     st = ReadCLen();
                 if (st == Lh5Status::Ok)
-                    st = ReadPtLen(pTable_, kNP, kPBits, -1);
+                    st = ReadPtLen(m_pTable, kNP, kPBits, -1);
                 if (st != Lh5Status::Ok)
                     return st;
             }
             --blockLeft;
-            br_.Refill();
-            const uint32_t c = cTable_.Decode(br_);
+            m_reader.Refill();
+            const uint32_t c = m_cTable.Decode(m_reader);
             if (c < 256) {
                 ring[loc++] = static_cast<uint8_t>(c);
                 --remaining;
@@ -218,8 +218,8 @@ public:
                 continue;
             }
             uint32_t len = c - 253;
-            const uint32_t j = pTable_.Decode(br_);
-            const uint32_t dist = (j == 0 ? 0 : (1u << (j - 1)) + br_.Get(static_cast<int>(j) - 1)) + 1;
+            const uint32_t j = m_pTable.Decode(m_reader);
+            const uint32_t dist = (j == 0 ? 0 : (1u << (j - 1)) + m_reader.Get(static_cast<int>(j) - 1)) + 1;
             // A final match running past the stated size is cut there.
             if (len > remaining)
                 len = static_cast<uint32_t>(remaining);
@@ -268,10 +268,10 @@ private:
     // single symbol that every pattern decodes to, using no bits.
     Lh5Status ReadPtLen(HuffTable& table, int nn, int nbit, int special)
     {
-        br_.Refill();
-        const int n = static_cast<int>(br_.Get(nbit));
+        m_reader.Refill();
+        const int n = static_cast<int>(m_reader.Get(nbit));
         if (n == 0) {
-            const int c = static_cast<int>(br_.Get(nbit));
+            const int c = static_cast<int>(m_reader.Get(nbit));
             if (c >= nn)
                 return Lh5Status::BadTable;
             table.MakeSingle(c);
@@ -282,8 +282,8 @@ private:
         std::array<uint8_t, kNT> len{};
         int i = 0;
         while (i < n) {
-            br_.Refill();
-            const uint32_t w = br_.Peek16();
+            m_reader.Refill();
+            const uint32_t w = m_reader.Peek16();
             int c = static_cast<int>(w >> 13);
             if (c == 7) {
                 for (uint32_t mask = 1u << 12; mask != 0 && (w & mask); mask >>= 1)
@@ -293,11 +293,11 @@ private:
                 if (c > kMaxCodeLen)
                     return Lh5Status::BadTable;
             }
-            br_.Skip(c < 7 ? 3 : c - 3);
+            m_reader.Skip(c < 7 ? 3 : c - 3);
             len[i++] = static_cast<uint8_t>(c);
             if (i == special) {
                 // At most three zeros, so i stays within the 19 entries.
-                for (int z = static_cast<int>(br_.Get(2)); z > 0; --z)
+                for (int z = static_cast<int>(m_reader.Get(2)); z > 0; --z)
                     len[i++] = 0;
             }
         }
@@ -309,13 +309,13 @@ private:
     // zeros (9 more bits), k >= 3 is a length of k - 2.
     Lh5Status ReadCLen()
     {
-        br_.Refill();
-        const int n = static_cast<int>(br_.Get(kCBits));
+        m_reader.Refill();
+        const int n = static_cast<int>(m_reader.Get(kCBits));
         if (n == 0) {
-            const int c = static_cast<int>(br_.Get(kCBits));
+            const int c = static_cast<int>(m_reader.Get(kCBits));
             if (c >= kNC)
                 return Lh5Status::BadTable;
-            cTable_.MakeSingle(c);
+            m_cTable.MakeSingle(c);
             return Lh5Status::Ok;
         }
         if (n > kNC)
@@ -323,27 +323,29 @@ private:
         std::array<uint8_t, kNC> len{};
         int i = 0;
         while (i < n) {
-            br_.Refill();
-            const int c = static_cast<int>(tTable_.Decode(br_));
+            m_reader.Refill();
+            const int c = static_cast<int>(m_tTable.Decode(m_reader));
             if (c > 2) {
                 len[i++] = static_cast<uint8_t>(c - 2);
                 continue;
             }
-            int run = c == 0 ? 1 : c == 1 ? static_cast<int>(br_.Get(4)) + 3 : static_cast<int>(br_.Get(kCBits)) + 20;
+            int run = c == 0   ? 1
+                      : c == 1 ? static_cast<int>(m_reader.Get(4)) + 3
+                               : static_cast<int>(m_reader.Get(kCBits)) + 20;
             // A run past the count only adds zeros, which the rest of the
             // table holds anyway; it is cut at the table's end, where LHa
             // would write past its array.
             while (run-- > 0 && i < kNC)
                 len[i++] = 0;
         }
-        return cTable_.Build(len.data(), kNC);
+        return m_cTable.Build(len.data(), kNC);
     }
 
-    BitReader br_;
-    HuffTable tTable_;
-    HuffTable pTable_;
-    HuffTable cTable_;
-    std::unique_ptr<uint8_t[]> ring_;
+    BitReader m_reader;
+    HuffTable m_tTable;
+    HuffTable m_pTable;
+    HuffTable m_cTable;
+    std::unique_ptr<uint8_t[]> m_ring;
 };
 
 // The expanded size in the first 4 bytes, little-endian.

@@ -215,7 +215,7 @@ std::vector<Rect> regionRects(const Bytes& rgn)
 
 } // namespace
 
-class BuiltInFilesTest : public QObject {
+class TestBuiltInFiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -379,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BuiltInFilesTest)
+QTEST_GUILESS_MAIN(TestBuiltInFiles)
 #include "tst_builtin_files.moc"

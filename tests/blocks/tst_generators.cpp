@@ -37,7 +37,7 @@ Run run(const QString& program, const QStringList& args)
 
 } // namespace
 
-class GeneratorsTest : public QObject {
+class TestGenerators : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GeneratorsTest)
+QTEST_GUILESS_MAIN(TestGenerators)
 #include "tst_generators.moc"

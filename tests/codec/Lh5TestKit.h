@@ -15,26 +15,26 @@ public:
     void Put(int bits, uint32_t value)
     {
         for (int i = bits - 1; i >= 0; --i) {
-            acc_ = static_cast<uint8_t>(acc_ << 1 | ((value >> i) & 1u));
-            if (++fill_ == 8) {
-                bytes_.push_back(acc_);
-                acc_ = 0;
-                fill_ = 0;
+            m_acc = static_cast<uint8_t>(m_acc << 1 | ((value >> i) & 1u));
+            if (++m_fill == 8) {
+                m_bytes.push_back(m_acc);
+                m_acc = 0;
+                m_fill = 0;
             }
         }
     }
     std::vector<uint8_t> Bytes() const
     {
-        std::vector<uint8_t> b = bytes_;
-        if (fill_)
-            b.push_back(static_cast<uint8_t>(acc_ << (8 - fill_)));
+        std::vector<uint8_t> b = m_bytes;
+        if (m_fill)
+            b.push_back(static_cast<uint8_t>(m_acc << (8 - m_fill)));
         return b;
     }
 
 private:
-    std::vector<uint8_t> bytes_;
-    uint8_t acc_ = 0;
-    int fill_ = 0;
+    std::vector<uint8_t> m_bytes;
+    uint8_t m_acc = 0;
+    int m_fill = 0;
 };
 
 // Canonical codes: shorter first, equal lengths in symbol order.
@@ -253,16 +253,16 @@ inline std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.e
 class Rng {
 public:
     explicit Rng(uint64_t seed)
-        : s_(seed)
+        : m_state(seed)
     {}
     uint32_t Next()
     {
-        s_ = s_ * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<uint32_t>(s_ >> 33);
+        m_state = m_state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<uint32_t>(m_state >> 33);
     }
 
 private:
-    uint64_t s_;
+    uint64_t m_state;
 };
 
 } // namespace kit

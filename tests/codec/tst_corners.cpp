@@ -63,11 +63,11 @@ std::vector<Token> PieceCrossingTokens()
 
 } // namespace
 
-class CodecCorners : public QObject {
+class TestCodecCorners : public QObject {
     Q_OBJECT
 
 private slots:
-    void literalLengthTreeSingleValue()
+    void singleValueLiteralLengthTreeReadsNoBits()
     {
         // A single-value tree decodes every code without reading bits, be it
         // a literal or a match length.
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(Decode(Block(13, stream)), Bytes("xxxxxxxxxxxxx"));
     }
 
-    void codeLengthTreeSingleValue()
+    void singleValueCodeLengthTreeGivesEveryLiteralEightBits()
     {
         // Code-length tree of the one symbol 10: all 256 listed literal
         // lengths are 8, so each literal is sent as its own 8 bits.
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(Decode(Block(static_cast<uint32_t>(text.size()), w.Bytes())), text);
     }
 
-    void positionTreeSingleValue()
+    void singleValuePositionTreeReadsOnlyLowBits()
     {
         // Position code 6 for every match: no code bits, 5 low bits each.
         const std::vector<int> t = FullT();
@@ -127,13 +127,13 @@ private slots:
         QCOMPARE(Decode(Block(55, w.Bytes())), Expected(toks, 55));
     }
 
-    void codeLengthSkipAfterThirdEntry_data()
+    void codeLengthsSkipZerosAfterTheThirdEntry_data()
     {
         QTest::addColumn<int>("skip");
         for (int s = 0; s <= 3; ++s)
             QTest::addRow("%d zeros", s) << s;
     }
-    void codeLengthSkipAfterThirdEntry()
+    void codeLengthsSkipZerosAfterTheThirdEntry()
     {
         // Code-length tree 2,2,2, then `skip` zeros given only by the 2-bit
         // count, then 3,3: literal lengths 1 + skip and 2 + skip.
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(Decode(Block(8200, FullBlockStream(toks))), Expected(toks, 8200));
     }
 
-    void overlappingCopies()
+    void overlappingCopyReadsWhatItWrote()
     {
         // Distance shorter than the length: the copy reads what it wrote.
         const std::vector<Token> toks{Lit('a'),        Lit('b'),      Lit('c'),        Lit('d'),
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(Decode(Block(size, FullBlockStream(toks))), expect);
     }
 
-    void missingTrailingZeroBytes()
+    void missingTrailingZeroBytesDecodeTheSame()
     {
         // Literal 0 has the all-zero code, so the stream ends in zero bytes;
         // without them it must decode the same.
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(out, Bytes("keep"));
     }
 
-    void shortBlock()
+    void blockShorterThanItsHeaderIsRefused()
     {
         for (size_t n = 0; n < 4; ++n) {
             std::vector<uint8_t> out = Bytes("keep");
@@ -274,7 +274,7 @@ private slots:
         }
     }
 
-    void incompleteCodes_data()
+    void incompleteCodeIsRefusedAndLeavesTheOutput_data()
     {
         QTest::addColumn<std::vector<uint8_t>>("stream");
         const auto t = FullT(), c = FullC();
@@ -323,7 +323,7 @@ private slots:
         PutPtLens(w, {1, 2, 3, 3, 3}, 4, -1);
         QTest::newRow("second block incomplete") << w.Bytes();
     }
-    void incompleteCodes()
+    void incompleteCodeIsRefusedAndLeavesTheOutput()
     {
         QFETCH(std::vector<uint8_t>, stream);
         std::vector<uint8_t> out = Bytes("keep");
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(out, Bytes("keep"));
     }
 
-    void badTables_data()
+    void badTableIsRefusedAndLeavesTheOutput_data()
     {
         QTest::addColumn<std::vector<uint8_t>>("stream");
         const auto t = FullT(), c = FullC();
@@ -373,7 +373,7 @@ private slots:
             PutPtEntry(w, 17);
         });
     }
-    void badTables()
+    void badTableIsRefusedAndLeavesTheOutput()
     {
         QFETCH(std::vector<uint8_t>, stream);
         std::vector<uint8_t> out = Bytes("keep");
@@ -416,7 +416,7 @@ private slots:
     }
 
     // ExpandBuiltIn ends the process on damage, so it runs in a child.
-    void expandBuiltInExitCode_data()
+    void expandBuiltInEndsTheProcessOnDamage_data()
     {
         QTest::addColumn<std::vector<uint8_t>>("block");
         QTest::addColumn<bool>("refuse");
@@ -426,7 +426,7 @@ private slots:
         QTest::newRow("two bytes") << std::vector<uint8_t>{1, 0} << false << 1;
         QTest::newRow("damage after a piece") << DamagedAfterFirstPieceBlock() << false << 1;
     }
-    void expandBuiltInExitCode()
+    void expandBuiltInEndsTheProcessOnDamage()
     {
         QFETCH(std::vector<uint8_t>, block);
         QFETCH(bool, refuse);
@@ -444,5 +444,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(CodecCorners)
+QTEST_APPLESS_MAIN(TestCodecCorners)
 #include "tst_corners.moc"

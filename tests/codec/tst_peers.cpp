@@ -138,11 +138,11 @@ bool ParseLevel0(const Buf& a, std::vector<Entry>& entries)
 
 } // namespace
 
-class CodecPeers : public QObject {
+class TestCodecPeers : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    std::map<QString, Buf> files_ = Files();
+    QTemporaryDir m_dir;
+    std::map<QString, Buf> m_files = Files();
 
     void Need(const char* path, const char* name)
     {
@@ -157,7 +157,7 @@ class CodecPeers : public QObject {
         QByteArray in("\x1f\xa0", 2);
         in += ToQt(stream);
         int code = 0;
-        const QByteArray out = Run(QStringLiteral(GZIP), {"-dc"}, dir_.path(), in, &code);
+        const QByteArray out = Run(QStringLiteral(GZIP), {"-dc"}, m_dir.path(), in, &code);
         if (code != 0)
             return "<gzip failed>";
         return out;
@@ -168,7 +168,7 @@ private slots:
     {
         Need(LHASA, "lhasa");
         Buf archive;
-        for (const auto& [name, data] : files_) {
+        for (const auto& [name, data] : m_files) {
             const Buf stream = lh5::Compress(data);
             const QByteArray n = name.toLatin1();
             Buf body{'-', 'l', 'h', '5', '-'};
@@ -189,17 +189,17 @@ private slots:
             archive.insert(archive.end(), stream.begin(), stream.end());
         }
         archive.push_back(0);
-        QFile f(dir_.filePath("ours.lzh"));
+        QFile f(m_dir.filePath("ours.lzh"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(ToQt(archive));
         f.close();
-        QVERIFY(QDir(dir_.path()).mkpath("lhasa"));
+        QVERIFY(QDir(m_dir.path()).mkpath("lhasa"));
         int code = 0;
-        Run(QStringLiteral(LHASA), {"-xqfw=" + dir_.filePath("lhasa"), dir_.filePath("ours.lzh")}, dir_.path(), {},
+        Run(QStringLiteral(LHASA), {"-xqfw=" + m_dir.filePath("lhasa"), m_dir.filePath("ours.lzh")}, m_dir.path(), {},
             &code);
         QCOMPARE(code, 0); // lhasa checks each file's CRC
-        for (const auto& [name, data] : files_) {
-            QFile x(dir_.filePath("lhasa/" + name));
+        for (const auto& [name, data] : m_files) {
+            QFile x(m_dir.filePath("lhasa/" + name));
             QVERIFY2(x.open(QIODevice::ReadOnly), qPrintable(name));
             QVERIFY2(x.readAll() == ToQt(data), qPrintable(name));
         }
@@ -208,10 +208,10 @@ private slots:
     void ourDecoderExpandsJlhaStreams()
     {
         Need(JLHA, "jlha");
-        QVERIFY(QDir(dir_.path()).mkpath("jlha"));
-        const QString jdir = dir_.filePath("jlha");
+        QVERIFY(QDir(m_dir.path()).mkpath("jlha"));
+        const QString jdir = m_dir.filePath("jlha");
         QStringList names;
-        for (const auto& [name, data] : files_) {
+        for (const auto& [name, data] : m_files) {
             QFile f(jdir + "/" + name);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(ToQt(data));
@@ -225,10 +225,10 @@ private slots:
         QVERIFY(a.open(QIODevice::ReadOnly));
         std::vector<Entry> entries;
         QVERIFY(ParseLevel0(ToBytes(a.readAll()), entries));
-        QCOMPARE(entries.size(), files_.size());
+        QCOMPARE(entries.size(), m_files.size());
         QStringList lh5;
         for (const Entry& e : entries) {
-            const Buf& want = files_.at(e.name);
+            const Buf& want = m_files.at(e.name);
             QCOMPARE(e.size, static_cast<uint32_t>(want.size()));
             // jlha stores what does not shrink (-lh0-); those tell nothing
             // about the decoder.
@@ -250,7 +250,7 @@ private slots:
     void gzipAgreesOnOurStreams()
     {
         Need(GZIP, "gzip");
-        for (const auto& [name, data] : files_) {
+        for (const auto& [name, data] : m_files) {
             const Buf stream = lh5::Compress(data);
             const Buf ours = Expand(stream, static_cast<uint32_t>(data.size()));
             QVERIFY2(ours == data, qPrintable(name));
@@ -259,5 +259,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CodecPeers)
+QTEST_GUILESS_MAIN(TestCodecPeers)
 #include "tst_peers.moc"

@@ -72,11 +72,11 @@ std::vector<uint8_t> FibonacciSkew()
 
 } // namespace
 
-class CodecRoundTrip : public QObject {
+class TestCodecRoundTrip : public QObject {
     Q_OBJECT
 
 private slots:
-    void roundTrip_data()
+    void packedBlockExpandsToItsInput_data()
     {
         QTest::addColumn<std::vector<uint8_t>>("data");
         QTest::newRow("empty") << std::vector<uint8_t>{};
@@ -109,7 +109,7 @@ private slots:
         }();
         QTest::newRow("skewed counts") << FibonacciSkew();
     }
-    void roundTrip()
+    void packedBlockExpandsToItsInput()
     {
         QFETCH(std::vector<uint8_t>, data);
         const std::vector<uint8_t> block = lh5::PackBlock(data);
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(sizes, want);
     }
 
-    void compresses()
+    void encoderFindsMatches()
     {
         // The encoder must actually find matches: the skin bitmap is meant to
         // take a few kilobytes.
@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(CodecRoundTrip)
+QTEST_APPLESS_MAIN(TestCodecRoundTrip)
 #include "tst_roundtrip.moc"

@@ -78,14 +78,14 @@ QByteArray Read(const QString& path)
 
 } // namespace
 
-class CodecTool : public QObject {
+class TestCodecTool : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir m_dir;
+    QString Path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
 
 private slots:
-    void packThenExpand()
+    void packedFileExpandsToItsInput()
     {
         QByteArray text;
         for (int i = 0; i < 5000; ++i)
@@ -135,12 +135,12 @@ private slots:
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.out, QByteArray());
         QVERIFY(!QFile::exists(Path("bad.out")));
-        QCOMPARE(QDir(dir_.path()).entryList({"bad.out*"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(m_dir.path()).entryList({"bad.out*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // Memory stays at the decoder's tables and window, whatever the size
     // a block declares; 1 GiB would not fit under the limit.
-    void hugeBlockInBoundedMemory()
+    void hugeBlockExpandsInBoundedMemory()
     {
         Write(Path("huge.blk"), HugeRunBlock(64));
 #ifdef __SANITIZE_ADDRESS__
@@ -159,14 +159,14 @@ private slots:
 
     // A failed write: one line, exit 2, and no partial file; a file that
     // was there before keeps its content.
-    void writeFailure_data()
+    void failedWriteLeavesNoPartialFile_data()
     {
         QTest::addColumn<QString>("out");
         QTest::addColumn<int>("limit");
         QTest::newRow("full device") << QStringLiteral("/dev/full") << -1;
         QTest::newRow("file size limit") << Path("big.out") << int(RLIMIT_FSIZE);
     }
-    void writeFailure()
+    void failedWriteLeavesNoPartialFile()
     {
         QFETCH(QString, out);
         QFETCH(int, limit);
@@ -181,11 +181,11 @@ private slots:
                  r.err.constData());
         if (regular) {
             QCOMPARE(Read(out), QByteArray("old"));
-            QCOMPARE(QDir(dir_.path()).entryList({"big.out*"}, QDir::Files | QDir::Hidden), QStringList{"big.out"});
+            QCOMPARE(QDir(m_dir.path()).entryList({"big.out*"}, QDir::Files | QDir::Hidden), QStringList{"big.out"});
         }
     }
 
-    void usageAndFileErrors_data()
+    void usageAndFileErrorsExitWithTwo_data()
     {
         QTest::addColumn<QStringList>("args");
         Write(Path("ok.blk"), Block(3, FullBlockStream()));
@@ -197,7 +197,7 @@ private slots:
         QTest::newRow("pack, missing input") << QStringList{"pack", Path("none"), Path("o")};
         QTest::newRow("pack, unwritable output") << QStringList{"pack", Path("ok.blk"), Path("no/such/dir")};
     }
-    void usageAndFileErrors()
+    void usageAndFileErrorsExitWithTwo()
     {
         QFETCH(QStringList, args);
         const Run r = Tool(args);
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(lines[1].startsWith("H\tWodór\t")); // UTF-8 as stored
     }
 
-    void versionOneFieldPerLine()
+    void versionPrintsOneFieldPerLine()
     {
         TDaneVersion v;
         GetVersion(&v);
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(r.out.count('\n'), 4);
     }
 
-    void unknownCommand()
+    void unknownCommandExitsWithTwo()
     {
         const Run r = Tool({"frobnicate"});
         QCOMPARE(r.code, 2);
@@ -265,5 +265,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(CodecTool)
+QTEST_GUILESS_MAIN(TestCodecTool)
 #include "tst_tool.moc"

@@ -31,11 +31,11 @@ const TShortPierwData ShortJunk = {LongText, "stara nazwa", LongText, "x"};
 
 } // namespace
 
-class ExportsTest : public QObject {
+class TestExports : public QObject {
     Q_OBJECT
 
 private slots:
-    void shortRecords()
+    void shortRecordsHoldTheNamesAndStopAtTheLastElement()
     {
         // One record more than the library may write, to see that it stops.
         std::vector<TShortPierwData> dest(ElementCount + 1, ShortJunk);
@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(dest[ElementCount].Symbol, LongText);
     }
 
-    void longRecordsOverwrite()
+    void longRecordsOverwriteEveryFieldAndStopAtTheLastElement()
     {
         std::vector<TPierwData> dest(ElementCount + 1, Junk());
         GetLongPierwArray(dest.data());
@@ -68,7 +68,7 @@ private slots:
 
     // The library keeps no state: a caller changing its copy does not
     // change what the next call delivers.
-    void copiesAreTheCallers()
+    void copiesBelongToTheCaller()
     {
         std::vector<TPierwData> first(ElementCount);
         GetLongPierwArray(first.data());
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(second[0].UpNeighbour, 0);
     }
 
-    void version()
+    void versionNamesTheReleaseAndTheAddress()
     {
         TDaneVersion v{LongText, LongText, LongText, LongText};
         GetVersion(&v);
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(ExportsTest)
+QTEST_APPLESS_MAIN(TestExports)
 #include "tst_exports.moc"

@@ -546,51 +546,51 @@ QString ShellText(const std::array<int, 7>& s)
 class Comparison {
 public:
     explicit Comparison(Field f)
-        : field_(f)
+        : m_field(f)
     {}
 
     // ours: the text of our field, which a listed deviation must still hold.
     void check(int z, bool agrees, const QString& detail, const QString& ours)
     {
-        ++compared_;
+        ++m_compared;
         const QString symbol = Q(Element(z).Symbol);
         const Deviation* listed = find(symbol);
-        comparedSymbols_ << symbol;
+        m_comparedSymbols << symbol;
         if (!agrees && !listed)
-            problems_ << QStringLiteral("%1: %2").arg(symbol, detail);
+            m_problems << QStringLiteral("%1: %2").arg(symbol, detail);
         if (agrees && listed)
-            problems_ << QStringLiteral("%1: listed as a deviation but agrees (%2)").arg(symbol, detail);
+            m_problems << QStringLiteral("%1: listed as a deviation but agrees (%2)").arg(symbol, detail);
         if (listed && ours != QString::fromUtf8(listed->ours))
-            problems_ << QStringLiteral("%1: now \"%2\", the deviation was listed for \"%3\"")
-                             .arg(symbol, ours, QString::fromUtf8(listed->ours));
+            m_problems << QStringLiteral("%1: now \"%2\", the deviation was listed for \"%3\"")
+                              .arg(symbol, ours, QString::fromUtf8(listed->ours));
     }
 
     // Disagreements not listed, and listed deviations that agree or are no
     // longer compared at all.
     QStringList problems() const
     {
-        QStringList all = problems_;
+        QStringList all = m_problems;
         for (const Deviation& d : Deviations)
-            if (d.field == field_ && !comparedSymbols_.contains(QLatin1String(d.symbol)))
+            if (d.field == m_field && !m_comparedSymbols.contains(QLatin1String(d.symbol)))
                 all << QStringLiteral("%1: listed as a deviation but not compared").arg(QLatin1String(d.symbol));
         return all;
     }
 
-    int compared() const { return compared_; }
+    int compared() const { return m_compared; }
 
 private:
     const Deviation* find(const QString& symbol) const
     {
         for (const Deviation& d : Deviations)
-            if (d.field == field_ && symbol == QLatin1String(d.symbol))
+            if (d.field == m_field && symbol == QLatin1String(d.symbol))
                 return &d;
         return nullptr;
     }
 
-    Field field_;
-    int compared_ = 0;
-    QStringList comparedSymbols_;
-    QStringList problems_;
+    Field m_field;
+    int m_compared = 0;
+    QStringList m_comparedSymbols;
+    QStringList m_problems;
 };
 
 // Every problem on its own line (a failure message would be cut short).
@@ -606,16 +606,16 @@ private:
 
 } // namespace
 
-class ReferenceTest : public QObject {
+class TestReference : public QObject {
     Q_OBJECT
 
-    std::map<int, RefElement> ref;
+    std::map<int, RefElement> m_ref;
 
     void compareTemperature(Field field, std::string TPierwData::*ours, std::optional<double> RefElement::*theirs,
                             int atLeast)
     {
         Comparison cmp(field);
-        for (const auto& [z, r] : ref) {
+        for (const auto& [z, r] : m_ref) {
             const auto celsius = Value(Element(z).*ours);
             const auto kelvin = r.*theirs;
             if (celsius && kelvin)
@@ -630,14 +630,14 @@ private slots:
     {
         if (!QFile::exists(BodrDir + QStringLiteral("elements.xml")))
             QSKIP("bodr is not installed (/usr/share/bodr/elements.xml missing): no reference to compare with");
-        ref = ReadElements();
-        QVERIFY2(ref.size() == size_t(ElementCount), "elements.xml did not yield 111 elements");
+        m_ref = ReadElements();
+        QVERIFY2(m_ref.size() == size_t(ElementCount), "elements.xml did not yield 111 elements");
     }
 
-    void atomicMass()
+    void atomicMassesAgreeWithinHalfAPercent()
     {
         Comparison cmp(Field::Mass);
-        for (const auto& [z, r] : ref) {
+        for (const auto& [z, r] : m_ref) {
             const auto ours = Value(Element(z).AtomicMass);
             if (!ours || !r.mass)
                 continue;
@@ -648,12 +648,18 @@ private slots:
     }
 
     // Ours in degrees Celsius, the reference in kelvin.
-    void meltingPoint() { compareTemperature(Field::Melting, &TPierwData::MeltingPoint, &RefElement::melting, 95); }
-    void boilingPoint() { compareTemperature(Field::Boiling, &TPierwData::BoilingPoint, &RefElement::boiling, 90); }
+    void meltingPointsAgreeWithinFiveKelvin()
+    {
+        compareTemperature(Field::Melting, &TPierwData::MeltingPoint, &RefElement::melting, 95);
+    }
+    void boilingPointsAgreeWithinFiveKelvin()
+    {
+        compareTemperature(Field::Boiling, &TPierwData::BoilingPoint, &RefElement::boiling, 90);
+    }
 
     // Solids and liquids in g/cm3 against the crystal density; gases in g/dm3
     // at 0 C and 1013 hPa against the ideal gas, M / 22.414 dm3/mol.
-    void density()
+    void densitiesAgreeWithCrystalsAndIdealGases()
     {
         const auto groups = ReadSpaceGroups();
         const auto cells = ReadCells();
@@ -661,7 +667,7 @@ private slots:
         Comparison cmp(Field::Density);
         const std::set<QString> diatomic = {QStringLiteral("H"), QStringLiteral("N"), QStringLiteral("O"),
                                             QStringLiteral("F"), QStringLiteral("Cl")};
-        for (const auto& [z, r] : ref) {
+        for (const auto& [z, r] : m_ref) {
             const TPierwData& e = Element(z);
             const auto ours = Value(e.Density);
             if (!ours || !r.mass)
@@ -691,10 +697,10 @@ private slots:
         CHECK_COMPARISON(cmp, 90);
     }
 
-    void electronegativity()
+    void electronegativitiesAgreeWithinPointOneFive()
     {
         Comparison cmp(Field::Electronegativity);
-        for (const auto& [z, r] : ref) {
+        for (const auto& [z, r] : m_ref) {
             const auto ours = Value(Element(z).Electronegativity);
             if (ours && r.electronegativity)
                 cmp.check(z, std::fabs(*ours - *r.electronegativity) <= 0.15 + 1e-9,
@@ -705,10 +711,10 @@ private slots:
     }
 
     // Only where ours is a year; the reference writes antiquity as 0.
-    void discovered()
+    void discoveryYearsAgree()
     {
         Comparison cmp(Field::Discovered);
-        for (const auto& [z, r] : ref) {
+        for (const auto& [z, r] : m_ref) {
             const QString ours = Q(Element(z).Discovered);
             bool isYear = false;
             const int year = ours.toInt(&isYear);
@@ -718,11 +724,11 @@ private slots:
         CHECK_COMPARISON(cmp, 90);
     }
 
-    void shells()
+    void shellsAgree()
     {
         Comparison cmp(Field::Shells);
         for (int z = 1; z <= ElementCount; ++z) {
-            const auto theirs = RefShells(ref, z);
+            const auto theirs = RefShells(m_ref, z);
             if (!theirs)
                 continue;
             const auto ours = Shells(Element(z));
@@ -736,7 +742,7 @@ private slots:
     // cannot know more than that, nor fewer than occur in nature; and below
     // the superheavies, where most isotopes were found long ago, at least
     // 40 % of today's count, which catches a lost or extra digit.
-    void isotopeCount()
+    void isotopeCountsLieBetweenNaturalAndKnown()
     {
         const auto isotopes = ReadIsotopes();
         Comparison cmp(Field::Isotopes);
@@ -755,5 +761,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(ReferenceTest)
+QTEST_APPLESS_MAIN(TestReference)
 #include "tst_reference.moc"

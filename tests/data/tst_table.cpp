@@ -314,11 +314,11 @@ double Number(const std::string& s)
 
 } // namespace
 
-class DataTableTest : public QObject {
+class TestTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void namesAndOrder()
+    void namesComeInAtomicNumberOrder()
     {
         for (int z = 1; z <= ElementCount; ++z) {
             const TPierwData& e = Element(z);
@@ -334,14 +334,14 @@ private slots:
         }
     }
 
-    void fullRecords_data()
+    void fullRecordsHoldTheirListedValues_data()
     {
         QTest::addColumn<int>("z");
         for (const auto& [z, record] : FullRecords)
             QTest::newRow(record->front()) << z;
     }
 
-    void fullRecords()
+    void fullRecordsHoldTheirListedValues()
     {
         QFETCH(int, z);
         const Record* record = nullptr;
@@ -355,7 +355,7 @@ private slots:
                                          QString::fromUtf8((*record)[i]))));
     }
 
-    void noEmptyText()
+    void noFieldIsEmpty()
     {
         for (int z = 1; z <= ElementCount; ++z)
             for (const FieldRef& f : AllFields)
@@ -363,7 +363,7 @@ private slots:
     }
 
     // Markers exactly where the list puts them, and nowhere else.
-    void markers()
+    void markersStandExactlyWhereListed()
     {
         QStringList wrong;
         for (const MarkerRule& rule : MarkerRules())
@@ -389,12 +389,12 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
     }
 
-    void formats()
+    void valuesFollowTheirFieldsFormat()
     {
         struct Format {
             const char* field;
             std::string TPierwData::*member;
-            const char* pattern; // b.d. is checked by markers()
+            const char* pattern; // b.d. is checked by markersStandExactlyWhereListed()
         };
         const Format formats[] = {
             {"AtomicMass", &TPierwData::AtomicMass, R"(\d+\.\d+|\(\d+\.\d+\))"},
@@ -419,7 +419,7 @@ private slots:
 
     // Shells: decimal integers within each shell's capacity, filled from the
     // inside out, adding up to Z.
-    void shells()
+    void shellsFillFromTheInsideAndAddUpToZ()
     {
         const int capacity[7] = {2, 8, 18, 32, 32, 32, 32};
         for (int z = 1; z <= ElementCount; ++z) {
@@ -442,7 +442,7 @@ private slots:
 
     // Catches swapped columns; arsenic sublimes below its melting point
     // (which needs pressure), so its pair is the other way round.
-    void meltingBelowBoiling()
+    void meltingPointLiesBelowBoilingPoint()
     {
         for (int z = 1; z <= ElementCount; ++z) {
             const double mp = Number(Element(z).MeltingPoint);
@@ -456,7 +456,7 @@ private slots:
         }
     }
 
-    void neighbours()
+    void neighboursFollowTheTableLayout()
     {
         const Grid g = MakeGrid();
         // The layout places each element exactly once.
@@ -489,7 +489,7 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
     }
 
-    void neighbourExamples()
+    void neighboursOfTheBorderElementsAreTheKnownOnes()
     {
         QCOMPARE(Element(80).DownNeighbour, 69);  // Hg -> Tm
         QCOMPARE(Element(69).UpNeighbour, 80);    // Tm -> Hg
@@ -509,7 +509,7 @@ private slots:
             QCOMPARE(Element(z).DownNeighbour, 0);
     }
 
-    void neighbourConsistency()
+    void leftAndRightNeighboursAreMutual()
     {
         for (int z = 1; z <= ElementCount; ++z) {
             const TPierwData& e = Element(z);
@@ -525,5 +525,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(DataTableTest)
+QTEST_APPLESS_MAIN(TestTable)
 #include "tst_table.moc"

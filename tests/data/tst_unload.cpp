@@ -39,7 +39,7 @@ QByteArray Serialise(const std::array<TPierwData, ElementCount>& table,
 
 } // namespace
 
-class UnloadTest : public QObject {
+class TestUnload : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(UnloadTest)
+QTEST_APPLESS_MAIN(TestUnload)
 #include "tst_unload.moc"

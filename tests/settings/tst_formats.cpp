@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(Parse(file), RegionError::None);
     }
 
-    void regionCountAndSizeChecks()
+    void regionWithWrongCountOrSizeIsRefused()
     {
         const std::vector<RegionRect> two{{0, 0, 10, 10}, {20, 0, 30, 10}};
         QCOMPARE(Parse({}), RegionError::NoCount);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(Parse(RegionFile({})), RegionError::NoRectangles);
     }
 
-    void regionRectangleChecks()
+    void regionWithBadRectangleIsRefused()
     {
         auto one = [](RegionRect r) { return Parse(RegionFile({{0, 0, 5, 5}, r})); };
         QCOMPARE(one({10, 10, 5, 20}), RegionError::BadRectangle);  // right < left
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(one({-kMaxRegionCoord, -kMaxRegionCoord, kMaxRegionCoord, kMaxRegionCoord}), RegionError::None);
     }
 
-    void integersInTheirForms()
+    void integersAreReadInTheirForms()
     {
         QCOMPARE(ParseIniInteger("255"), std::optional<uint32_t>(255));
         QCOMPARE(ParseIniInteger("  8421376 "), std::optional<uint32_t>(8421376));
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(ColorsFromIni("[Colors]\nbut_transp=abc\n").but_transp, true);
     }
 
-    void writingAFreshFile()
+    void writingCreatesAFreshFile()
     {
         QCOMPARE(ColorsIntoIni("", TColorScheme{}), Cols("[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
                                                          "app_legend=8421376\r\napp_info=0\r\nbut_transp=1\r\n"));

@@ -20,18 +20,18 @@ class TestRegistry : public QObject {
     Q_OBJECT
 
 private slots:
-    void exactText();
-    void roundTrip_data();
-    void roundTrip();
-    void handWritten_data();
-    void handWritten();
-    void damaged_data();
-    void damaged();
-    void typedReads();
-    void namesAndOrder();
+    void exportTextIsExactlyTheRegistryEditorsText();
+    void writtenTextReadsBackTheSame_data();
+    void writtenTextReadsBackTheSame();
+    void handWrittenTextIsRead_data();
+    void handWrittenTextIsRead();
+    void damagedTextKeepsWhatIsReadable_data();
+    void damagedTextKeepsWhatIsReadable();
+    void readsOfTheWrongTypeFindNothing();
+    void namesKeepTheirOrderAndFirstSpelling();
 };
 
-void TestRegistry::exactText()
+void TestRegistry::exportTextIsExactlyTheRegistryEditorsText()
 {
     RegistryText store(Key);
     store.WriteString(QStringLiteral("Wersja"), QStringLiteral("2.5.1.FREE"));
@@ -47,7 +47,7 @@ void TestRegistry::exactText()
                                         "\r\n"));
 }
 
-void TestRegistry::roundTrip_data()
+void TestRegistry::writtenTextReadsBackTheSame_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVariant>("value"); // QString or uint
@@ -65,7 +65,7 @@ void TestRegistry::roundTrip_data()
     QTest::newRow("dword max") << "Max" << QVariant(0xFFFFFFFFu);
 }
 
-void TestRegistry::roundTrip()
+void TestRegistry::writtenTextReadsBackTheSame()
 {
     QFETCH(QString, name);
     QFETCH(QVariant, value);
@@ -91,7 +91,7 @@ void TestRegistry::roundTrip()
 }
 
 // Each text holds "A" = "jeden" and "B" = 2 and nothing else.
-void TestRegistry::handWritten_data()
+void TestRegistry::handWrittenTextIsRead_data()
 {
     QTest::addColumn<QByteArray>("text");
 
@@ -111,7 +111,7 @@ void TestRegistry::handWritten_data()
     QTest::newRow("UTF-16 export") << utf16;
 }
 
-void TestRegistry::handWritten()
+void TestRegistry::handWrittenTextIsRead()
 {
     QFETCH(QByteArray, text);
     RegistryText::Parsed parsed = RegistryText::Parse(text, Key);
@@ -123,7 +123,7 @@ void TestRegistry::handWritten()
 
 // Each text holds "A" = "jeden" and "B" = 2, readable, and damage; "C" is
 // what the damage leaves out, or the later value of a name given twice.
-void TestRegistry::damaged_data()
+void TestRegistry::damagedTextKeepsWhatIsReadable_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QVariant>("c"); // invalid: "C" must be missing
@@ -161,7 +161,7 @@ void TestRegistry::damaged_data()
     QTest::newRow("UTF-16 cut in half") << QByteArray("\xFF\xFE", 2) + QByteArray("W\0i\0", 4) + "n" << QVariant();
 }
 
-void TestRegistry::damaged()
+void TestRegistry::damagedTextKeepsWhatIsReadable()
 {
     QFETCH(QByteArray, text);
     QFETCH(QVariant, c);
@@ -179,7 +179,7 @@ void TestRegistry::damaged()
         QCOMPARE(parsed.store.ReadInteger("C"), std::optional<quint32>(c.toUInt()));
 }
 
-void TestRegistry::typedReads()
+void TestRegistry::readsOfTheWrongTypeFindNothing()
 {
     RegistryText store(Key);
     store.WriteString("Układ_Dane_Latin", "1");
@@ -199,7 +199,7 @@ void TestRegistry::typedReads()
     QCOMPARE(back.ReadString("Układ_Dane_Latin"), std::nullopt);
 }
 
-void TestRegistry::namesAndOrder()
+void TestRegistry::namesKeepTheirOrderAndFirstSpelling()
 {
     RegistryText store(Key);
     for (const char* name : {"Wersja", "Układ_Pole_Line1", "Zeta", "Alfa"})

@@ -9,14 +9,12 @@
 #include "widgets/ZfkButton.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -98,7 +96,7 @@ QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText);
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget* w)
-        : window(w)
+        : m_window(w)
     {
         w->installEventFilter(this);
     }
@@ -108,16 +106,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window && event->type() == QEvent::Paint) {
+        if (watched == m_window && event->type() == QEvent::Paint) {
             ++paints;
-            if ((QRegion(window->rect()) - static_cast<QPaintEvent*>(event)->region()).isEmpty())
+            if ((QRegion(m_window->rect()) - static_cast<QPaintEvent*>(event)->region()).isEmpty())
                 ++whole;
         }
         return false;
     }
 
 private:
-    QWidget* window;
+    QWidget* m_window;
 };
 
 const QByteArray DefaultCol = "[Colors]\r\ntransparent=16777215\r\napp_buttons=14539474\r\n"
@@ -128,20 +126,20 @@ const QByteArray DefaultCol = "[Colors]\r\ntransparent=16777215\r\napp_buttons=1
 class TestSkin : public QObject {
     Q_OBJECT
 
-    TForm1* form = nullptr;
-    FakePaths paths;
-    std::unique_ptr<QTemporaryDir> dir;
+    TForm1* m_form = nullptr;
+    FakePaths m_paths;
+    std::unique_ptr<QTemporaryDir> m_dir;
 
-    QString File(const QString& name) const { return dir->filePath(name); }
+    QString File(const QString& name) const { return m_dir->filePath(name); }
 
     // Every caption that shows the legend colour, and every one that shows the info colour.
-    QList<QWidget*> Legend() const { return {form->Label37, form->zegar, form->Podglad}; }
+    QList<QWidget*> Legend() const { return {m_form->Label37, m_form->zegar, m_form->Podglad}; }
     QList<QWidget*> Info() const
     {
-        QList<QWidget*> list{form->lantanowce, form->aktynowce};
-        for (QLabel* l : form->a)
+        QList<QWidget*> list{m_form->lantanowce, m_form->aktynowce};
+        for (QLabel* l : m_form->a)
             list << l;
-        for (QLabel* l : form->b)
+        for (QLabel* l : m_form->b)
             list << l;
         return list;
     }
@@ -167,8 +165,8 @@ class TestSkin : public QObject {
     // load writes nothing.
     void LoadDefaultsInto(const QString& folder)
     {
-        paths.folder = folder;
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_paths.folder = folder;
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QVERIFY(WriteColors(QString(), 16777215, 14539474, 8421376, 0, true));
     }
 
@@ -179,22 +177,22 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
         QCoreApplication::setApplicationName(QStringLiteral("Zefirak"));
         QVERIFY(ColorScheme.but_transp); // before any load
-        form = new TForm1;
+        m_form = new TForm1;
     }
 
     // The window's clock thread must end before the program's statics go.
     void cleanupTestCase()
     {
-        delete form;
-        form = nullptr;
+        delete m_form;
+        m_form = nullptr;
     }
 
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        paths.folder = dir->path();
-        form->clearMask();
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_paths.folder = m_dir->path();
+        m_form->clearMask();
         SkinRegion = TSkinRegion{};
     }
 
@@ -203,10 +201,10 @@ private slots:
         // Left to guess, the reader would load every image plugin at the
         // first paint to ask each whether it knows the file. First of the
         // tests: those that write pictures load the plugins themselves.
-        LoadDefaultsInto(dir->path());
-        QImage canvas(form->size(), QImage::Format_RGB32);
+        LoadDefaultsInto(m_dir->path());
+        QImage canvas(m_form->size(), QImage::Format_RGB32);
         QPainter painter(&canvas);
-        form->FormPaint(painter);
+        m_form->FormPaint(painter);
         QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));
         QVERIFY(!ReadAll(QStringLiteral("/proc/self/maps")).contains("/imageformats/"));
     }
@@ -216,22 +214,22 @@ private slots:
         FakeMessages fake;
         SkinName = QStringLiteral("mine");
         PaintCaptions(Qt::magenta);
-        form->loadskin(QStringLiteral("whatever"), 0x123456);
+        m_form->loadskin(QStringLiteral("whatever"), 0x123456);
 
         QCOMPARE(ReadAll(File("default.bmp")).size(), 956726);
         QCOMPARE(ReadAll(File("default.bmp")), ReadAll(QStringLiteral(ZFK_DEFAULT_BMP)));
         QCOMPARE(ReadAll(File("zfkmain.rgn")).size(), 1044);
         QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
         QVERIFY(!QFile::exists(File("default.col")));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no probe left behind
-        QCOMPARE(QDir::current(), QDir(dir->path()));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no probe left behind
+        QCOMPARE(QDir::current(), QDir(m_dir->path()));
         QCOMPARE(SkinName, QStringLiteral("default"));
         QCOMPARE(ColorScheme, TColorScheme{});
         ExpectCaptions(QColor(0, 128, 128), Qt::black);
 
         QCOMPARE(SkinRegion.count, 1040u);
-        QCOMPARE(form->mask().boundingRect(), QRect(3, 3, 785, 398));
-        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(m_form->mask().boundingRect(), QRect(3, 3, 785, 398));
+        QCOMPARE(m_form->mask(), DesignOutline());
         QVERIFY(fake.boxes.isEmpty());
 
         // The colour file appears with the first write, exactly so.
@@ -246,26 +244,26 @@ private slots:
         const QByteArray col = "[Colors]\r\napp_legend=255\r\n";
         WriteAll(File("default.col"), col);
         WriteAll(File("default.bmp"), SmallBmp(Qt::green)); // the user's own picture
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
 
         QCOMPARE(ReadAll(File("default.bmp")), ReadAll(QStringLiteral(ZFK_DEFAULT_BMP)));
         QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
         QCOMPARE(ReadAll(File("default.col")), col);
         QCOMPARE(ColorScheme.app_legend, 255u);
         ExpectCaptions(Qt::red, Qt::black);
-        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(m_form->mask(), DesignOutline());
         QVERIFY(fake.boxes.isEmpty());
     }
 
     void presentFilesAreReadNotWritten()
     {
         FakeMessages fake;
-        LoadDefaultsInto(dir->path());
+        LoadDefaultsInto(m_dir->path());
         const QByteArray ownBmp = SmallBmp(Qt::green);
         WriteAll(File("default.bmp"), ownBmp);
         WriteAll(File("default.col"), "[Colors]\napp_info=abc\napp_legend=0x00FF00\ntransparent=$123456\n"
                                       "app_buttons=0X10\nbut_transp=0\n");
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
 
         QCOMPARE(ReadAll(File("default.bmp")), ownBmp);
         QCOMPARE(ColorScheme.app_info, 0u);
@@ -278,7 +276,7 @@ private slots:
         // A missing file brings the built-in files back; the written
         // defaults give way to what "default.col" says, the flag included.
         QFile::remove(File("default.bmp"));
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QCOMPARE(ReadAll(File("default.bmp")).size(), 956726);
         QCOMPARE(ColorScheme.app_legend, 0x00FF00u);
         QVERIFY(!ColorScheme.but_transp);
@@ -305,7 +303,7 @@ private slots:
                             "[Z]\r\nk=v\r\n"));
         QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 255, 0x80000010, false}));
         // No temporary file is left beside it.
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"default.col"});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"default.col"});
 
         // A file that cannot be read is not replaced by a poorer one.
         if (geteuid() != 0) {
@@ -321,14 +319,14 @@ private slots:
 
     void editedOutlineTakesEffectAtNextLoad()
     {
-        LoadDefaultsInto(dir->path());
-        QCOMPARE(form->mask(), DesignOutline());
+        LoadDefaultsInto(m_dir->path());
+        QCOMPARE(m_form->mask(), DesignOutline());
         const QList<QRect> rects{QRect(0, 0, 100, 50), QRect(200, 10, 30, 30)};
         WriteAll(File("zfkmain.rgn"), RegionBytes(rects));
-        QCOMPARE(form->mask(), DesignOutline()); // not before the next load
+        QCOMPARE(m_form->mask(), DesignOutline()); // not before the next load
         FakeMessages fake;
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
-        QCOMPARE(form->mask(), QRegion(rects[0]) + QRegion(rects[1]));
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(m_form->mask(), QRegion(rects[0]) + QRegion(rects[1]));
         QCOMPARE(SkinRegion.count, 64u);
         QCOMPARE(SkinRegion.data.size(), size_t(64));
         QVERIFY(fake.boxes.isEmpty());
@@ -354,12 +352,12 @@ private slots:
     void damagedOutlineIsSetAsideOnce()
     {
         QFETCH(QByteArray, bytes);
-        LoadDefaultsInto(dir->path());
-        QVERIFY(!form->mask().isEmpty());
+        LoadDefaultsInto(m_dir->path());
+        QVERIFY(!m_form->mask().isEmpty());
         WriteAll(File("zfkmain.rgn"), bytes);
         WriteAll(File("zfkmain.rgn.bad"), "older damage");
         FakeMessages fake;
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QCOMPARE(fake.boxes.size(), 1);
         QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
         QVERIFY(fake.boxes[0].text.startsWith(QStringLiteral("Plik kształtu okna jest uszkodzony (")));
@@ -368,13 +366,13 @@ private slots:
         // and shapes the window at once.
         QCOMPARE(ReadAll(File("zfkmain.rgn.bad")), bytes);
         QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
-        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(m_form->mask(), DesignOutline());
         QCOMPARE(SkinRegion.count, 1040u);
 
         // The next load, as the next start, is clean.
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QCOMPARE(fake.boxes.size(), 1);
-        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(m_form->mask(), DesignOutline());
     }
 
     void damagedOutlineThatCannotBeSetAsideLeavesTheFullRectangle()
@@ -383,12 +381,12 @@ private slots:
         // file would go: the file stays where it is and the window
         // rectangular, as the message says.
         const QByteArray bytes = Le32(64);
-        LoadDefaultsInto(dir->path());
+        LoadDefaultsInto(m_dir->path());
         WriteAll(File("zfkmain.rgn"), bytes);
-        QVERIFY(QDir(dir->path()).mkpath("zfkmain.rgn.bad/inside"));
+        QVERIFY(QDir(m_dir->path()).mkpath("zfkmain.rgn.bad/inside"));
         FakeMessages fake;
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
-        QVERIFY(form->mask().isEmpty());
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QVERIFY(m_form->mask().isEmpty());
         QCOMPARE(SkinRegion.count, 0u);
         QVERIFY(SkinRegion.data.empty());
         QCOMPARE(fake.boxes.size(), 1);
@@ -401,17 +399,17 @@ private slots:
     void outlineThatCannotBeOpenedIsReported()
     {
         // Exists, so nothing is written, but cannot be opened as a file.
-        LoadDefaultsInto(dir->path());
-        form->clearMask(); // as at start-up
+        LoadDefaultsInto(m_dir->path());
+        m_form->clearMask(); // as at start-up
         QFile::remove(File("zfkmain.rgn"));
-        QVERIFY(QDir(dir->path()).mkdir("zfkmain.rgn"));
+        QVERIFY(QDir(m_dir->path()).mkdir("zfkmain.rgn"));
         WriteAll(File("default.col"), "[Colors]\r\napp_info=255\r\n");
         FakeMessages fake;
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         QCOMPARE(fake.boxes.size(), 1);
         QCOMPARE(fake.boxes[0].caption, QStringLiteral("Błąd!"));
         QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn")));
-        QVERIFY(form->mask().isEmpty());
+        QVERIFY(m_form->mask().isEmpty());
         ExpectCaptions(QColor(0, 128, 128), Qt::red); // the colours were applied first
     }
 
@@ -429,7 +427,7 @@ private slots:
         const bool root = geteuid() == 0;
         if (!root) {
             program = File("readonly");
-            QVERIFY(QDir(dir->path()).mkdir("readonly"));
+            QVERIFY(QDir(m_dir->path()).mkdir("readonly"));
             QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
         auto restore = qScopeGuard([&] {
@@ -438,7 +436,7 @@ private slots:
         QVERIFY(!FolderWritable(program));
         QCOMPARE(ChooseSkinFolder(program, user), user);
         QVERIFY(QDir(user).exists()); // created for the purpose
-        QCOMPARE(ChooseSkinFolder(dir->path(), user), dir->path());
+        QCOMPARE(ChooseSkinFolder(m_dir->path(), user), m_dir->path());
         QCOMPARE(ChooseSkinFolder(program, File("plain/user")), program); // nothing better
         QCOMPARE(ChooseSkinFolder(program, QString()), program);
 
@@ -446,7 +444,7 @@ private slots:
         LoadDefaultsInto(program);
         QCOMPARE(ReadAll(QDir(user).filePath("default.bmp")).size(), 956726);
         QCOMPARE(ReadAll(QDir(user).filePath("zfkmain.rgn")).size(), 1044);
-        QCOMPARE(form->mask(), DesignOutline());
+        QCOMPARE(m_form->mask(), DesignOutline());
         QVERIFY(WriteColors(QString(), 1, 2, 3, 4, true));
         QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 3, 4, true}));
         QVERIFY(QFile::exists(QDir(user).filePath("default.col")));
@@ -455,13 +453,13 @@ private slots:
         // Nowhere to write: one message, and the window stays rectangular.
         QStandardPaths::setTestModeEnabled(false);
         qputenv("XDG_DATA_HOME", File("plain/data").toLocal8Bit());
-        form->clearMask();
-        form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        m_form->clearMask();
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
         qunsetenv("XDG_DATA_HOME");
         QStandardPaths::setTestModeEnabled(true);
         QCOMPARE(fake.boxes.size(), 1);
         QVERIFY(fake.boxes[0].text.contains(QLatin1String("zfkmain.rgn")));
-        QVERIFY(form->mask().isEmpty());
+        QVERIFY(m_form->mask().isEmpty());
         QDir(user).removeRecursively();
     }
 
@@ -469,21 +467,21 @@ private slots:
     {
         if (geteuid() == 0)
             QSKIP("root writes into read-only folders; covered above by a folder under a file");
-        QVERIFY(FolderWritable(dir->path()));
-        QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const bool writable = FolderWritable(dir->path());
-        QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(FolderWritable(m_dir->path()));
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool writable = FolderWritable(m_dir->path());
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!writable);
     }
 
     void paintDrawsTheFileUnscaledAtEveryPaint()
     {
-        LoadDefaultsInto(dir->path());
-        QImage canvas(form->size(), QImage::Format_RGB32);
+        LoadDefaultsInto(m_dir->path());
+        QImage canvas(m_form->size(), QImage::Format_RGB32);
         auto paint = [&] {
             canvas.fill(Qt::magenta);
             QPainter painter(&canvas);
-            form->FormPaint(painter);
+            m_form->FormPaint(painter);
         };
         FakeMessages fake;
         paint();
@@ -508,7 +506,7 @@ private slots:
 
         // The window paints its own colour under the picture.
         QFile::remove(File("default.bmp"));
-        const QImage shot = form->grab().toImage();
+        const QImage shot = m_form->grab().toImage();
         QCOMPARE(shot.pixelColor(0, 0), QColor(210, 218, 221));
     }
 
@@ -528,7 +526,7 @@ private slots:
     {
         QFETCH(int, colours);
         QFETCH(QImage::Format, depth);
-        LoadDefaultsInto(dir->path());
+        LoadDefaultsInto(m_dir->path());
         if (colours > 0) {
             QImage picture(64, 40, QImage::Format_RGB32);
             for (int i = 0; i < picture.width() * picture.height(); ++i)
@@ -539,10 +537,10 @@ private slots:
             WriteAll(File("default.bmp"), buffer.data());
         }
         const QImage file = QImage(File("default.bmp")).convertToFormat(QImage::Format_RGB32);
-        QImage canvas(form->size(), QImage::Format_RGB32);
+        QImage canvas(m_form->size(), QImage::Format_RGB32);
         canvas.fill(Qt::magenta);
         QPainter painter(&canvas);
-        form->FormPaint(painter);
+        m_form->FormPaint(painter);
         painter.end();
         const QRect both = file.rect() & canvas.rect(); // the default is two pixels wider than the window
         QCOMPARE(canvas.copy(both), file.copy(both));
@@ -550,43 +548,23 @@ private slots:
 
     void hoverOverElementsPaintsNoWholeWindow()
     {
-        LoadDefaultsInto(dir->path());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        LoadDefaultsInto(m_dir->path());
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
         QTest::qWait(50);
-        PaintCounter counter(form);
+        PaintCounter counter(m_form);
         for (TZfkButton97* button : ElementButtons) {
             QTest::mouseMove(button, button->rect().center());
             QCoreApplication::processEvents();
-            QVERIFY(form->Podglad->text().startsWith(button->Caption() + QLatin1String(" - ")));
+            QVERIFY(m_form->Podglad->text().startsWith(button->Caption() + QLatin1String(" - ")));
         }
         QCoreApplication::processEvents();
         // The status line is transparent, so its new text repaints the
         // window under it; the buttons themselves paint opaquely.
         qInfo("hovering over all %d element buttons: %d paints of the window, %d of them whole",
               int(ElementButtons.size()), counter.paints, counter.whole);
-        form->hide();
+        m_form->hide();
         QCOMPARE(counter.whole, 0);
-    }
-
-    void paintTime()
-    {
-        LoadDefaultsInto(dir->path());
-        QImage canvas(form->size(), QImage::Format_RGB32);
-        QList<qint64> times;
-        for (int i = 0; i < 21; ++i) {
-            canvas.fill(Qt::magenta);
-            QPainter painter(&canvas);
-            QElapsedTimer timer;
-            timer.start();
-            form->FormPaint(painter);
-            times << timer.nsecsElapsed();
-            painter.end();
-            QCOMPARE(canvas.pixelColor(8, 20), QColor(Qt::black));
-        }
-        std::sort(times.begin(), times.end());
-        qInfo("FormPaint with the %lld-byte bitmap from disk: median %.2f ms (min %.2f, max %.2f) of 21",
-              qint64(QFileInfo(File("default.bmp")).size()), times[10] / 1e6, times.first() / 1e6, times.last() / 1e6);
     }
 };
 

@@ -31,7 +31,7 @@ QImage Interior(const QImage& image) { return image.copy(2, 2, image.width() - 4
 class TestPrzycisk : public QObject {
     Q_OBJECT
 private slots:
-    void sharedDefaults()
+    void newButtonHasTheSharedDefaults()
     {
         TPrzycisk b;
         QCOMPARE(b.size(), QSize(100, 21));
@@ -42,7 +42,7 @@ private slots:
         QVERIFY(!b.Hovered() && !b.Pressed() && !b.MouseInside());
     }
 
-    void threeFramesPixelByPixel()
+    void threeFramesArePaintedPixelByPixel()
     {
         TPrzycisk b;
         b.resize(40, 20);
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(r.log.last(), QStringLiteral("leave"));
     }
 
-    void pressOutAndBackInThenRelease()
+    void pressOutAndBackInThenReleaseClicks()
     {
         TPrzycisk b;
         Recorder r;
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(!b.Pressed());
     }
 
-    void hoverCaptionStyle()
+    void hoverChangesOnlyTheFrames()
     {
         TPrzycisk b;
         b.SetTekst("Zakończ");
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(r.log, QStringList({"enter", "leave", "enter"}));
     }
 
-    void pictureDrawnLastInEveryLook()
+    void pictureIsDrawnLastInEveryLook()
     {
         TPrzycisk b;
         b.resize(40, 10);

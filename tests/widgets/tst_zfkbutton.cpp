@@ -49,7 +49,7 @@ class TestZfkButton : public QObject {
 private slots:
     void init() { CurrentButton = nullptr; }
 
-    void constructorDefaults()
+    void newButtonHasTheDefaults()
     {
         TZfkButton97 b;
         QCOMPARE(b.size(), QSize(100, 21));
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(!a.Pressed());
     }
 
-    void deselectKeepsCurrentButton()
+    void deselectKeepsTheCurrentButton()
     {
         TZfkButton97 a, b;
         a.Click();
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(CurrentButton, &b);
     }
 
-    void pointerEventsActiveAndInactive()
+    void pointerEventsReachActiveAndInactiveButtons()
     {
         TZfkButton97 a;
         Recorder r;
@@ -290,7 +290,7 @@ private slots:
         QCOMPARE(host.paints, 0);
     }
 
-    void looksPixelByPixel()
+    void looksArePaintedPixelByPixel()
     {
         TZfkButton97 a;
         a.resize(40, 20);
@@ -316,7 +316,7 @@ private slots:
             QCOMPARE(At(img, p.x(), p.y()), QColor(0xBF, 0xC0, 0xC0));
     }
 
-    void captionPlacement_data()
+    void captionIsPlacedBesideThePicture_data()
     {
         QTest::addColumn<int>("pictureWidth");
         QTest::addColumn<bool>("glyph");
@@ -324,7 +324,7 @@ private slots:
         QTest::newRow("picture at the left") << 6 << false;
         QTest::newRow("picture at the left, glyph") << 12 << true;
     }
-    void captionPlacement()
+    void captionIsPlacedBesideThePicture()
     {
         QFETCH(int, pictureWidth);
         QFETCH(bool, glyph);
@@ -362,7 +362,7 @@ private slots:
             QCOMPARE(At(img, 15 - 3 + 1, 23 / 2 - 2 + 1), QColor(Qt::red));
     }
 
-    void pictureKeyedAndPlaced_data()
+    void pictureIsKeyedAndPlaced_data()
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("glyph");
@@ -372,7 +372,7 @@ private slots:
         QTest::newRow("beside caption") << "Fe" << false << 6;
         QTest::newRow("glyph beside caption") << "Fe" << true << 16;
     }
-    void pictureKeyedAndPlaced()
+    void pictureIsKeyedAndPlaced()
     {
         QFETCH(QString, caption);
         QFETCH(bool, glyph);
@@ -395,7 +395,7 @@ private slots:
         QCOMPARE(At(img, left - 1, top + 1) == QColor(Qt::red), false);
     }
 
-    void repaintResetsAbout()
+    void repaintResetsTheAboutText()
     {
         TZfkButton97 a;
         const QString fixed = a.O_przycisku();
@@ -427,7 +427,7 @@ private slots:
         QCOMPARE(At(host.grab().toImage(), 5, 10), QColor(0, 255, 0));
     }
 
-    void sharpAtDevicePixelRatioTwo()
+    void paintingIsSharpAtDevicePixelRatioTwo()
     {
         TZfkButton97 a;
         a.resize(30, 16);
@@ -453,7 +453,7 @@ private slots:
         QCOMPARE(At(img, 30, 14), PaleYellow);
     }
 
-    void accessiblePushButton()
+    void buttonIsAnAccessiblePushButton()
     {
         TZfkButton97 a;
         a.SetCaption("Fe");

@@ -18,20 +18,20 @@ struct Rgb {
 class Canvas {
 public:
     Canvas(int width, int height, Rgb background)
-        : w_(width),
-          h_(height),
-          px_(size_t(width) * size_t(height), background)
+        : m_width(width),
+          m_height(height),
+          m_pixels(size_t(width) * size_t(height), background)
     {}
 
-    int width() const { return w_; }
-    int height() const { return h_; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
 
     void set(int x, int y, Rgb c)
     {
-        if (x >= 0 && y >= 0 && x < w_ && y < h_)
-            px_[size_t(y) * size_t(w_) + size_t(x)] = c;
+        if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+            m_pixels[size_t(y) * size_t(m_width) + size_t(x)] = c;
     }
-    Rgb at(int x, int y) const { return px_[size_t(y) * size_t(w_) + size_t(x)]; }
+    Rgb at(int x, int y) const { return m_pixels[size_t(y) * size_t(m_width) + size_t(x)]; }
 
     // Right and bottom exclusive, clipped to the canvas.
     void fill(int left, int top, int right, int bottom, Rgb c)
@@ -42,8 +42,8 @@ public:
     }
 
 private:
-    int w_, h_;
-    std::vector<Rgb> px_;
+    int m_width, m_height;
+    std::vector<Rgb> m_pixels;
 };
 
 inline void putLe(std::vector<uint8_t>& out, uint32_t v, int bytes)

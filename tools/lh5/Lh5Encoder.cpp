@@ -22,25 +22,25 @@ public:
     void Put(int bits, uint32_t value)
     {
         for (int i = bits - 1; i >= 0; --i) {
-            acc_ = static_cast<uint8_t>((acc_ << 1) | ((value >> i) & 1u));
-            if (++fill_ == 8) {
-                out_.push_back(acc_);
-                acc_ = 0;
-                fill_ = 0;
+            m_acc = static_cast<uint8_t>((m_acc << 1) | ((value >> i) & 1u));
+            if (++m_fill == 8) {
+                m_out.push_back(m_acc);
+                m_acc = 0;
+                m_fill = 0;
             }
         }
     }
     std::vector<uint8_t> Finish()
     {
-        if (fill_ > 0)
-            Put(8 - fill_, 0);
-        return std::move(out_);
+        if (m_fill > 0)
+            Put(8 - m_fill, 0);
+        return std::move(m_out);
     }
 
 private:
-    std::vector<uint8_t> out_;
-    uint8_t acc_ = 0;
-    int fill_ = 0;
+    std::vector<uint8_t> m_out;
+    uint8_t m_acc = 0;
+    int m_fill = 0;
 };
 
 struct Token {
@@ -282,35 +282,35 @@ void WriteBlock(BitWriter& bw, const std::vector<Token>& toks)
 class MatchFinder {
 public:
     explicit MatchFinder(std::span<const uint8_t> d)
-        : d_(d),
-          head_(kHashSize, -1),
-          prev_(kDicSize, -1)
+        : m_data(d),
+          m_head(kHashSize, -1),
+          m_prev(kDicSize, -1)
     {}
 
     void Insert(int64_t i)
     {
-        if (i + kMinMatch > static_cast<int64_t>(d_.size()))
+        if (i + kMinMatch > static_cast<int64_t>(m_data.size()))
             return;
         const uint32_t h = Hash(i);
-        prev_[i & (kDicSize - 1)] = head_[h];
-        head_[h] = i;
+        m_prev[i & (kDicSize - 1)] = m_head[h];
+        m_head[h] = i;
     }
 
     // Longest match for position i among earlier positions within the
     // dictionary; returns its length (0 if shorter than kMinMatch).
     int Find(int64_t i, int& dist) const
     {
-        const int64_t avail = static_cast<int64_t>(d_.size()) - i;
+        const int64_t avail = static_cast<int64_t>(m_data.size()) - i;
         if (avail < kMinMatch)
             return 0;
         const int limit = static_cast<int>(std::min<int64_t>(avail, kMaxMatch));
         int best = kMinMatch - 1;
         int chain = kMaxChain;
-        for (int64_t c = head_[Hash(i)]; c >= 0 && i - c <= kDicSize && chain-- > 0; c = prev_[c & (kDicSize - 1)]) {
-            if (d_[c + best] != d_[i + best])
+        for (int64_t c = m_head[Hash(i)]; c >= 0 && i - c <= kDicSize && chain-- > 0; c = m_prev[c & (kDicSize - 1)]) {
+            if (m_data[c + best] != m_data[i + best])
                 continue;
             int l = 0;
-            while (l < limit && d_[c + l] == d_[i + l])
+            while (l < limit && m_data[c + l] == m_data[i + l])
                 ++l;
             if (l > best) {
                 best = l;
@@ -333,13 +333,14 @@ private:
 
     uint32_t Hash(int64_t i) const
     {
-        const uint32_t v = static_cast<uint32_t>(d_[i]) << 16 | static_cast<uint32_t>(d_[i + 1]) << 8 | d_[i + 2];
+        const uint32_t v =
+            static_cast<uint32_t>(m_data[i]) << 16 | static_cast<uint32_t>(m_data[i + 1]) << 8 | m_data[i + 2];
         return (v * 2654435761u) >> (32 - 15);
     }
 
-    std::span<const uint8_t> d_;
-    std::vector<int64_t> head_;
-    std::vector<int64_t> prev_;
+    std::span<const uint8_t> m_data;
+    std::vector<int64_t> m_head;
+    std::vector<int64_t> m_prev;
 };
 
 } // namespace
