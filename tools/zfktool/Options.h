@@ -11,6 +11,8 @@
 
 #include "tools/zfktool/PdfPrint.h"
 
+#include <QString>
+
 template <class Job>
 struct Option {
     const char* name;  // "--scale"
@@ -30,6 +32,24 @@ void PrintOptions(std::FILE* to, const Option<Job> (&options)[N])
         std::fprintf(to, "  %-24s %s\n", left.c_str(), o.help);
     }
     std::fprintf(to, "  %-24s %s\n", "-h, --help", "this help");
+}
+
+// The value of an option that names something (a file, a font), which may
+// be neither missing nor empty; false after saying so.
+inline bool TakeName(const char* command, const char* option, const char* what, const char* value, std::string& to)
+{
+    if (!value || !*value)
+        return Fail(command, std::string(option) + " needs " + what);
+    to = value;
+    return true;
+}
+inline bool TakeName(const char* command, const char* option, const char* what, const char* value, QString& to)
+{
+    std::string name;
+    if (!TakeName(command, option, what, value, name))
+        return false;
+    to = QString::fromLocal8Bit(name);
+    return true;
 }
 
 enum class Parsed { Run, Help, Error };
