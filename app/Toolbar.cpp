@@ -5,17 +5,6 @@
 
 #include <QMouseEvent>
 
-namespace {
-
-void SetCaptionColour(QToolButton* button, TColor colour)
-{
-    QPalette pal = button->palette();
-    pal.setColor(QPalette::ButtonText, ToQColor(colour));
-    button->setPalette(pal);
-}
-
-} // namespace
-
 ToolbarButton::ToolbarButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
                              const QFont& font, const QString& hint)
     : QToolButton(parent),
@@ -29,7 +18,7 @@ ToolbarButton::ToolbarButton(QWidget* parent, const char* name, const QString& c
     setFont(font);
     if (caption.isEmpty())
         setIconSize(QSize(18, 16));
-    SetCaptionColour(this, colors::Black);
+    SetButtonTextColour(this, colors::Black);
 }
 
 void ToolbarButton::SetPictures(const QIcon& normal, const QIcon& hot)
@@ -51,7 +40,7 @@ void ToolbarButton::ShowPointed(bool pointed)
     if (text().isEmpty())
         setIcon(pointed ? m_hot : m_normal);
     else
-        SetCaptionColour(this, pointed ? colors::Blue : colors::Black);
+        SetButtonTextColour(this, pointed ? colors::Blue : colors::Black);
     if (m_hint.isEmpty())
         return;
     if (pointed)

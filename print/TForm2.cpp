@@ -162,10 +162,10 @@ void TForm2::CreateControls()
 
     // The preview follows the positions and the font, nothing else.
     for (ChoiceList* c : {Dane1, dane2, dane3}) {
-        connect(c, &QComboBox::activated, this, &TForm2::RedrawPreview);
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::RedrawPreview);
+        connect(c, &QComboBox::activated, this, &TForm2::CloseClick);
+        connect(c->lineEdit(), &QLineEdit::textEdited, this, &TForm2::CloseClick);
     }
-    connect(FontComboBox1, &QComboBox::activated, this, &TForm2::RedrawPreview);
+    connect(FontComboBox1, &QComboBox::activated, this, &TForm2::CloseClick);
 
     PBox = new TPreviewBox(GroupBox3, m_preview);
     PBox->setObjectName(QStringLiteral("PBox"));
@@ -271,6 +271,8 @@ ChartInputs TForm2::ChartInputsFromControls()
     in.infoLines = FieldLines();
     return in;
 }
+
+void TForm2::CloseClick() { RedrawPreview(); }
 
 void TForm2::RedrawPreview()
 {
@@ -386,7 +388,7 @@ void TForm2::Przycisk2Click()
     bold1->setChecked(true);
     for (ChoiceList* c : {Dane1, dane2, dane3})
         c->ChooseNone();
-    RedrawPreview();
+    CloseClick();
 }
 
 void TForm2::Przycisk3Click() { close(); }
@@ -419,7 +421,7 @@ void TForm2::done(int result)
 void TForm2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    RedrawPreview();
+    CloseClick();
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)

@@ -70,8 +70,9 @@ public:
     ChartInputs ChartInputsFromControls();
 
     void FormActivate();
-    // Draws the sample cell of the preview as the controls ask.
-    void RedrawPreview();
+    // The dialog's paint handler and the preview's changes: the sample cell
+    // drawn again.
+    void CloseClick();
     void Przycisk1Click();
     void Przycisk2Click();
     void Przycisk3Click();
@@ -94,6 +95,8 @@ protected:
 
 private:
     void CreateControls();
+    // Draws the sample cell of the preview as the controls ask.
+    void RedrawPreview();
     void PrintChart(ChartMode mode);
     // Checks the typed text of every size list with no row chosen.
     bool CheckTypedSizes();
