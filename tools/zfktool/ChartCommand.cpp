@@ -59,7 +59,7 @@ bool ParsePaper(const char* text, QPageSize& paper)
 // One row an option, in the order the help lists them.
 const Option<ChartJob> kOptions[] = {
     {"--out", "FILE.pdf", "the PDF to write (required)",
-     [](ChartJob& job, const char* v) { return TakeName("chart", "--out", "a file name", v, job.out); }},
+     [](ChartJob& job, const char* v) { return TakeName("chart", "--out needs a file name", v, job.out); }},
     {"--mode", "full|test|sample", "the whole chart, a test print or one sample cell (full)",
      [](ChartJob& job, const char* v) {
          const std::string mode = v ? v : "";
@@ -83,7 +83,9 @@ const Option<ChartJob> kOptions[] = {
                 || Fail("--items needs up to three numbers from -1 to 14, separated by commas");
      }},
     {"--font", "NAME", "the font face (Arial)",
-     [](ChartJob& job, const char* v) { return TakeName("chart", "--font", "a font name", v, job.inputs.fontName); }},
+     [](ChartJob& job, const char* v) {
+         return TakeName("chart", "--font needs a font name", v, job.inputs.fontName);
+     }},
     {"--symbol-size", "S", "the symbols' size in points, 1-25 (16)",
      [](ChartJob& job, const char* v) { return Size("--symbol-size", v, job.inputs.symbolSize); }},
     {"--data-size", "D", "the cell data's size in points, 1-25 (7)",

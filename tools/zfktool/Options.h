@@ -35,18 +35,18 @@ void PrintOptions(std::FILE* to, const Option<Job> (&options)[N])
 }
 
 // The value of an option that names something (a file, a font), which may
-// be neither missing nor empty; false after saying so.
-inline bool TakeName(const char* command, const char* option, const char* what, const char* value, std::string& to)
+// be neither missing nor empty; false after printing the message given.
+inline bool TakeName(const char* command, const char* missing, const char* value, std::string& to)
 {
     if (!value || !*value)
-        return Fail(command, std::string(option) + " needs " + what);
+        return Fail(command, missing);
     to = value;
     return true;
 }
-inline bool TakeName(const char* command, const char* option, const char* what, const char* value, QString& to)
+inline bool TakeName(const char* command, const char* missing, const char* value, QString& to)
 {
     std::string name;
-    if (!TakeName(command, option, what, value, name))
+    if (!TakeName(command, missing, value, name))
         return false;
     to = QString::fromLocal8Bit(name);
     return true;

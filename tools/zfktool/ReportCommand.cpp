@@ -88,7 +88,7 @@ bool ParseElements(const char* text, std::vector<int>& elements)
 // One row an option, in the order the help lists them.
 const Option<ReportJob> kOptions[] = {
     {"--out", "FILE.pdf", "the PDF to write (required)",
-     [](ReportJob& job, const char* v) { return TakeName("report", "--out", "a file name", v, job.out); }},
+     [](ReportJob& job, const char* v) { return TakeName("report", "--out needs a file name", v, job.out); }},
     {"--elements", "LIST", "all, or numbers, symbols and ranges: 1-10,26,Fe,h-ne (required)",
      [](ReportJob& job, const char* v) {
          if (!v)
@@ -97,7 +97,7 @@ const Option<ReportJob> kOptions[] = {
          return ParseElements(v, job.elements);
      }},
     {"--font", "NAME", "the font face (Arial)",
-     [](ReportJob& job, const char* v) { return TakeName("report", "--font", "a font name", v, job.font); }},
+     [](ReportJob& job, const char* v) { return TakeName("report", "--font needs a font name", v, job.font); }},
     {"--size", "N", "the size in points, 1-25 (12)",
      [](ReportJob& job, const char* v) {
          return (v && ParseInt(v, 1, 25, job.size)) || Fail("--size needs a size from 1 to 25");
