@@ -1,7 +1,7 @@
 // Taking an element's data out: to the clipboard or a text file.
 #include "app/Export.h"
 
-#include "app/Cp1250.h"
+#include "data/Cp1250.h"
 #include "data/ElementText.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"

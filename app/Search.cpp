@@ -1,6 +1,6 @@
 #include "app/Search.h"
 
-#include "app/Cp1250.h"
+#include "data/Cp1250.h"
 #include "data/ElementTables.h"
 
 namespace {

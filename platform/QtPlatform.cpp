@@ -46,13 +46,18 @@ void Prepare(QMessageBox& box, const QString& text, const QString& caption, int 
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText); // texts carry file names and data, never markup
     box.setText(DisplayText(text));
+    // The buttons' words are the program's own: the toolkit's come from its
+    // translation catalogue, which a system may lack, and then speak English.
     if ((flags & mb::ButtonMask) == mb::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     }
 }
 

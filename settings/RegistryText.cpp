@@ -1,10 +1,14 @@
 #include "settings/RegistryText.h"
 
+#include "data/Cp1250.h"
+
 #include <QStringDecoder>
 
 namespace {
 
 const QString Header = QStringLiteral("Windows Registry Editor Version 5.00");
+// The registry editor's older export, in the system's code page.
+const QString AnsiHeader = QStringLiteral("REGEDIT4");
 const char Eol[] = "\r\n";
 
 // A name or a string between quotes. Only \\ and \" are the registry
@@ -69,7 +73,9 @@ void SkipBlanks(QStringView line, qsizetype& pos)
 }
 
 // The text of the file: UTF-16LE when it carries that byte-order mark (the
-// registry editor's own exports), UTF-8 otherwise, with or without a mark.
+// registry editor's own exports), UTF-8 with or without a mark, and
+// otherwise Windows-1250, the code page of an export from a Polish Windows.
+// Damaged when none of them fits; then UTF-8 keeps what it can.
 QString Decode(const QByteArray& text, bool& damaged)
 {
     if (text.startsWith("\xFF\xFE")) {
@@ -86,8 +92,15 @@ QString Decode(const QByteArray& text, bool& damaged)
         body = body.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString out = utf8.decode(body);
-    if (utf8.hasError())
-        damaged = true;
+    if (!utf8.hasError())
+        return out;
+    if (body.size() == text.size()) {
+        // No byte of Windows-1250 decodes to U+FFFD but the five unassigned ones.
+        QString ansi = FromCp1250(text);
+        if (!ansi.contains(QChar::ReplacementCharacter))
+            return ansi;
+    }
+    damaged = true;
     return out;
 }
 
@@ -187,7 +200,7 @@ RegistryText::Parsed RegistryText::Parse(const QByteArray& text, const QString& 
             continue;
         if (first) {
             first = false;
-            if (line == Header)
+            if (line == Header || line == AnsiHeader)
                 continue;
             damaged = true;
         }

@@ -18,7 +18,8 @@
 // the file imports on Windows as it is and Notepad shows it whole; Linux
 // editors and tools take CR LF in their stride. Reading takes CR LF or LF,
 // a UTF-8 byte-order mark, a UTF-16LE export as the registry editor makes
-// it, blank lines and ';' comments.
+// it, an older "REGEDIT4" export in Windows-1250, blank lines and ';'
+// comments.
 #pragma once
 
 #include <QByteArray>
@@ -66,7 +67,7 @@ public:
     // another type than string or DWORD, a DWORD that is not 1 to 8 hex
     // digits, a string or name that is not closed, an unknown escape, a
     // name given twice (the later value wins, as on import), and bytes that
-    // are not UTF-8.
+    // are neither UTF-8 nor Windows-1250.
     static Parsed Parse(const QByteArray& text, const QString& key);
 
 private:

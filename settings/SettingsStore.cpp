@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "data/SettingsValues.h"
+#include "platform/RegularFile.h"
 #include "platform/SaveFile.h"
 #include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
@@ -86,18 +87,21 @@ SettingsFile OpenSettingsFile(const QString& path)
 {
     SettingsFile file;
     file.path = path;
-    QFile in(path);
-    if (!in.exists())
+    RegularFileRead in = ReadRegularFile(path, MaxSettingsFileSize);
+    switch (in.status) {
+    case RegularFileRead::Status::Missing:
         return file;
-    if (in.size() > MaxSettingsFileSize) {
+    case RegularFileRead::Status::NotRegular:
+    case RegularFileRead::Status::TooLarge:
         file.damaged = true;
         return file;
-    }
-    if (!in.open(QIODevice::ReadOnly)) {
-        file.unreadable = in.errorString();
+    case RegularFileRead::Status::Unreadable:
+        file.unreadable = in.reason;
         return file;
+    case RegularFileRead::Status::Read:
+        break;
     }
-    RegistryText::Parsed parsed = RegistryText::Parse(in.readAll(), SettingsKeyName);
+    RegistryText::Parsed parsed = RegistryText::Parse(in.bytes, SettingsKeyName);
     file.key = std::move(parsed.store);
     file.keyExists = parsed.keyFound;
     file.damaged = parsed.damaged;
@@ -112,12 +116,23 @@ QString CommitSettingsFile(const SettingsFile& file)
     const QFileInfo info(file.path);
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("nie można utworzyć folderu %1").arg(QDir::toNativeSeparators(info.absolutePath()));
-    if (file.damaged && QFile::exists(file.path)) {
-        // What could not be read stays for a person to look at.
+    const FileKind kind = KindOfFile(file.path);
+    if (file.damaged && kind != FileKind::Missing) {
+        // What could not be read stays for a person to look at. A link to a
+        // device, a pipe or a folder cannot be copied: it is moved aside
+        // whole, and a regular file takes its place.
         const QString bad = file.path + QStringLiteral(".bad");
-        QFile::remove(bad);
-        if (!QFile::copy(file.path, bad))
-            return QStringLiteral("nie można zachować uszkodzonego pliku jako %1").arg(QDir::toNativeSeparators(bad));
+        QString why;
+        if (kind == FileKind::Regular) {
+            QFile::remove(bad);
+            QFile original(file.path);
+            if (!original.copy(bad))
+                why = original.errorString();
+        } else
+            why = SetAside(file.path, bad);
+        if (!why.isEmpty())
+            return QStringLiteral("nie można zachować uszkodzonego pliku jako %1: %2")
+                .arg(QDir::toNativeSeparators(bad), why);
     }
     return SaveWhole(file.path, file.key.ToText());
 }
@@ -207,10 +222,12 @@ QStringList WriteReg(const QString& path, const PrintSettings& print)
     key.WriteInteger(QStringLiteral("Układ_Dane_Latin"), LatinNames ? 1 : 0);
 
     QStringList problems;
-    if (!WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
-                     ColorScheme.app_info, ColorScheme.but_transp))
+    if (const QString why = WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons,
+                                        ColorScheme.app_legend, ColorScheme.app_info, ColorScheme.but_transp);
+        !why.isEmpty())
         problems += QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
-                    + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors));
+                    + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)) + QStringLiteral("\r\n(") + why
+                    + QLatin1Char(')');
 
     key.WriteString(QStringLiteral("Wersja"), SettingsVersion);
     key.WriteString(QStringLiteral("!!!UWAGA!!!"),

@@ -39,14 +39,17 @@ struct SettingsFile {
     QString path;
     RegistryText key{SettingsKeyName};
     bool keyExists = false;
-    // The text could not be read whole: its readable values are in key, and
-    // the original is kept as path + ".bad" before it is replaced.
+    // The text could not be read whole, is too large or is not a regular
+    // file: its readable values are in key, and the original is kept as
+    // path + ".bad" before it is replaced (copied, or moved when it is not a
+    // regular file).
     bool damaged = false;
     // The file exists but could not be read; it is never replaced.
     QString unreadable;
 };
 
-// Files larger than this are not settings; they are treated as damaged.
+// Files larger than this are not settings; they are treated as damaged, as
+// are a folder, a device or a named pipe in the file's place.
 constexpr qint64 MaxSettingsFileSize = 1 << 20;
 
 SettingsFile OpenSettingsFile(const QString& path);

@@ -3,11 +3,10 @@
 #include "builtin/blocks/BuiltInBlocks.h"
 #include "builtin/codec/ExpandBuiltIn.h"
 #include "platform/Platform.h"
+#include "platform/RegularFile.h"
 #include "platform/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -24,7 +23,9 @@ QString cachedProgramFolder;
 QString cachedSkinFolder;
 bool cached = false;
 
-bool WriteWhole(const QString& path, const QByteArray& bytes) { return SaveWhole(path, bytes).isEmpty(); }
+// No window outline comes near this; the parser rejects what it cannot
+// use, so the bound only keeps a huge file from being read.
+constexpr qint64 kMaxOutlineFileBytes = 1 << 20;
 
 QByteArray Bytes(const std::vector<uint8_t>& v)
 {
@@ -70,29 +71,41 @@ QString SkinFilePath(const QString& fileName) { return QDir(SkinFolder()).filePa
 
 TColorScheme ReadColors(const QString& /*name*/)
 {
-    QFile file(SkinFilePath(skinfile::Colors));
-    if (file.size() > kMaxColorFileBytes || !file.open(QIODevice::ReadOnly))
+    const RegularFileRead file = ReadRegularFile(SkinFilePath(skinfile::Colors), kMaxColorFileBytes);
+    if (file.status != RegularFileRead::Status::Read)
         return TColorScheme{};
-    const QByteArray text = file.read(kMaxColorFileBytes);
+    const QByteArray& text = file.bytes;
     return ColorsFromIni(std::string_view(text.constData(), static_cast<size_t>(text.size())));
 }
 
-bool WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
-                 bool but_transp)
+QString WriteColors(const QString& /*name*/, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
+                    bool but_transp)
 {
     const QString path = SkinFilePath(skinfile::Colors);
     QByteArray existing;
-    QFile file(path);
-    if (file.exists()) {
+    RegularFileRead file = ReadRegularFile(path, kMaxColorFileBytes);
+    switch (file.status) {
+    case RegularFileRead::Status::Read:
+        existing = std::move(file.bytes);
+        break;
+    case RegularFileRead::Status::Missing:
+        break;
+    case RegularFileRead::Status::Unreadable:
         // Rather not write than lose what the user keeps in the file.
-        if (file.size() > kMaxColorFileBytes || !file.open(QIODevice::ReadOnly))
-            return false;
-        existing = file.readAll();
-        file.close();
+        return QStringLiteral("nie można odczytać istniejącego pliku (%1), więc nie został zastąpiony")
+            .arg(file.reason);
+    case RegularFileRead::Status::TooLarge:
+    case RegularFileRead::Status::NotRegular:
+        // Not a colour scheme: kept aside once, and a new file holds the
+        // colours, so the next write does not stumble on it again.
+        if (const QString why = SetAside(path, path + DamagedSkinSuffix); !why.isEmpty())
+            return QStringLiteral("nie można przenieść nieprawidłowego pliku do %1 (%2)")
+                .arg(QDir::toNativeSeparators(path + DamagedSkinSuffix), why);
+        break;
     }
     const std::string text = ColorsIntoIni(std::string_view(existing.constData(), static_cast<size_t>(existing.size())),
                                            TColorScheme{transparent, app_buttons, app_legend, app_info, but_transp});
-    return WriteWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return SaveWhole(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::vector<uint8_t> BuiltInBackground()
@@ -109,20 +122,28 @@ std::vector<uint8_t> BuiltInOutline()
     return out;
 }
 
-bool WriteDefaultSkinTo(const QString& folder)
+QList<FileProblem> WriteDefaultSkinTo(const QString& folder, DefaultSkinFiles which)
 {
     const QDir dir(folder);
-    const bool background = WriteWhole(dir.filePath(skinfile::Background), Bytes(BuiltInBackground()));
-    const bool outline = WriteWhole(dir.filePath(skinfile::Outline), Bytes(BuiltInOutline()));
+    QList<FileProblem> problems;
+    auto write = [&](const QString& name, const std::function<std::vector<uint8_t>()>& builtIn) {
+        const QString path = dir.filePath(name);
+        if (which == DefaultSkinFiles::Missing && KindOfFile(path) != FileKind::Missing)
+            return;
+        if (const QString why = SaveWhole(path, Bytes(builtIn())); !why.isEmpty())
+            problems += FileProblem{path, why};
+    };
+    write(skinfile::Background, BuiltInBackground);
+    write(skinfile::Outline, BuiltInOutline);
     const TColorScheme defaults;
     ColorScheme.transparent = defaults.transparent;
     ColorScheme.app_buttons = defaults.app_buttons;
     ColorScheme.app_legend = defaults.app_legend;
     ColorScheme.app_info = defaults.app_info;
-    return background && outline;
+    return problems;
 }
 
-bool WriteDefaultSkin() { return WriteDefaultSkinTo(SkinFolder()); }
+QList<FileProblem> WriteDefaultSkin() { return WriteDefaultSkinTo(SkinFolder()); }
 
 QRegion RegionFromRects(std::span<const RegionRect> rects)
 {
@@ -140,14 +161,16 @@ QRegion RegionFromRects(std::span<const RegionRect> rects)
 
 OutlineLoad LoadOutline(const QString& path, RegionError* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFileRead file = ReadRegularFile(path, kMaxOutlineFileBytes);
+    if (file.status == RegularFileRead::Status::TooLarge) {
+        if (error)
+            *error = RegionError::TooLarge;
+        SkinRegion = TSkinRegion{};
+        return OutlineLoad::Invalid;
+    }
+    if (file.status != RegularFileRead::Status::Read)
         return OutlineLoad::NotOpened;
-    // Never more than the largest outline accepted; a longer file is
-    // rejected by its count or has only ignored bytes beyond.
-    const QByteArray bytes = file.read(4 + qint64(kMaxRegionBytes));
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        return OutlineLoad::NotOpened;
+    const QByteArray& bytes = file.bytes;
     const std::span<const uint8_t> raw(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                        static_cast<size_t>(bytes.size()));
     std::vector<RegionRect> rects;

@@ -8,6 +8,7 @@
 #include "settings/ColorSchemeFile.h"
 #include "settings/RegionFile.h"
 
+#include <QList>
 #include <QRegion>
 #include <QString>
 
@@ -39,6 +40,16 @@ inline const QString Outline = QStringLiteral("zfkmain.rgn");
 inline const QString Background = QStringLiteral("default.bmp");
 } // namespace skinfile
 
+// Where a damaged skin file, or something that is not a file in its place,
+// is kept for the user.
+inline const QString DamagedSkinSuffix = QStringLiteral(".bad");
+
+// A file that could not be written, with the system's reason.
+struct FileProblem {
+    QString path;
+    QString reason;
+};
+
 // The folder of the skin files: the program folder, or, when that cannot be
 // written (a program installed under a read-only prefix), the per-user data
 // folder, created if needed. Decided again by RefreshSkinFolder (loadskin
@@ -57,23 +68,30 @@ bool FolderWritable(const QString& folder);
 // Path of a skin file in SkinFolder().
 QString SkinFilePath(const QString& fileName);
 
-// Reads "default.col" from the skin folder; missing file, keys or values
-// give the defaults. The name is not used: there is one skin.
+// Reads "default.col" from the skin folder; a missing or unusable file
+// (not a regular file, over 1 MB), keys or values give the defaults. The
+// name is not used: there is one skin.
 TColorScheme ReadColors(const QString& name);
 
 // Writes the five keys into "default.col" in the skin folder, keeping all
 // else in the file. The file is replaced atomically: a crash or a full disk
-// leaves the old file. False when it could not be written (the caller
-// decides what the user is told). The name is not used.
-bool WriteColors(const QString& name, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
-                 bool but_transp);
+// leaves the old file. One that is too large or not a regular file is
+// moved to "default.col.bad" first and a new one written. Empty when
+// written, else why not (the caller decides what the user is told). The
+// name is not used.
+QString WriteColors(const QString& name, TColor transparent, TColor app_buttons, TColor app_legend, TColor app_info,
+                    bool but_transp);
 
+enum class DefaultSkinFiles : uint8_t {
+    All,     // both files, replacing what is there
+    Missing, // only those the folder lacks
+};
 // Writes the built-in "default.bmp" and "zfkmain.rgn" into the skin folder
 // (each replaced atomically) and resets the four colours of ColorScheme
-// (not the flag). False when a file could not be written; the colours are
-// reset either way.
-bool WriteDefaultSkin();
-bool WriteDefaultSkinTo(const QString& folder);
+// (not the flag) either way. Gives each file that could not be written,
+// with the reason.
+QList<FileProblem> WriteDefaultSkin();
+QList<FileProblem> WriteDefaultSkinTo(const QString& folder, DefaultSkinFiles which = DefaultSkinFiles::All);
 
 // The built-in files, expanded.
 std::vector<uint8_t> BuiltInBackground();

@@ -4,9 +4,11 @@
 
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
+#include "platform/RegularFile.h"
 #include "platform/SaveFile.h"
 #include "widgets/Bitmap.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -24,8 +27,9 @@ namespace {
 // A background bigger than this cannot be meant for the window and would
 // only cost time and memory at every paint.
 constexpr int kMaxBackgroundSide = 8192;
-
-const QString DamagedSuffix = QStringLiteral(".bad");
+// The largest file such a picture can take: four bytes a pixel, the
+// largest header and a full colour table.
+constexpr qint64 kMaxBackgroundBytes = qint64(kMaxBackgroundSide) * kMaxBackgroundSide * 4 + 14 + 124 + 256 * 4;
 
 // Moves a damaged outline file aside (replacing an older one there) and
 // writes the built-in outline in its place, so the damage is reported once
@@ -33,10 +37,8 @@ const QString DamagedSuffix = QStringLiteral(".bad");
 // the damaged file is then where it was.
 bool SetAsideDamagedOutline(const QString& outline)
 {
-    const QString aside = outline + DamagedSuffix;
-    if (QFileInfo::exists(aside) && !QFile::remove(aside))
-        return false;
-    if (!QFile::rename(outline, aside))
+    const QString aside = outline + DamagedSkinSuffix;
+    if (!SetAside(outline, aside).isEmpty())
         return false;
     const std::vector<uint8_t> builtIn = BuiltInOutline();
     if (SaveWhole(outline, QByteArray(reinterpret_cast<const char*>(builtIn.data()), qsizetype(builtIn.size())))
@@ -53,15 +55,34 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
     const QDir dir(folder);
     QDir::setCurrent(folder);
 
-    bool written = true;
-    if (!QFileInfo::exists(dir.filePath(skinfile::Colors)) || !QFileInfo::exists(dir.filePath(skinfile::Outline))
-        || !QFileInfo::exists(dir.filePath(skinfile::Background))) {
-        written = WriteDefaultSkinTo(folder);
-        if (!written)
-            ShowNotice(QStringLiteral("Nie można zapisać plików skórki „%1” i „%2” w folderze:\r\n%3")
-                           .arg(skinfile::Background, skinfile::Outline, QDir::toNativeSeparators(folder)),
-                       nkError);
+    // A folder, a device or a pipe in a skin file's place is moved aside
+    // where the folder allows (it cannot be copied), and the file counts as
+    // missing; where it stays, it is read as a file that cannot be opened.
+    bool missing = false;
+    for (const QString& name : {skinfile::Colors, skinfile::Outline, skinfile::Background}) {
+        const QString path = dir.filePath(name);
+        FileKind kind = KindOfFile(path);
+        if (kind == FileKind::Other && SetAside(path, path + DamagedSkinSuffix).isEmpty())
+            kind = FileKind::Missing;
+        missing = missing || kind == FileKind::Missing;
     }
+
+    // Only the files missing are written: what failed is named with the
+    // reason, and the next start tries only that file again.
+    QList<FileProblem> failed;
+    if (missing) {
+        failed = WriteDefaultSkinTo(folder, DefaultSkinFiles::Missing);
+        if (!failed.isEmpty()) {
+            QStringList lines;
+            for (const FileProblem& problem : failed)
+                lines += QStringLiteral("%1\r\n(%2)").arg(QDir::toNativeSeparators(problem.path), problem.reason);
+            ShowNotice(QStringLiteral("Nie można zapisać pliku skórki:\r\n") + lines.join(QStringLiteral("\r\n")),
+                       nkError);
+        }
+    }
+    const auto reported = [&](const QString& path) {
+        return std::any_of(failed.cbegin(), failed.cend(), [&](const FileProblem& p) { return p.path == path; });
+    };
 
     SkinName = QStringLiteral("default");
     ColorScheme = ReadColors(SkinName);
@@ -74,8 +95,8 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
         window.setMask(SkinRegion.region);
         break;
     case OutlineLoad::NotOpened:
-        // After a failed write the missing file has been reported already.
-        if (written || QFileInfo::exists(outline))
+        // After a failed write the file has been reported already.
+        if (!reported(outline))
             ShowNotice(QStringLiteral("Nie można otworzyć pliku kształtu okna:\r\n%1\r\n"
                                       "Okno programu pozostanie prostokątne.")
                            .arg(QDir::toNativeSeparators(outline)),
@@ -92,7 +113,7 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
                                       "Przeniesiono go do pliku:\r\n%3\r\n"
                                       "Okno programu otrzymało domyślny kształt.")
                            .arg(RegionErrorText(error), QDir::toNativeSeparators(outline),
-                                QDir::toNativeSeparators(outline + DamagedSuffix)),
+                                QDir::toNativeSeparators(outline + DamagedSkinSuffix)),
                        nkError);
             break;
         }
@@ -176,7 +197,14 @@ const QImage& CurrentBackground()
     if (info.filePath() == cache.path && info.size() == cache.size && info.lastModified() == cache.modified)
         return cache.picture;
     cache = {info.filePath(), info.size(), info.lastModified(), QImage()};
-    QImageReader reader(info.filePath());
+    // Read by the bounded read, not by the image reader, which would wait
+    // for ever on a pipe and read a device without end.
+    RegularFileRead file = ReadRegularFile(info.filePath(), kMaxBackgroundBytes);
+    if (file.status != RegularFileRead::Status::Read)
+        return cache.picture;
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     ReadAsBitmapOnly(reader);
     const QSize size = reader.size();
     if (!size.isValid() || (size.width() <= kMaxBackgroundSide && size.height() <= kMaxBackgroundSide))

@@ -200,10 +200,12 @@ void TForm4::Przycisk4Click()
     ColorScheme.but_transp = pending.but_transp;
     // The new colours reach ColorScheme only through the file, which the
     // reload below reads back; if the write fails the old file is read.
-    if (!WriteColors(SkinName, ColorScheme.transparent, pending.app_buttons, pending.app_legend, pending.app_info,
-                     pending.but_transp))
+    if (const QString why = WriteColors(SkinName, ColorScheme.transparent, pending.app_buttons, pending.app_legend,
+                                        pending.app_info, pending.but_transp);
+        !why.isEmpty())
         ShowNotice(QStringLiteral("Nie można zapisać kolorów skórki w pliku:\r\n")
-                       + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)),
+                       + QDir::toNativeSeparators(SkinFilePath(skinfile::Colors)) + QStringLiteral("\r\n(") + why
+                       + QLatin1Char(')'),
                    nkError);
     m_window.loadskin(SkinName, ColorScheme.transparent);
     m_window.RepaintWindow();

@@ -1,4 +1,3 @@
-#include "app/Startup.h"
 #include "platform/Messages.h"
 #include "platform/QtPlatform.h"
 #include "tests/app/FakeMessages.h"
@@ -41,8 +40,6 @@ void WhenBoxShows(std::function<void(QMessageBox*)> check)
 class TestMessages : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InstallPolishTranslations(); }
-
     void noticeKindsPickCaptionAndIcon_data()
     {
         QTest::addColumn<int>("kind");
@@ -122,7 +119,7 @@ private slots:
     }
 
     // The real boxes: a notice leaves the other windows working, a question
-    // blocks them; both speak Polish.
+    // blocks them; both speak Polish with no translation catalogue loaded.
     void realNoticeLeavesWindowsUsable()
     {
         QWidget other;
@@ -138,7 +135,10 @@ private slots:
         bool otherEnabled = false;
         QWidget* modalWidget = nullptr;
         QString text;
+        QStringList buttonTexts;
         WhenBoxShows([&](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons())
+                buttonTexts << b->text();
             caption = box->windowTitle();
             icon = box->icon();
             modality = box->windowModality();
@@ -157,6 +157,7 @@ private slots:
         QVERIFY(otherEnabled);
         QCOMPARE(clicks, 1);
         QCOMPARE(text, QStringLiteral("linia 1\nlinia 2"));
+        QCOMPARE(buttonTexts, QStringList{QStringLiteral("OK")});
     }
 
     void realQuestionBlocksAndDefaultsToYes()

@@ -73,23 +73,26 @@ private slots:
 
     void writeErrorAtShutdownBlocksTheWindowsThenEndsWithZero_data()
     {
-        QTest::addColumn<QString>("blocker"); // made a folder, or a file, where something is to be written
+        QTest::addColumn<QStringList>("blockers"); // made folders, or a file, where something is to be written
         QTest::addColumn<QByteArray>("told");
-        // A folder where the colour file goes, a file where the settings
-        // folder goes: not writable, not even for root.
-        QTest::newRow("colour file") << "default.col/inside" << QByteArray("kolorów skórki");
-        QTest::newRow("settings folder") << "Morvane" << QByteArray("ustawień programu");
+        // A folder where the colour file goes that cannot be moved aside, a
+        // file where the settings folder goes: not writable, not even for root.
+        QTest::newRow("colour file") << QStringList{"default.col/inside", "default.col.bad/inside"}
+                                     << QByteArray("kolorów skórki");
+        QTest::newRow("settings folder") << QStringList{"Morvane"} << QByteArray("ustawień programu");
     }
 
     void writeErrorAtShutdownBlocksTheWindowsThenEndsWithZero()
     {
-        QFETCH(QString, blocker);
+        QFETCH(QStringList, blockers);
         QFETCH(QByteArray, told);
         QTemporaryDir folder;
-        if (blocker.contains(QLatin1Char('/')))
-            QVERIFY(QDir(folder.path()).mkpath(blocker));
-        else
-            QVERIFY(QFile(folder.filePath(blocker)).open(QIODevice::WriteOnly));
+        for (const QString& blocker : blockers) {
+            if (blocker.contains(QLatin1Char('/')))
+                QVERIFY(QDir(folder.path()).mkpath(blocker));
+            else
+                QVERIFY(QFile(folder.filePath(blocker)).open(QIODevice::WriteOnly));
+        }
         QProcess* p = Run({QStringLiteral("closebox"), folder.path()});
         const QByteArray out = p->readAll();
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);

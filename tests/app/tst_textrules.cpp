@@ -1,10 +1,10 @@
 // Rules that need no window: the group/period bands of the table, the search
 // text filter and capitals, the clock's date, and the Windows-1250 code page
 // checked against the C library's own converter.
-#include "app/Cp1250.h"
 #include "app/Search.h"
 #include "app/TTlo.h"
 #include "app/TableGeometry.h"
+#include "data/Cp1250.h"
 #include "data/DaneTypes.h"
 
 #include <QtTest>

@@ -156,8 +156,9 @@ void TestRegistry::damagedTextKeepsWhatIsReadable_data()
                                     << QVariant(5u);
     QTest::newRow("unknown escape") << Text("\"A\"=\"jeden\"\r\n\"C\"=\"C:\\tmp\"\r\n\"B\"=dword:00000002\r\n")
                                     << QVariant(QStringLiteral("C:\\tmp"));
-    QTest::newRow("not UTF-8") << Text("\"A\"=\"jeden\"\r\n\"C\"=\"\xFF\xFE\"\r\n\"B\"=dword:00000002\r\n")
-                               << QVariant(QStringLiteral("\uFFFD\uFFFD"));
+    QTest::newRow("neither UTF-8 nor Windows-1250")
+        << Text("\"A\"=\"jeden\"\r\n\"C\"=\"\x81\x98\"\r\n\"B\"=dword:00000002\r\n")
+        << QVariant(QStringLiteral("\uFFFD\uFFFD"));
     QTest::newRow("UTF-16 cut in half") << QByteArray("\xFF\xFE", 2) + QByteArray("W\0i\0", 4) + "n" << QVariant();
 }
 

@@ -198,7 +198,10 @@ private slots:
     // window still reloads (the old file) and repaints.
     void applyWhenTheFileCannotBeWritten()
     {
-        QVERIFY(QDir(paths.dir.path()).mkdir(skinfile::Colors)); // a folder in the file's place
+        // A folder in the file's place, and one that cannot be replaced
+        // where it would be moved aside.
+        QVERIFY(QDir(paths.dir.path()).mkdir(skinfile::Colors));
+        QVERIFY(QDir(paths.dir.path()).mkpath(skinfile::Colors + QStringLiteral(".bad/w środku")));
         Show();
         form->ComboBox1->setCurrentIndex(1);
         form->Przycisk4Click();

@@ -1,5 +1,6 @@
 // The settings store: what ReadReg puts into the controls and values, what
 // WriteReg leaves in the file, and the file's safety.
+#include "data/Cp1250.h"
 #include "data/SettingsValues.h"
 #include "platform/Platform.h"
 #include "settings/MainWindowLink.h"
@@ -16,6 +17,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -101,6 +103,9 @@ private slots:
     void writeThenReadGivesBackEveryValue();
     void damagedFileIsReadAsFarAsItGoesAndKeptAsBad_data();
     void damagedFileIsReadAsFarAsItGoesAndKeptAsBad();
+    void notAFileIsReadAsDamagedAndMovedAside_data();
+    void notAFileIsReadAsDamagedAndMovedAside();
+    void windows1250ExportIsReadAndWrittenBackInUtf8();
     void failedWriteKeepsThePreviousFile_data();
     void failedWriteKeepsThePreviousFile();
     void killedBeforeTheCommitKeepsThePreviousFile();
@@ -282,6 +287,95 @@ void TestSettingsStore::damagedFileIsReadAsFarAsItGoesAndKeptAsBad()
     QVERIFY(ReadAll(path + QStringLiteral(".bad")) == file);
     QVERIFY(!RegistryText::Parse(ReadAll(path), SettingsKeyName).damaged);
     QCOMPARE(ReadRegBool(KeyIn(path), QStringLiteral("Układ_Dane_Latin")), latin);
+}
+
+// Something other than a regular file in the file's place: read as nothing
+// (and at once, a pipe included), then moved aside whole, not followed, and
+// a regular file written in its place.
+void TestSettingsStore::notAFileIsReadAsDamagedAndMovedAside_data()
+{
+    QTest::addColumn<QString>("link"); // empty: not a link
+    QTest::addColumn<QString>("made");
+    QTest::newRow("link to /dev/zero") << "/dev/zero"
+                                       << "";
+    QTest::newRow("link to /dev/full") << "/dev/full"
+                                       << "";
+    QTest::newRow("pipe") << ""
+                          << "pipe";
+    QTest::newRow("folder") << ""
+                            << "folder";
+}
+
+void TestSettingsStore::notAFileIsReadAsDamagedAndMovedAside()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, made);
+    TempProgramFolder paths;
+    const QString path = paths.SettingsFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    if (!link.isEmpty())
+        QVERIFY(QFile::link(link, path));
+    else if (made == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+
+    PrintSettings homes = Untouched();
+    FakeWindow window;
+    LatinNames = true;
+    ReadReg(path, homes, window);
+    QCOMPARE(homes.table.fieldLines, DefaultInfoLines()); // the defaults
+    QCOMPARE(window.calls.constLast(), QStringLiteral("SetLatin 1"));
+
+    QCOMPARE(WriteReg(path, homes), QStringList());
+    const QFileInfo aside(path + QStringLiteral(".bad"));
+    QCOMPARE(aside.symLinkTarget(), link);
+    QCOMPARE(aside.isDir(), made == QLatin1String("folder"));
+    QVERIFY(aside.exists());
+    QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+    QVERIFY(!RegistryText::Parse(ReadAll(path), SettingsKeyName).damaged);
+    QCOMPARE(ReadRegString(KeyIn(path), QStringLiteral("Wersja")), SettingsVersion);
+}
+
+// An export from a Polish Windows: REGEDIT4 in Windows-1250. Its values
+// are read, and the file written back is UTF-8 with the names intact.
+void TestSettingsStore::windows1250ExportIsReadAndWrittenBackInUtf8()
+{
+    TempProgramFolder paths;
+    const QString path = paths.SettingsFile();
+    const QString text = QStringLiteral("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak]\r\n"
+                                        "\"Wersja\"=\"2.5.1.FREE\"\r\n"
+                                        "\"Układ_Dane_Latin\"=dword:00000001\r\n"
+                                        "\"Układ_Skóra_Edytor\"=\"C:\\\\Program Files\\\\Żółw\\\\edytor.exe\"\r\n"
+                                        "\"Układ_Pole_LinesCount\"=dword:00000000\r\n"
+                                        "\"Układ_Pole_Line0\"=\"Gęstość: ó\"\r\n"
+                                        "\"Układ_Skala\"=dword:00000013\r\n\r\n");
+    const QByteArray ansi = ToCp1250(text);
+    QCOMPARE(FromCp1250(ansi), text); // every character has its code
+    WriteAll(path, ansi);
+
+    PrintSettings homes = Untouched();
+    FakeWindow window;
+    ReadReg(path, homes, window);
+    QVERIFY(LatinNames);
+    QCOMPARE(SkinEditor, QStringLiteral("C:\\Program Files\\Żółw\\edytor.exe"));
+    QCOMPARE(homes.table.fieldLines, QStringList{QStringLiteral("Gęstość: ó")});
+    QCOMPARE(homes.table.scale, 1);
+
+    QCOMPARE(WriteReg(path, homes), QStringList());
+    QVERIFY(!QFile::exists(path + QStringLiteral(".bad"))); // read whole: nothing was damaged
+    const QByteArray written = ReadAll(path);
+    QVERIFY(!QString::fromUtf8(written).contains(QChar::ReplacementCharacter));
+    QVERIFY(!RegistryText::Parse(written, SettingsKeyName).damaged);
+    // The file's own names where they were, the others after them: no
+    // second spelling of any.
+    QCOMPARE(KeyIn(path).ValueNames(),
+             (QStringList{"Wersja", "Układ_Dane_Latin", "Układ_Skóra_Edytor", "Układ_Pole_LinesCount",
+                          "Układ_Pole_Line0", "Układ_Skala", "Raport_Czcionka_Nazwa", "Raport_Czcionka_Rozmiar",
+                          "Układ_Czcionka_Nazwa", "Układ_Czcionka_Symbol_Rozmiar", "Układ_Czcionka_Dane_Rozmiar",
+                          "Układ_Czcionka_Pole_Rozmiar", "Układ_Czcionka_Pole_Pogrubiony", "Układ_Skóra_Plik",
+                          "Układ_Wydruk_Warn1", "Układ_Wydruk_Warn2", "!!!UWAGA!!!"}));
+    QCOMPARE(ReadRegString(KeyIn(path), QStringLiteral("Układ_Pole_Line0")), QStringLiteral("Gęstość: ó"));
 }
 
 // Each row makes the new file impossible to write; the old one must stay

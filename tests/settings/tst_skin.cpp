@@ -5,6 +5,7 @@
 #include "app/Toolbar.h"
 #include "data/SettingsValues.h"
 #include "settings/Skin.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/app/FakeMessages.h"
 #include "widgets/ZfkButton.h"
 
@@ -15,6 +16,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -167,7 +174,7 @@ class TestSkin : public QObject {
     {
         m_paths.folder = folder;
         m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
-        QVERIFY(WriteColors(QString(), 16777215, 14539474, 8421376, 0, true));
+        QCOMPARE(WriteColors(QString(), 16777215, 14539474, 8421376, 0, true), QString());
     }
 
 private slots:
@@ -233,20 +240,22 @@ private slots:
         QVERIFY(fake.boxes.isEmpty());
 
         // The colour file appears with the first write, exactly so.
-        QVERIFY(WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
-                            ColorScheme.app_info, ColorScheme.but_transp));
+        QCOMPARE(WriteColors(SkinName, ColorScheme.transparent, ColorScheme.app_buttons, ColorScheme.app_legend,
+                             ColorScheme.app_info, ColorScheme.but_transp),
+                 QString());
         QCOMPARE(ReadAll(File("default.col")), DefaultCol);
     }
 
-    void missingOutlineRewritesBothFilesAndKeepsColours()
+    void missingOutlineIsWrittenAloneKeepingPictureAndColours()
     {
         FakeMessages fake;
         const QByteArray col = "[Colors]\r\napp_legend=255\r\n";
         WriteAll(File("default.col"), col);
-        WriteAll(File("default.bmp"), SmallBmp(Qt::green)); // the user's own picture
+        const QByteArray ownBmp = SmallBmp(Qt::green); // the user's own picture
+        WriteAll(File("default.bmp"), ownBmp);
         m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
 
-        QCOMPARE(ReadAll(File("default.bmp")), ReadAll(QStringLiteral(ZFK_DEFAULT_BMP)));
+        QCOMPARE(ReadAll(File("default.bmp")), ownBmp);
         QCOMPARE(ReadAll(File("zfkmain.rgn")), ReadAll(QStringLiteral(ZFK_ZFKMAIN_RGN)));
         QCOMPARE(ReadAll(File("default.col")), col);
         QCOMPARE(ColorScheme.app_legend, 255u);
@@ -286,7 +295,7 @@ private slots:
     void writeDefaultSkinResetsColoursButNotTheFlag()
     {
         ColorScheme = TColorScheme{1, 2, 3, 4, false};
-        QVERIFY(WriteDefaultSkin());
+        QCOMPARE(WriteDefaultSkin().size(), 0);
         QCOMPARE(ColorScheme, (TColorScheme{16777215, 14539474, 8421376, 0, false}));
         QVERIFY(!QFile::exists(File("default.col")));
         QCOMPARE(ReadAll(File("zfkmain.rgn")).size(), 1044);
@@ -296,7 +305,7 @@ private slots:
     {
         const QByteArray before = "[Window]\r\nleft=5\r\n[Colors]\r\nmine=yes\r\napp_info=1\r\n[Z]\r\nk=v\r\n";
         WriteAll(File("default.col"), before);
-        QVERIFY(WriteColors(QString(), 1, 2, 255, 0x80000010, false));
+        QCOMPARE(WriteColors(QString(), 1, 2, 255, 0x80000010, false), QString());
         QCOMPARE(ReadAll(File("default.col")),
                  QByteArray("[Window]\r\nleft=5\r\n[Colors]\r\nmine=yes\r\napp_info=-2147483632\r\n"
                             "transparent=1\r\napp_buttons=2\r\napp_legend=255\r\nbut_transp=0\r\n"
@@ -308,13 +317,19 @@ private slots:
         // A file that cannot be read is not replaced by a poorer one.
         if (geteuid() != 0) {
             QFile::setPermissions(File("default.col"), QFileDevice::WriteOwner);
-            QVERIFY(!WriteColors(QString(), 0, 0, 0, 0, true));
+            QVERIFY(!WriteColors(QString(), 0, 0, 0, 0, true).isEmpty());
             QFile::setPermissions(File("default.col"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
-        WriteAll(File("default.col"), QByteArray(2 << 20, ' ') + "[Colors]\r\napp_info=5\r\n");
-        QVERIFY(!WriteColors(QString(), 0, 0, 0, 0, true));
-        QCOMPARE(ReadAll(File("default.col")).size(), (2 << 20) + 22);
-        QCOMPARE(ReadColors(QString()), TColorScheme{}); // too big to be a colour scheme
+        // Too big to be a colour scheme: read as none, and at the next write
+        // kept aside once and replaced by the colours alone.
+        const QByteArray huge = QByteArray(2 << 20, ' ') + "[Colors]\r\napp_info=5\r\n";
+        WriteAll(File("default.col"), huge);
+        QCOMPARE(ReadColors(QString()), TColorScheme{});
+        QCOMPARE(WriteColors(QString(), 0, 0, 0, 0, true), QString());
+        QCOMPARE(ReadAll(File("default.col.bad")), huge);
+        QCOMPARE(ReadColors(QString()), (TColorScheme{0, 0, 0, 0, true}));
+        QCOMPARE(WriteColors(QString(), 1, 1, 1, 1, true), QString());
+        QCOMPARE(ReadAll(File("default.col.bad")), huge);
     }
 
     void editedOutlineTakesEffectAtNextLoad()
@@ -398,11 +413,13 @@ private slots:
 
     void outlineThatCannotBeOpenedIsReported()
     {
-        // Exists, so nothing is written, but cannot be opened as a file.
+        // A folder in its place that cannot be moved aside (a full folder
+        // holds the place): nothing is written, and it cannot be opened.
         LoadDefaultsInto(m_dir->path());
         m_form->clearMask(); // as at start-up
         QFile::remove(File("zfkmain.rgn"));
         QVERIFY(QDir(m_dir->path()).mkdir("zfkmain.rgn"));
+        QVERIFY(QDir(m_dir->path()).mkpath("zfkmain.rgn.bad/inside"));
         WriteAll(File("default.col"), "[Colors]\r\napp_info=255\r\n");
         FakeMessages fake;
         m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
@@ -411,6 +428,88 @@ private slots:
         QVERIFY(fake.boxes[0].text.contains(File("zfkmain.rgn")));
         QVERIFY(m_form->mask().isEmpty());
         ExpectCaptions(QColor(0, 128, 128), Qt::red); // the colours were applied first
+    }
+
+    // A link to a device, a pipe or a folder where a skin file belongs is
+    // moved aside whole at the load and the built-in file, or at the next
+    // write the colours, take its place; no box, no wait.
+    void notAFileInASkinFilesPlaceIsMovedAside_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("what");
+        for (const char* name : {"default.col", "zfkmain.rgn", "default.bmp"}) {
+            for (const char* what : {"link to /dev/zero", "pipe", "folder"})
+                QTest::addRow("%s, %s", name, what) << name << what;
+        }
+    }
+    void notAFileInASkinFilesPlaceIsMovedAside()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, what);
+        LoadDefaultsInto(m_dir->path());
+        const QString path = File(name);
+        QFile::remove(path);
+        if (what == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (what == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        struct stat original {};
+        QCOMPARE(::lstat(QFile::encodeName(path).constData(), &original), 0);
+
+        FakeMessages fake;
+        m_form->clearMask();
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(WriteColors(QString(), 1, 2, 3, 4, true), QString());
+        QVERIFY(fake.boxes.isEmpty());
+        struct stat aside {};
+        QCOMPARE(::lstat(QFile::encodeName(path + ".bad").constData(), &aside), 0);
+        QCOMPARE(aside.st_ino, original.st_ino);
+        QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+        QCOMPARE(m_form->mask(), DesignOutline());
+        QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 3, 4, true}));
+    }
+
+    // A disk that fills up: only the file that could not be written is
+    // named, with the system's reason, and only it is tried again.
+    void fullDiskNamesOnlyTheSkinFileThatFailed()
+    {
+        // A real full disk where the tests may mount one, else a limit on
+        // the size of the files this process writes.
+        const QString folder = File("maly");
+        QVERIFY(QDir().mkdir(folder));
+        const bool mounted =
+            geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+        const auto unmount = qScopeGuard([&] {
+            if (mounted)
+                ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+        });
+        std::optional<FileSizeLimit> limit;
+        if (!mounted) {
+            limit.emplace(64 * 1024);
+            QVERIFY(limit->Applied());
+        }
+        const QString reason = QString::fromLocal8Bit(std::strerror(mounted ? ENOSPC : EFBIG));
+
+        FakeMessages fake;
+        m_paths.folder = folder;
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(fake.boxes.size(), 1);
+        const QString text = fake.boxes[0].text;
+        QVERIFY2(text.contains(QDir(folder).filePath("default.bmp")) && text.contains(reason), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("zfkmain.rgn")), qPrintable(text));
+        QCOMPARE(m_form->mask(), DesignOutline()); // the outline was written
+
+        // The next start: the outline is there and left alone.
+        const QByteArray ownOutline = RegionBytes({QRect(0, 0, 100, 50)});
+        WriteAll(QDir(folder).filePath("zfkmain.rgn"), ownOutline);
+        m_form->loadskin(QStringLiteral("default"), 0xFFFFFF);
+        QCOMPARE(fake.boxes.size(), 2);
+        QVERIFY(!fake.boxes[1].text.contains(QLatin1String("zfkmain.rgn")));
+        QCOMPARE(ReadAll(QDir(folder).filePath("zfkmain.rgn")), ownOutline);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"zfkmain.rgn"})); // no temporary file left behind
     }
 
     void unwritableProgramFolderUsesTheUserFolder()
@@ -445,7 +544,7 @@ private slots:
         QCOMPARE(ReadAll(QDir(user).filePath("default.bmp")).size(), 956726);
         QCOMPARE(ReadAll(QDir(user).filePath("zfkmain.rgn")).size(), 1044);
         QCOMPARE(m_form->mask(), DesignOutline());
-        QVERIFY(WriteColors(QString(), 1, 2, 3, 4, true));
+        QCOMPARE(WriteColors(QString(), 1, 2, 3, 4, true), QString());
         QCOMPARE(ReadColors(QString()), (TColorScheme{1, 2, 3, 4, true}));
         QVERIFY(QFile::exists(QDir(user).filePath("default.col")));
         QVERIFY(fake.boxes.isEmpty());

@@ -1,5 +1,6 @@
 // The Windows-1250 (Central European) code page, in which the program's
-// texts leave it as files and against which typed search text is filtered.
+// texts leave it as files, against which typed search text is filtered, and
+// in which settings exported on a Polish Windows come.
 #pragma once
 
 #include <QByteArray>

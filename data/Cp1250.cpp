@@ -1,4 +1,4 @@
-#include "app/Cp1250.h"
+#include "data/Cp1250.h"
 
 #include <array>
 
