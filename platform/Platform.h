@@ -48,6 +48,11 @@ public:
     // The settings store's file: "Morvane/Zefirak.reg" in the user's
     // configuration folder (normally ~/.config).
     virtual QString SettingsFile() const = 0;
+    // True for a copy installed under a prefix, which must never write under
+    // it, whoever runs it; false for the build folder or a copy of it, which
+    // keeps its skin files beside itself. A temporary program folder is the
+    // latter, hence the default.
+    virtual bool Installed() const { return false; }
 };
 
 class FileDialogService {

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
@@ -107,6 +109,21 @@ int QtMessageService::ShowApplicationModal(const QString& text, const QString& c
 }
 
 QString QtPathService::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+bool InstalledLayout(const QString& programFolder)
+{
+    // Told by the layout the program's library path (RPATH) already relies
+    // on, not by a marker file: every copy of the build folder would have to
+    // carry the marker, and one that lost it would move its skin unnoticed.
+    // The file is the one the program binds (its soname), in the folder the
+    // install rules put it in.
+    const QString library = QStringLiteral("libDane.so.1");
+    const QDir folder(programFolder);
+    return !programFolder.isEmpty() && !QFileInfo::exists(folder.filePath(library))
+           && QFileInfo::exists(folder.filePath(QStringLiteral("../lib/zefirak/") + library));
+}
+
+bool QtPathService::Installed() const { return InstalledLayout(ProgramFolder()); }
 
 QString QtPathService::SettingsFile() const
 {

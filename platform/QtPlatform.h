@@ -13,7 +13,14 @@ class QtPathService final : public PathService {
 public:
     QString ProgramFolder() const override;
     QString SettingsFile() const override;
+    bool Installed() const override;
 };
+
+// True when programFolder holds an installed copy: the data library is not
+// beside the program but in ../lib/zefirak (bin/ and lib/zefirak/ of a prefix). The loader
+// looks beside the program first, so a folder with both is a copy that
+// brought its own library, not an installed one.
+bool InstalledLayout(const QString& programFolder);
 
 class QtFileDialogService final : public FileDialogService {
 public:

@@ -42,8 +42,14 @@ bool FolderWritable(const QString& folder)
     return probe.open(); // removed again when probe goes
 }
 
-QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder)
+QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder, bool installed)
 {
+    // Qt gives a data folder even without a home (under /), so an installed
+    // copy always has one; writes that fail there are reported as anywhere.
+    if (installed && !userFolder.isEmpty()) {
+        QDir().mkpath(userFolder);
+        return userFolder;
+    }
     if (FolderWritable(programFolder))
         return programFolder;
     if (!userFolder.isEmpty() && QDir().mkpath(userFolder) && FolderWritable(userFolder))
@@ -55,7 +61,8 @@ QString RefreshSkinFolder()
 {
     cachedProgramFolder = platform::Paths().ProgramFolder();
     cachedSkinFolder =
-        ChooseSkinFolder(cachedProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        ChooseSkinFolder(cachedProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                         platform::Paths().Installed());
     cached = true;
     return cachedSkinFolder;
 }

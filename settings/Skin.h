@@ -50,17 +50,19 @@ struct FileProblem {
     QString reason;
 };
 
-// The folder of the skin files: the program folder, or, when that cannot be
-// written (a program installed under a read-only prefix), the per-user data
-// folder, created if needed. Decided again by RefreshSkinFolder (loadskin
-// calls it) and whenever the program folder changes; otherwise remembered,
-// so a paint does not probe the disk.
+// The folder of the skin files: for an installed copy the per-user data
+// folder, created if needed; otherwise the program folder, or, when that
+// cannot be written, the per-user data folder. Decided again by
+// RefreshSkinFolder (loadskin calls it) and whenever the program folder
+// changes; otherwise remembered, so a paint does not probe the disk.
 QString SkinFolder();
 QString RefreshSkinFolder();
-// The rule itself: programFolder if a file can be created in it, else
+// The rule itself. Installed: userFolder, made if it can be, whether or not it
+// can be written (an installed copy never writes under its prefix, not even
+// as root). Otherwise: programFolder if a file can be created in it, else
 // userFolder if it exists or can be made and a file can be created in it,
 // else programFolder (whose writes will then fail and be reported).
-QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder);
+QString ChooseSkinFolder(const QString& programFolder, const QString& userFolder, bool installed = false);
 // True when a new file can be created in folder (tried, not guessed from
 // permission bits, which say nothing about read-only mounts or root).
 bool FolderWritable(const QString& folder);

@@ -8,7 +8,7 @@
 #   tools/lookalike.sh take PROGRAM_FOLDER OUT_FOLDER   pictures of one build
 #   tools/lookalike.sh compare OLD_FOLDER NEW_FOLDER    exit 1 on any pixel changed
 #
-# PROGRAM_FOLDER holds pertab, libDane.so and zfktool (build/ does). Needs
+# PROGRAM_FOLDER holds pertab, libDane.so* and zfktool (build/ does). Needs
 # xvfb-run, xdotool, ImageMagick and pdftoppm (tools/deps.sh test).
 set -eu
 
@@ -39,7 +39,8 @@ take_on_screen() {
     dir=$(mktemp -d)
     export HOME="$dir/home" XDG_CONFIG_HOME="$dir/config"
     mkdir -p "$HOME"
-    cp "$src/pertab" "$src/libDane.so" "$dir/"
+    cp "$src/pertab" "$dir/"
+cp -P "$src"/libDane.so* "$dir/"
     pid=
     trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$dir"' EXIT
 

@@ -13,7 +13,7 @@ done
 if echo "$imports" | grep -qx GetVersion; then
     echo "pertab imports GetVersion, which it does not use"; exit 1
 fi
-readelf -d "$pertab" | grep -q 'NEEDED.*libDane.so' || { echo "libDane.so is not a load-time dependency"; exit 1; }
+readelf -d "$pertab" | grep -q 'NEEDED.*\[libDane.so.1\]' || { echo "libDane.so.1 is not a load-time dependency"; exit 1; }
 
 tmp=$(mktemp -d)
 # The settings file too goes to the test's own folder, not the home folder.

@@ -11,7 +11,8 @@ dir=$(mktemp -d)
 # The settings file too goes to the test's own folder, not the home folder.
 export XDG_CONFIG_HOME="$dir/config"
 trap 'rm -rf "$dir"' EXIT
-cp "$src/pertab" "$src/libDane.so" "$dir/"
+cp "$src/pertab" "$dir/"
+cp -P "$src"/libDane.so* "$dir/"
 
 "$dir/pertab" &
 pid=$!

@@ -63,7 +63,8 @@ pixel() {
 start_pertab() {
     rm -rf "$dir/prog"
     mkdir "$dir/prog"
-    cp "$src/pertab" "$src/libDane.so" "$dir/prog/"
+    cp "$src/pertab" "$dir/prog/"
+    cp -P "$src"/libDane.so* "$dir/prog/"
     "$dir/prog/pertab" &
     pid=$!
     wid=$("$xtool" wait-mapped "  Zefirak" 30000) || fail "main window did not map"

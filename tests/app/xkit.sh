@@ -12,7 +12,8 @@ cleanup() {
     rm -rf "$dir"
 }
 trap cleanup EXIT
-cp "$src/pertab" "$src/libDane.so" "$dir/"
+cp "$src/pertab" "$dir/"
+cp -P "$src"/libDane.so* "$dir/"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -41,7 +41,7 @@ type_search() {
 
 # First start: nothing in the program folder but the program, nothing in
 # the home folder.
-[ "$(ls "$dir")" = "$(printf 'home\nlibDane.so\npertab')" ] && [ -z "$(ls -A "$HOME")" ] \
+[ "$(ls "$dir")" = "$(printf 'home\nlibDane.so\nlibDane.so.1\npertab')" ] && [ -z "$(ls -A "$HOME")" ] \
     || fail "program folder or home not empty: $(ls -A "$dir" "$HOME")"
 start
 for f in default.bmp zfkmain.rgn; do [ -s "$dir/$f" ] || fail "first start wrote no $f"; done

@@ -20,7 +20,8 @@ cleanup() {
     [ -n "${ZFK_KEEP_SHOT:-}" ] && cp "$dir/shot.png" "$ZFK_KEEP_SHOT" 2>/dev/null; rm -rf "$dir"
 }
 trap cleanup EXIT
-cp "$src/pertab" "$src/libDane.so" "$dir/"
+cp "$src/pertab" "$dir/"
+cp -P "$src"/libDane.so* "$dir/"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

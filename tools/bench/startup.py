@@ -7,7 +7,7 @@ the same server, so they share its state and the machine's load.
 
     tools/bench/startup.py [--runs N] [--close] [--floor PROGRAM] [--text-floor PROGRAM] BUILD_DIR [BUILD_DIR ...]
 
-Each BUILD_DIR holds pertab and libDane.so; they are copied into a fresh
+Each BUILD_DIR holds pertab and libDane.so*; they are copied into a fresh
 program folder per build, with a settings folder of its own beside them.
 The first, uncounted run writes the skin files and, closed as a user closes
 it, the settings file. Other runs are killed a moment after being mapped
@@ -28,6 +28,7 @@ can beat.
 Needs Xvfb, python3-xlib and time (tools/deps.sh bench)."""
 
 import argparse
+import glob
 import os
 import shutil
 import statistics
@@ -173,8 +174,11 @@ def main():
                 entries.append((label, program, folder))
         for build in args.builds:
             folder = tempfile.mkdtemp(prefix="zfk-startup-")
-            for f in ("pertab", "libDane.so"):
-                shutil.copy2(os.path.join(build, f), folder)
+            shutil.copy2(os.path.join(build, "pertab"), folder)
+            # The library and its links as they are (libDane.so.1 and the
+            # libDane.so link, or an older build's single libDane.so).
+            for lib in glob.glob(os.path.join(build, "libDane.so*")):
+                shutil.copy2(lib, folder, follow_symlinks=False)
             entries.append((build, os.path.join(folder, "pertab"), folder))
         for _, program, folder in entries:
             one_run(dpy, name, program, folder, close=True)  # writes skin and settings; not counted
