@@ -502,27 +502,6 @@ private slots:
         QTest::keyClick(&a, Qt::Key_Enter);
         QCOMPARE(clicks, 2);
     }
-
-    void focusIsADottedOutlineInTheCaptionColour()
-    {
-        QWidget window;
-        auto* a = new TZfkButton97(&window);
-        a->resize(32, 24);
-        a->SetFontColor(colors::Red);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        a->clearFocus();
-        const QImage plain = Shot(a);
-        a->setFocusPolicy(Qt::TabFocus);
-        a->setFocus();
-        const QImage focused = Shot(a);
-        QCOMPARE(At(focused, 2, 2), QColor(Qt::red));
-        QCOMPARE(At(focused, 3, 2), At(plain, 3, 2));
-        QCOMPARE(focused.copy(0, 0, 32, 2), plain.copy(0, 0, 32, 2));
-        a->clearFocus();
-        QCOMPARE(Shot(a), plain);
-    }
 };
 
 QTEST_MAIN(TestZfkButton)
