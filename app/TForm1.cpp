@@ -33,6 +33,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <utility>
 
 std::array<TZfkButton97*, ElementCount> ElementButtons{};
@@ -414,9 +415,8 @@ void TForm1::ChainTabStops()
             setTabOrder(previous, w);
         previous = w;
     };
-    for (QWidget* w : {static_cast<QWidget*>(OriginalToolbarButton974), static_cast<QWidget*>(ToolbarButton971),
-                       static_cast<QWidget*>(ToolbarButton974), static_cast<QWidget*>(Szukaj),
-                       static_cast<QWidget*>(ToolbarButton973), static_cast<QWidget*>(ToolbarButton972)})
+    for (QWidget* w : std::initializer_list<QWidget*>{OriginalToolbarButton974, ToolbarButton971, ToolbarButton974,
+                                                      Szukaj, ToolbarButton973, ToolbarButton972})
         next(w);
     // The toolkit chains only widgets that take the focus; all the element
     // buttons do while they are chained, then only the stop.

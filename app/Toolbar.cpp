@@ -1,9 +1,8 @@
 #include "app/Toolbar.h"
 
 #include "app/TTlo.h"
-#include "widgets/Look.h"
-
 #include "widgets/ButtonFace.h"
+#include "widgets/Look.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
