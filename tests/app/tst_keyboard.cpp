@@ -59,10 +59,18 @@ private slots:
     void initTestCase()
     {
         QVERIFY(Show());
+        Form1 = form.get(); // the dialogs' owner
         QTRY_COMPARE(QApplication::focusWidget(), form->Szukaj);
     }
 
-    void cleanupTestCase() { form.reset(); }
+    void cleanupTestCase()
+    {
+        form.reset(); // and the dialogs with it
+        Form1 = nullptr;
+        Form2 = nullptr;
+        Form3 = nullptr;
+        Form4 = nullptr;
+    }
 
     void init() { form->ClearSelection(); }
 
