@@ -33,6 +33,9 @@ SearchBox::SearchBox(QWidget* window)
     m_caption->installEventFilter(this);
 
     setObjectName(QStringLiteral("Szukaj"));
+    // The caption is cut short; a screen reader says it whole.
+    m_caption->setBuddy(this);
+    setAccessibleName(QStringLiteral("Szukany pierwiastek"));
     setGeometry(600, 14, 121, 21);
     setTextMargins(0, 0, 20, 0);
     setMouseTracking(true);

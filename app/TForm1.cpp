@@ -33,6 +33,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 std::array<TZfkButton97*, ElementCount> ElementButtons{};
 
@@ -156,6 +158,7 @@ void TForm1::FormActivate()
     InitElementButtons();
     CreateClipboard();
     HookSearchButton();
+    ChainTabStops();
 }
 
 void TForm1::StartClock() { Tlo = zegar->Start(); }
@@ -300,6 +303,7 @@ void TForm1::InitElementButtons()
         button->SetCaption(QString::fromStdString(ShortTable[z - 1].Symbol));
         button->OnMouseLeave = [this](QObject* sender) { HMouseExit(sender); };
         button->OnRightClick = [this](QObject* sender) { RClick(sender); };
+        button->OnKeyDown = [this](QObject*, int key) { WalkTable(key); };
     }
     ColourElementButtons();
     ToolbarButton973->SetPictures(PictureIcon(ToolbarPictureKind::Minimise, false),
@@ -330,7 +334,11 @@ void TForm1::ColourElementButtons()
     }
 }
 
-void TForm1::ElementClick(int z) { ShowElementData(z); }
+void TForm1::ElementClick(int z)
+{
+    ShowElementData(z);
+    MoveTableStop();
+}
 
 void TForm1::ElementMouseEnter(int z) { ShowElementStatus(z); }
 
@@ -358,6 +366,7 @@ void TForm1::ClearSelection()
         ElementButtons[SelectedElement - 1]->SetSelected(false);
     SelectedElement = -1;
     ShowElementData(-1);
+    MoveTableStop();
 }
 
 void TForm1::NavigateTo(int n)
@@ -368,6 +377,59 @@ void TForm1::NavigateTo(int n)
         ElementButtons[0]->Click();
     else if (n >= 1 && n <= ElementCount)
         ElementButtons[n - 1]->Click();
+}
+
+void TForm1::WalkTable(int key)
+{
+    if (SelectedElement == -1) {
+        NavigateTo(-1);
+        return;
+    }
+    const TPierwData& e = ElementTable[SelectedElement - 1];
+    NavigateTo(key == Qt::Key_Left    ? e.LeftNeighbour
+               : key == Qt::Key_Right ? e.RightNeighbour
+               : key == Qt::Key_Up    ? e.UpNeighbour
+                                      : e.DownNeighbour);
+}
+
+void TForm1::MoveTableStop()
+{
+    TZfkButton97* stop = ElementButtons[SelectedElement == -1 ? 0 : SelectedElement - 1];
+    if (stop == m_tableStop)
+        return;
+    // The focus goes along when the table had it, as the arrow keys move it.
+    const bool focused = m_tableStop && m_tableStop->hasFocus();
+    if (m_tableStop)
+        m_tableStop->setFocusPolicy(Qt::NoFocus);
+    stop->setFocusPolicy(Qt::TabFocus);
+    m_tableStop = stop;
+    if (focused)
+        stop->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::ChainTabStops()
+{
+    QWidget* previous = nullptr;
+    const auto next = [this, &previous](QWidget* w) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{OriginalToolbarButton974, ToolbarButton971, ToolbarButton974,
+                                                      Szukaj, ToolbarButton973, ToolbarButton972})
+        next(w);
+    // The toolkit chains only widgets that take the focus; all the element
+    // buttons do while they are chained, then only the stop.
+    for (TZfkButton97* button : ElementButtons) {
+        button->setFocusPolicy(Qt::TabFocus);
+        next(button);
+    }
+    for (QWidget* w : {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973})
+        next(w);
+    for (TZfkButton97* button : ElementButtons)
+        button->setFocusPolicy(Qt::NoFocus);
+    m_tableStop = nullptr;
+    MoveTableStop();
 }
 
 void TForm1::SetLatin(bool latin)
@@ -415,7 +477,7 @@ void TForm1::SwitchToCompactLayout()
 
 void TForm1::eMove() { SetStatus(QStringLiteral("Kliknij aby wyświetlić informacje o programie")); }
 
-void TForm1::Image1Click() { ToolbarButton974Click(); }
+void TForm1::Image1Click() { RunFromEventLoop(&TForm1::ToolbarButton974Click); }
 
 // ---- The data panel ---------------------------------------------------------
 
@@ -472,15 +534,7 @@ void TForm1::SzukajKeyDown(int key)
         SzukajButtonClick();
         return;
     }
-    if (SelectedElement == -1) {
-        NavigateTo(-1);
-        return;
-    }
-    const TPierwData& e = ElementTable[SelectedElement - 1];
-    NavigateTo(key == Qt::Key_Left    ? e.LeftNeighbour
-               : key == Qt::Key_Right ? e.RightNeighbour
-               : key == Qt::Key_Up    ? e.UpNeighbour
-                                      : e.DownNeighbour);
+    WalkTable(key);
 }
 
 void TForm1::SzukajKeyPress(int key)
@@ -542,14 +596,20 @@ void TForm1::CreateToolbar()
         new ToolbarButton(this, "OriginalToolbarButton973", QStringLiteral("Wydrukuj dane"), QRect(632, 328, 137, 17),
                           font(), QStringLiteral("Wydrukuj dane (raport)"));
 
-    connect(OriginalToolbarButton971, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton971Click);
-    connect(OriginalToolbarButton972, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton972Click);
-    connect(OriginalToolbarButton973, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton973Click);
-    connect(OriginalToolbarButton974, &QToolButton::clicked, this, &TForm1::OriginalToolbarButton974Click);
-    connect(ToolbarButton971, &QToolButton::clicked, this, &TForm1::ToolbarButton971Click);
-    connect(ToolbarButton972, &QToolButton::clicked, this, &TForm1::ToolbarButton972Click);
+    // Each of these may open a modal window (a question, a file dialog or
+    // a dialog of the program); minimising opens none.
+    const std::pair<ToolbarButton*, void (TForm1::*)()> actions[] = {
+        {OriginalToolbarButton971, &TForm1::OriginalToolbarButton971Click},
+        {OriginalToolbarButton972, &TForm1::OriginalToolbarButton972Click},
+        {OriginalToolbarButton973, &TForm1::OriginalToolbarButton973Click},
+        {OriginalToolbarButton974, &TForm1::OriginalToolbarButton974Click},
+        {ToolbarButton971, &TForm1::ToolbarButton971Click},
+        {ToolbarButton972, &TForm1::ToolbarButton972Click},
+        {ToolbarButton974, &TForm1::ToolbarButton974Click},
+    };
+    for (auto [button, action] : actions)
+        connect(button, &QToolButton::clicked, this, [this, action = action] { RunFromEventLoop(action); });
     connect(ToolbarButton973, &QToolButton::clicked, this, &TForm1::ToolbarButton973Click);
-    connect(ToolbarButton974, &QToolButton::clicked, this, &TForm1::ToolbarButton974Click);
     for (ToolbarButton* button : {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973,
                                   ToolbarButton972, ToolbarButton973}) {
         connect(button, &ToolbarButton::hinted, this, &TForm1::SetStatus);
@@ -594,6 +654,22 @@ void TForm1::ToolbarButton973Click()
 }
 
 void TForm1::ToolbarButton972Click() { AskToQuit(); }
+
+void TForm1::RunFromEventLoop(void (TForm1::*action)())
+{
+    // A screen reader's press waits for the press to return; a modal window
+    // opened inside it would hold the reader until the window closed.
+    if (m_actionPending)
+        return;
+    m_actionPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, action] {
+            (this->*action)();
+            m_actionPending = false;
+        },
+        Qt::QueuedConnection);
+}
 
 void TForm1::AskToQuit()
 {

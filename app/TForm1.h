@@ -46,6 +46,9 @@ public:
     void RClick(QObject* sender);
     void ClearSelection();
     void NavigateTo(int n);
+    // An arrow key: the selection goes to that neighbour, or to hydrogen
+    // when nothing is selected.
+    void WalkTable(int key);
     void SetLatin(bool latin) override;
     void SetProgramInterface();
     // Flag 0 switches to the compact layout for small screens, once.
@@ -145,8 +148,18 @@ private:
     void CreateToolbar();
     void ColourElementButtons();
     void SwitchToCompactLayout();
+    // Tab and Shift+Tab go round the toolbar, the search box, the table and
+    // the data panel's buttons as they are read. The table is one stop: the
+    // selected element's button, or hydrogen's when none is selected.
+    void ChainTabStops();
+    void MoveTableStop();
+    // Runs action from the event loop, the press that asked for it having
+    // returned; presses while one waits or its window is open are dropped.
+    void RunFromEventLoop(void (TForm1::*action)());
 
     QClipboard* m_clipboard = nullptr;
+    TZfkButton97* m_tableStop = nullptr;
+    bool m_actionPending = false;
     bool m_shownOnce = false;
     bool m_compactLayout = false;
     bool m_manualDrag = false;

@@ -1,9 +1,13 @@
 #include "app/Toolbar.h"
 
 #include "app/TTlo.h"
+#include "widgets/ButtonFace.h"
 #include "widgets/Look.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 ToolbarButton::ToolbarButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
                              const QFont& font, const QString& hint)
@@ -13,7 +17,7 @@ ToolbarButton::ToolbarButton(QWidget* parent, const char* name, const QString& c
     setObjectName(QLatin1String(name));
     setText(caption);
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setGeometry(geometry);
     setFont(font);
     if (caption.isEmpty())
@@ -35,12 +39,19 @@ void ToolbarButton::NarrowCaption(int margin)
     setFont(FitWidth(narrow, {text()}, width() - 2 * margin));
 }
 
+void ToolbarButton::ShowLit()
+{
+    const bool lit = m_pointed || hasFocus();
+    if (text().isEmpty())
+        setIcon(lit ? m_hot : m_normal);
+    else
+        SetButtonTextColour(this, lit ? colors::Blue : colors::Black);
+}
+
 void ToolbarButton::ShowPointed(bool pointed)
 {
-    if (text().isEmpty())
-        setIcon(pointed ? m_hot : m_normal);
-    else
-        SetButtonTextColour(this, pointed ? colors::Blue : colors::Black);
+    m_pointed = pointed;
+    ShowLit();
     if (m_hint.isEmpty())
         return;
     if (pointed)
@@ -59,6 +70,42 @@ void ToolbarButton::leaveEvent(QEvent* event)
 {
     ShowPointed(false);
     QToolButton::leaveEvent(event);
+}
+
+void ToolbarButton::focusInEvent(QFocusEvent* event)
+{
+    ShowLit();
+    QToolButton::focusInEvent(event);
+}
+
+void ToolbarButton::focusOutEvent(QFocusEvent* event)
+{
+    ShowLit();
+    QToolButton::focusOutEvent(event);
+}
+
+void ToolbarButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space is the toolkit's (a click on its release); Enter clicks at once.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void ToolbarButton::paintEvent(QPaintEvent*)
+{
+    // The style's own focus frame is left out: it does not suit the flat
+    // toolbar. Without the focus the button is drawn as the toolkit draws it.
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    if (hasFocus())
+        PaintDottedRect(painter, rect().adjusted(1, 1, -1, -1), ToQColor(colors::Blue, palette()));
 }
 
 Banner::Banner(QWidget* parent)

@@ -13,7 +13,9 @@ class TTlo;
 // A flat button of the toolbar. A caption turns blue while the pointer is
 // over it; a picture button shows its pointed-at picture instead. A button
 // with a hint gives it for the status line when the pointer comes in and
-// takes it back when the pointer leaves.
+// takes it back when the pointer leaves. Tab reaches it (a click does not
+// take the focus); Space and Enter press it; with the focus it looks pointed
+// at and shows the program's dotted focus outline.
 class ToolbarButton : public QToolButton {
     Q_OBJECT
 public:
@@ -33,12 +35,19 @@ signals:
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ShowPointed(bool pointed);
+    // The caption's colour or the picture: lit while pointed at or focused.
+    void ShowLit();
 
     QString m_hint;
     QIcon m_normal, m_hot;
+    bool m_pointed = false;
 };
 
 // The banner: a click on it opens the information and settings, and the

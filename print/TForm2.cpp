@@ -199,15 +199,22 @@ void TForm2::CreateControls()
     Przycisk3 = button("Przycisk3", QStringLiteral("Zakończ"), {230, 408, 105, 21}, &TForm2::Przycisk3Click);
     Przycisk6 = button("Przycisk6", QStringLiteral("Podgląd wydruku"), {230, 432, 105, 21}, &TForm2::Przycisk6Click);
 
-    setTabOrder(Dane1, dane2);
-    setTabOrder(dane2, dane3);
-    setTabOrder(dane3, Scale);
-    setTabOrder(Scale, f1);
-    setTabOrder(f1, f2);
-    setTabOrder(f2, FontComboBox1);
-    setTabOrder(FontComboBox1, f3);
-    setTabOrder(f3, bold1);
-    setTabOrder(bold1, dodatkowe);
+    // Tab leaves the information field: its lines are the chart's, which
+    // have no use for a tab character.
+    dodatkowe->setTabChangesFocus(true);
+    // The settings as they are read, then the buttons top to bottom.
+    ChainTabStops({Dane1, dane2, dane3, Scale, f1, f2, FontComboBox1, f3, bold1, dodatkowe, Przycisk5, Przycisk4,
+                   Przycisk1, Przycisk2, Przycisk3, Przycisk6});
+    NameByLabel(Label3, Dane1);
+    NameByLabel(Label4, dane2);
+    NameByLabel(Label5, dane3);
+    NameByLabel(Label1, f1);
+    NameByLabel(Label2, f2);
+    NameByLabel(Label6, f3);
+    NameByLabel(Label7, dodatkowe);
+    // These two have their group's title for a label.
+    Scale->setAccessibleName(GroupBox1->title());
+    FontComboBox1->setAccessibleName(GroupBox4->title());
 
     m_preview = QImage(PBox->size(), QImage::Format_RGB32);
     m_preview.fill(palette().color(QPalette::Window));

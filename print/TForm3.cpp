@@ -92,8 +92,13 @@ void TForm3::CreateControls()
     Przycisk2 = button("Przycisk2", QStringLiteral("Anuluj"), {144, 168, 105, 21}, &TForm3::Przycisk2Click);
     Przycisk7 = button("Przycisk7", QStringLiteral("Podgląd wydruku"), {144, 242, 105, 21}, &TForm3::Przycisk7Click);
 
-    setTabOrder(RxCheckListBox1, FontComboBox1);
-    setTabOrder(FontComboBox1, f1);
+    // By rows: the list and the buttons beside it, then the font, its size
+    // and the preview button below.
+    ChainTabStops({RxCheckListBox1, Przycisk3, Przycisk4, Przycisk6, Przycisk5, Przycisk1, Przycisk2, FontComboBox1, f1,
+                   Przycisk7});
+    NameByLabel(Label1, RxCheckListBox1);
+    NameByLabel(Label2, FontComboBox1);
+    NameByLabel(Label3, f1);
 }
 
 void TForm3::ApplySettings(const ReportPrintSettings& settings)

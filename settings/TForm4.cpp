@@ -7,6 +7,7 @@
 #include "settings/Skin.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Look.h"
+#include "widgets/PrintLists.h"
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
@@ -119,7 +120,7 @@ void TForm4::CreateControls()
 
     GroupBox2 = group("GroupBox2", QStringLiteral("Prezentacja danych"), {0, 88, 281, 65});
     Label4 = DialogLabel(GroupBox2, "Label4", QStringLiteral("Nazwy pierwiastków:"), {8, 26, 0, 13});
-    ComboBox1 = new QComboBox(GroupBox2);
+    ComboBox1 = new NamedList(GroupBox2);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems({QStringLiteral("polskie"), QStringLiteral("łacińskie")});
     ComboBox1->setGeometry(120, 24, 153, 21);
@@ -130,8 +131,14 @@ void TForm4::CreateControls()
     Przycisk6 = button(this, "Przycisk6", QStringLiteral("Anuluj"), {216, 308, 81, 21}, &TForm4::Przycisk6Click);
 
     // The names list comes right after the check box in the Tab order, so
-    // the focus cannot wander off to the unseen controls.
-    setTabOrder(CheckBox1, ComboBox1);
+    // the focus cannot wander off to the unseen controls; the unseen button
+    // takes no focus at all.
+    Przycisk3->setFocusPolicy(Qt::NoFocus);
+    ChainTabStops({ToolButton1, Przycisk1, Przycisk2, CheckBox1, ComboBox1, Przycisk4, Przycisk5, Przycisk6});
+    // Both colour buttons say "Zmień kolor"; the row tells them apart.
+    Przycisk1->setAccessibleDescription(Label1->text());
+    Przycisk2->setAccessibleDescription(Label2->text());
+    NameByLabel(Label4, ComboBox1);
 }
 
 void TForm4::ShowAppearancePage()

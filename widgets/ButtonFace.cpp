@@ -29,6 +29,16 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (Button()->Latching()) {
+            s.checkable = true;
+            s.checked = Button()->Latched();
+        }
+        return s;
+    }
+
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& action) override
@@ -85,6 +95,27 @@ QFont WithStyles(QFont font, TFontStyles styles)
     font.setUnderline(styles & fsUnderline);
     font.setStrikeOut(styles & fsStrikeOut);
     return font;
+}
+
+void PaintDottedRect(QPainter& painter, const QRect& r, const QColor& color)
+{
+    const int l = r.left(), t = r.top(), right = r.right(), b = r.bottom();
+    if (right <= l || b <= t)
+        return;
+    // The pixels of the outline whose distance from the top-left corner is
+    // even: the dots meet at the corners as on a checkerboard.
+    const auto dot = [&](int x, int y) {
+        if ((x - l + y - t) % 2 == 0)
+            painter.fillRect(QRect(x, y, 1, 1), color);
+    };
+    for (int x = l; x <= right; ++x) {
+        dot(x, t);
+        dot(x, b);
+    }
+    for (int y = t + 1; y < b; ++y) {
+        dot(l, y);
+        dot(right, y);
+    }
 }
 
 TZfkButtonFace::TZfkButtonFace(QWidget* parent, const QString& about)
@@ -184,6 +215,16 @@ void TZfkButtonFace::NameChanged()
     }
 }
 
+void TZfkButtonFace::NotifyChecked()
+{
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 QPoint TZfkButtonFace::EventPoint(const QMouseEvent* event)
 {
     const QPointF p = event->position();
@@ -252,6 +293,11 @@ void TZfkButtonFace::PaintPicture(QPainter& painter, int captionWidth) const
     // the screen scales it.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(left, top), m_keyed, QRect(0, 0, pw, ph));
+}
+
+void TZfkButtonFace::PaintFocus(QPainter& painter, int inset, TColor color) const
+{
+    PaintDottedRect(painter, rect().adjusted(inset, inset, -inset, -inset), ToColor(color));
 }
 
 void TZfkButtonFace::enterEvent(QEnterEvent* event)

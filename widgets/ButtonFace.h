@@ -26,6 +26,10 @@ using TFontStyles = uint8_t;
 
 QFont WithStyles(QFont font, TFontStyles styles);
 
+// The program's focus mark: a dotted outline of r, every other pixel set,
+// as whole logical pixels so that it stays sharp at any device pixel ratio.
+void PaintDottedRect(QPainter& painter, const QRect& r, const QColor& color);
+
 // Events are plain callbacks; an empty one is "not assigned" and is skipped.
 using TNotifyEvent = std::function<void(QObject* sender)>;
 using TMouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
@@ -91,6 +95,11 @@ protected:
     // What a screen reader's "press" does.
     friend class TButtonAccessible;
     virtual void AccessiblePress() = 0;
+    // A button that latches tells screen readers so, and whether it is
+    // latched now; NotifyChecked reports a change to them.
+    virtual bool Latching() const { return false; }
+    virtual bool Latched() const { return false; }
+    void NotifyChecked();
 
     // The pointer came over the button or went off it. Called once per
     // change, also while a mouse button is held on this button (the toolkit
@@ -115,6 +124,8 @@ protected:
     int PaintInactive(QPainter& painter) const;
     // The picture, if any, over everything else; captionWidth places it.
     void PaintPicture(QPainter& painter, int captionWidth) const;
+    // The keyboard focus: the dotted outline inset pixels inside the face.
+    void PaintFocus(QPainter& painter, int inset, TColor color) const;
 
     void Redraw() { repaint(); }
 

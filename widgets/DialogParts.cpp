@@ -36,6 +36,22 @@ QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRec
     return label;
 }
 
+void NameByLabel(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
+}
+
+void ChainTabStops(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, QRect r, std::function<void()> click)
 {
     auto* button = new TPrzycisk(parent);

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 class QDialog;
 class QLabel;
@@ -19,6 +20,13 @@ void SetUpDialog(QDialog& dialog, const QString& title, QSize size);
 // A one-line label at r that grows to its text: the plain face runs a little
 // wider than the one these widths were measured in.
 QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRect r);
+
+// The label tells what control is for: screen readers name the control by
+// the label's text, and the label points at it.
+void NameByLabel(QLabel* label, QWidget* control);
+
+// Tab and Shift+Tab go through the controls in the order given.
+void ChainTabStops(std::initializer_list<QWidget*> controls);
 
 // A dialog push button: black Arial caption on the pale yellow face.
 TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, QRect r, std::function<void()> click);

@@ -1,12 +1,62 @@
 #include "widgets/PrintLists.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QLineEdit>
 
 const QString ChooseFromList = QStringLiteral("--Wybierz z listy--");
 
-ChoiceList::ChoiceList(QWidget* parent, const char* name, QRect r)
+namespace {
+
+class TListAccessible final : public QAccessibleWidget {
+public:
+    explicit TListAccessible(NamedList* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && !List()->accessibleName().isEmpty())
+            return List()->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return List()->isEditable() ? List()->lineEdit()->text() : List()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            List()->showPopup();
+    }
+
+private:
+    NamedList* List() const { return static_cast<NamedList*>(widget()); }
+};
+
+QAccessibleInterface* ListAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* list = qobject_cast<NamedList*>(object))
+        return new TListAccessible(list);
+    return nullptr;
+}
+
+} // namespace
+
+NamedList::NamedList(QWidget* parent)
     : QComboBox(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ListAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+ChoiceList::ChoiceList(QWidget* parent, const char* name, QRect r)
+    : NamedList(parent)
 {
     setObjectName(QLatin1String(name));
     setGeometry(r);
@@ -61,7 +111,7 @@ bool IsSymbolFont(const QString& family)
 } // namespace
 
 FontList::FontList(QWidget* parent, const char* name, QRect r, Symbols symbols)
-    : QComboBox(parent),
+    : NamedList(parent),
       m_symbols(symbols)
 {
     setObjectName(QLatin1String(name));

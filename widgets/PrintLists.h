@@ -1,6 +1,7 @@
-// The lists the two print dialogs are built from alike: a drop-down list
-// with a text field that can be left with nothing chosen, its kind that
-// holds sizes, and a font list filled when first needed.
+// The lists the program's dialogs are built from alike: a drop-down list
+// that screen readers know by its label, one with a text field that can be
+// left with nothing chosen, its kind that holds sizes, and a font list
+// filled when first needed.
 #pragma once
 
 #include <QComboBox>
@@ -10,10 +11,19 @@
 // What a list with nothing chosen shows in its text field.
 extern const QString ChooseFromList;
 
+// A drop-down list that screen readers name by its accessible name (its
+// label's text) and not, as the toolkit does on this system, by the row it
+// shows; the row is its value.
+class NamedList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit NamedList(QWidget* parent);
+};
+
 // A drop-down list with an editable text field: the user picks a row or
 // types. Typing leaves the list with no chosen row; the typed text waits
 // for the dialog to check it.
-class ChoiceList : public QComboBox {
+class ChoiceList : public NamedList {
 public:
     ChoiceList(QWidget* parent, const char* name, QRect r);
     // No row chosen, and ChooseFromList in the text field.
@@ -37,7 +47,7 @@ private:
 // The installed faces. Walking them costs more than the rest of a dialog,
 // so the list is filled when first shown or read: until then the name set
 // is kept as it is.
-class FontList final : public QComboBox {
+class FontList final : public NamedList {
 public:
     enum class Symbols { Listed, LeftOut };
     FontList(QWidget* parent, const char* name, QRect r, Symbols symbols);

@@ -1,11 +1,16 @@
 #include "widgets/Przycisk.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 TPrzycisk::TPrzycisk(QWidget* parent)
     : TZfkButtonFace(parent, QStringLiteral("TPrzycisk - przycisk okien dialogowych programu Zefirak"))
-{}
+{
+    // Not on a click: the pointer must not take the focus from where the
+    // user is typing.
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void TPrzycisk::paintEvent(QPaintEvent*)
 {
@@ -32,6 +37,8 @@ void TPrzycisk::paintEvent(QPaintEvent*)
             PaintFrame(painter, 0, 0, r, b, colors::BtnShadow, colors::Black);
     }
     PaintPicture(painter, tw);
+    if (hasFocus() && Aktywny())
+        PaintFocus(painter, 2, m_hovered ? m_animacjaKolor : FontColor());
 }
 
 void TPrzycisk::mousePressEvent(QMouseEvent*)
@@ -60,6 +67,17 @@ void TPrzycisk::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+void TPrzycisk::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        event->ignore(); // Esc and the rest are the dialog's
+        return;
+    }
+    if (!event->isAutoRepeat() && Aktywny() && OnClick)
+        OnClick(this);
+}
+
 void TPrzycisk::MouseEntered()
 {
     if (!Aktywny() || m_mouseInside)
@@ -86,6 +104,17 @@ void TPrzycisk::MouseLeft()
 
 void TPrzycisk::AccessiblePress()
 {
-    if (Aktywny() && OnClick)
-        OnClick(this);
+    // The click may open a modal window; the screen reader's call returns
+    // before that, or it would wait until the window is closed.
+    if (m_accessiblePressPending)
+        return;
+    m_accessiblePressPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_accessiblePressPending = false;
+            if (Aktywny() && OnClick)
+                OnClick(this);
+        },
+        Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 // The push button of the program's dialogs: the element button's face
 // without the latch, clicking on release, with a hover look while the
-// pointer is over it.
+// pointer is over it. Tab reaches it; Space and Enter click it, and a dotted
+// rectangle inside the face shows that it has the focus.
 #pragma once
 
 #include "widgets/ButtonFace.h"
@@ -29,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void MouseEntered() override;
     void MouseLeft() override;
     void AccessiblePress() override;
@@ -38,6 +40,9 @@ private:
     TFontStyles m_animacjaStyl = 0;
     bool m_pressed = false;
     bool m_hovered = false;
+    // A screen reader's press waits for the event loop; more of them meanwhile
+    // are one press.
+    bool m_accessiblePressPending = false;
     // An enter was acted on and no leave since; enter and leave count only
     // when they change it.
     bool m_mouseInside = false;

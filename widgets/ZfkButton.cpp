@@ -1,6 +1,7 @@
 #include "widgets/ZfkButton.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,7 +20,7 @@ TZfkButton97::~TZfkButton97()
 
 void TZfkButton97::Click()
 {
-    m_selected = true;
+    SetLatched(true);
     if (CurrentButton && CurrentButton != this)
         CurrentButton->SetSelected(false);
     CurrentButton = this;
@@ -31,10 +32,18 @@ void TZfkButton97::Click()
 
 void TZfkButton97::SetSelected(bool selected)
 {
-    m_selected = selected;
+    SetLatched(selected);
     if (!selected)
         m_pressed = false;
     Redraw();
+}
+
+void TZfkButton97::SetLatched(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    NotifyChecked();
 }
 
 void TZfkButton97::paintEvent(QPaintEvent*)
@@ -59,6 +68,8 @@ void TZfkButton97::paintEvent(QPaintEvent*)
         }
     }
     PaintPicture(painter, tw);
+    if (hasFocus())
+        PaintFocus(painter, 2, Aktywny() ? FontColor() : colors::Gray);
 }
 
 void TZfkButton97::mousePressEvent(QMouseEvent* event)
@@ -105,6 +116,28 @@ void TZfkButton97::mouseReleaseEvent(QMouseEvent* event)
         Click();
     else
         Redraw();
+}
+
+void TZfkButton97::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (OnKeyDown)
+            OnKeyDown(this, event->key());
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // As a click with the pointer: the latched button stays as it is.
+        if (!event->isAutoRepeat() && Aktywny() && !m_selected)
+            Click();
+        return;
+    default:
+        event->ignore();
+    }
 }
 
 void TZfkButton97::MouseEntered()

@@ -1,11 +1,16 @@
 // The element button of the periodic table: a flat self-drawn button that
 // stays latched (blue double frame) after a click until another element
-// button is clicked or the program releases it.
+// button is clicked or the program releases it. Screen readers see the latch
+// as the checked state. With the focus (which only the program gives it) it
+// shows a dotted rectangle; Space and Enter click it, the arrow keys go to
+// OnKeyDown.
 #pragma once
 
 #include "widgets/ButtonFace.h"
 
 class QMenu;
+
+using TKeyEvent = std::function<void(QObject* sender, int key)>;
 
 class TZfkButton97 : public TZfkButtonFace {
     Q_OBJECT
@@ -23,6 +28,7 @@ public:
     void SetMenu(QMenu* menu) { m_menu = menu; }
 
     TNotifyEvent OnRightClick;
+    TKeyEvent OnKeyDown;
 
     // The click sequence: latch this button, release the one latched before,
     // then OnClick. Runs whatever the active and latched states are.
@@ -37,12 +43,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void MouseEntered() override;
     void MouseLeft() override;
     void AccessiblePress() override { Click(); }
+    bool Latching() const override { return true; }
+    bool Latched() const override { return m_selected; }
 
 private:
     void RightPress();
+    void SetLatched(bool selected);
 
     QMenu* m_menu = nullptr;
     bool m_selected = false;

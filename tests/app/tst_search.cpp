@@ -163,6 +163,7 @@ private slots:
         // The close button asks the same question.
         messages.answers = {7};
         QTest::mouseClick(form->ToolbarButton972, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the click's action runs from the event loop
         QCOMPARE(messages.boxes.size(), 2);
         QCOMPARE(messages.boxes[1].text, box.text);
         QVERIFY(form->isVisible());

@@ -111,13 +111,23 @@ private slots:
         QCOMPARE(LayoutFaults(form), QStringList());
     }
 
-    void tabFollowsTheReadingOrder()
+    // The settings as they are read, then the column of buttons top to
+    // bottom: Tab leaves the information field for the buttons.
+    void tabVisitsTheSettingsThenTheButtonsInReadingOrder()
     {
         TForm2 form;
         form.show();
+        const auto isButton = [&form](const QString& name) {
+            return qobject_cast<TPrzycisk*>(form.findChild<QWidget*>(name)) != nullptr;
+        };
         const QStringList reading = ReadingOrder(form);
-        QCOMPARE(reading.size(), 10); // three positions, scale, three sizes, face, bold, the field
-        QCOMPARE(TabOrder(form, form.findChild<QWidget*>(reading.first())), reading);
+        QStringList settings = reading, buttons = reading;
+        settings.removeIf(isButton);
+        buttons.removeIf([&](const QString& name) { return !isButton(name); });
+        QCOMPARE(settings.size(), 10); // three positions, scale, three sizes, face, bold, the field
+        QCOMPARE(buttons.size(), 6);
+        QCOMPARE(TabOrder(form, form.Dane1), settings + buttons);
+        QVERIFY(form.dodatkowe->tabChangesFocus());
     }
 
     void listsHoldTheirRowsAndStartValues()

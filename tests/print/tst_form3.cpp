@@ -131,8 +131,10 @@ private slots:
     {
         TForm3 form;
         form.show();
+        // By rows: the list and the buttons beside it, the font and its size.
         const QStringList reading = ReadingOrder(form);
-        QCOMPARE(reading, (QStringList{"RxCheckListBox1", "FontComboBox1", "f1"}));
+        QCOMPARE(reading, (QStringList{"RxCheckListBox1", "Przycisk3", "Przycisk4", "Przycisk6", "Przycisk5",
+                                       "Przycisk1", "Przycisk2", "FontComboBox1", "f1", "Przycisk7"}));
         QCOMPARE(TabOrder(form, form.RxCheckListBox1), reading);
     }
 
@@ -517,6 +519,7 @@ private slots:
         Form3->show();
         Tick(*Form3, {1, 2}); // left over from an earlier use
         QTest::mouseClick(mainWindow->OriginalToolbarButton973, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the click's action runs from the event loop
         QVERIFY(messages.boxes.isEmpty());
         QVERIFY(Form3->isVisible());
         QVERIFY(!Form3->isModal());
@@ -536,12 +539,15 @@ private slots:
 
         bool modal = false;
         bool nothingTicked = false;
+        QTest::mouseClick(mainWindow->ToolbarButton971, Qt::LeftButton);
+        QVERIFY(!Form3->isModal()); // opened once the click has returned
+        // Queued after the opening, so it runs in the dialog's own loop.
         QTimer::singleShot(0, Form3, [&] {
             modal = QApplication::activeModalWidget() == Form3;
             nothingTicked = Form3->isVisible() && !Form3->AnyChecked();
             Form3->Przycisk2Click();
         });
-        QTest::mouseClick(mainWindow->ToolbarButton971, Qt::LeftButton);
+        QCoreApplication::processEvents();
         QVERIFY(modal);
         QVERIFY(nothingTicked);
         QVERIFY(!Form3->isVisible());

@@ -290,6 +290,23 @@ private slots:
         QCOMPARE(form->grab().toImage(), shown);
     }
 
+    // The page button, the colour buttons, the names list, then the
+    // dialog's buttons; the unseen button takes no focus, the check box
+    // keeps its place before the list.
+    void tabVisitsEveryButtonAsItIsRead()
+    {
+        Show();
+        QStringList chain;
+        QWidget* w = form->ToolButton1;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(form.get()))
+                chain << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != form->ToolButton1);
+        QCOMPARE(chain, (QStringList{"ToolButton1", "Przycisk1", "Przycisk2", "CheckBox1", "ComboBox1", "Przycisk4",
+                                     "Przycisk5", "Przycisk6"}));
+    }
+
     void pageButtonHover()
     {
         Show();

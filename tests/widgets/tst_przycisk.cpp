@@ -1,6 +1,8 @@
 #include "tests/widgets/ButtonTestKit.h"
 #include "widgets/Przycisk.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QtTest>
 
 namespace {
@@ -152,6 +154,9 @@ private slots:
         QCOMPARE(Interior(Shot(&b)), Interior(normal));
         Counted<TPrzycisk> c;
         c.SetTekst("Zakończ");
+        // Its own window, it would take the focus when shown; the focus
+        // look is tested apart.
+        c.setFocusPolicy(Qt::NoFocus);
         c.show();
         QVERIFY(QTest::qWaitForWindowExposed(&c));
         Enter(&c);
@@ -220,6 +225,69 @@ private slots:
         Enter(&b);
         QCOMPARE(At(Shot(&b), 15, 1), QColor(Qt::blue));
         QCOMPARE(At(Shot(&b), 15, 9), QColor(Qt::blue));
+    }
+
+    void keysClickTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void keysClickTheFocusedButton()
+    {
+        QFETCH(int, key);
+        TPrzycisk b;
+        QCOMPARE(b.focusPolicy(), Qt::TabFocus); // Tab, not a click, gives it the focus
+        Recorder r;
+        r.Hook(b);
+        QTest::keyClick(&b, Qt::Key(key));
+        QCOMPARE(r.log, QStringList{"click"});
+        b.SetAktywny(false);
+        QTest::keyClick(&b, Qt::Key(key));
+        QCOMPARE(r.log, QStringList{"click"});
+    }
+
+    // A dotted outline two pixels inside the frame, in the caption's colour;
+    // everything else as without the focus.
+    void focusIsADottedOutlineInsideTheFace()
+    {
+        QWidget window;
+        auto* b = new TPrzycisk(&window);
+        b->resize(40, 20);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        b->clearFocus();
+        const QImage plain = Shot(b);
+        b->setFocus();
+        QVERIFY(b->hasFocus());
+        const QImage focused = Shot(b);
+        for (auto [x, y] : {std::pair{2, 2}, {4, 2}, {37, 3}, {2, 16}, {37, 17}})
+            QCOMPARE(At(focused, x, y), Black);
+        for (auto [x, y] : {std::pair{3, 2}, {2, 3}, {37, 2}, {36, 17}})
+            QCOMPARE(At(focused, x, y), At(plain, x, y));
+        QCOMPARE(focused.copy(0, 0, 40, 2), plain.copy(0, 0, 40, 2));
+        QCOMPARE(focused.copy(3, 3, 34, 14), plain.copy(3, 3, 34, 14));
+        b->clearFocus();
+        QCOMPARE(Shot(b), plain);
+    }
+
+    // A screen reader's press returns before the click, which may open a
+    // modal window; presses before it runs are one click.
+    void screenReaderPressClicksFromTheEventLoop()
+    {
+        TPrzycisk b;
+        Recorder r;
+        r.Hook(b);
+        QAccessibleActionInterface* action = QAccessible::queryAccessibleInterface(&b)->actionInterface();
+        QVERIFY(action);
+        action->doAction(QAccessibleActionInterface::pressAction());
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(r.log.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(r.log, QStringList{"click"});
     }
 };
 

@@ -468,6 +468,40 @@ private slots:
         action->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(a.Selected());
     }
+
+    // The arrows are the owner's; Space and Enter click as the pointer does,
+    // which a latched button ignores. Screen readers see the latch as
+    // the checked state.
+    void keysAndTheCheckedState()
+    {
+        TZfkButton97 a, b;
+        QList<int> keys;
+        int clicks = 0;
+        a.OnKeyDown = [&](QObject*, int key) { keys << key; };
+        a.OnClick = [&](QObject*) { ++clicks; };
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&a);
+        QVERIFY(iface->state().checkable);
+        QVERIFY(!iface->state().checked);
+
+        const QList<int> arrows = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+        for (int key : arrows)
+            QTest::keyClick(&a, Qt::Key(key));
+        QCOMPARE(keys, arrows);
+        QCOMPARE(clicks, 0);
+
+        QTest::keyClick(&a, Qt::Key_Space);
+        QCOMPARE(clicks, 1);
+        QVERIFY(a.Selected());
+        QVERIFY(iface->state().checked);
+        QTest::keyClick(&a, Qt::Key_Return);
+        QCOMPARE(clicks, 1);
+
+        b.Click();
+        QVERIFY(!iface->state().checked);
+        QVERIFY(QAccessible::queryAccessibleInterface(&b)->state().checked);
+        QTest::keyClick(&a, Qt::Key_Enter);
+        QCOMPARE(clicks, 2);
+    }
 };
 
 QTEST_MAIN(TestZfkButton)
