@@ -64,8 +64,8 @@ bool TTlo::WaitForSecondAfter(const QDateTime& shown)
     QMutexLocker lock(&m_mutex);
     while (!m_stopFlag) {
         const qint64 left = platform::Clock().Now().msecsTo(next);
-        // Past the second, or more than a second before it: the clock has
-        // been set forward or back. Either way it shows the time anew.
+        // More than a second to go means the clock was set back: the time
+        // is shown anew rather than waited for.
         if (left <= 0 || left > 1000)
             return true;
         m_wake.wait(&m_mutex, QDeadlineTimer(left, Qt::PreciseTimer));
