@@ -19,6 +19,7 @@
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
 #include "widgets/Look.h"
+#include "widgets/WindowShape.h"
 #include "widgets/ZfkButton.h"
 
 #include <QApplication>
@@ -117,7 +118,10 @@ TForm1::TForm1(QWidget* parent)
     setWindowTitle(ApplicationTitle);
     setAccessibleName(QStringLiteral("Zefirak"));
     setFixedSize(787, 414);
-    setAttribute(Qt::WA_OpaquePaintEvent); // the skin paints every pixel
+    // The skin paints every pixel, except where the window must leave the
+    // outside of its outline transparent itself.
+    if (!PrepareShapedWindow(*this))
+        setAttribute(Qt::WA_OpaquePaintEvent);
     SetFaceColour(this, colors::WindowFace);
     setFont(SansFont(11));
     setMouseTracking(true);
@@ -225,6 +229,7 @@ void TForm1::RepaintWindow() { repaint(); }
 void TForm1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    ClipToShape(painter, *this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     FormPaint(painter);
 }

@@ -31,21 +31,44 @@ QString UserLongTimeFormat()
     return format.trimmed();
 }
 
+void TTlo::Stop()
+{
+    QMutexLocker lock(&m_mutex);
+    m_stopFlag = true;
+    m_wake.wakeAll();
+}
+
 void TTlo::run()
 {
     const QString dateFormat = UserShortDateFormat();
     const QString timeFormat = UserLongTimeFormat();
+    QString shownText;
+    QDateTime now = platform::Clock().Now();
     while (true) {
-        emit Tick(ClockText(platform::Clock().Now(), dateFormat, timeFormat));
-        WaitSeconds(1);
-        if (m_stopFlag)
+        // A wake-up a hair early, or a clock set back, must not show a
+        // second twice.
+        const QString text = ClockText(now, dateFormat, timeFormat);
+        if (text != shownText) {
+            shownText = text;
+            emit Tick(text);
+        }
+        if (!WaitForSecondAfter(now))
             return;
+        now = platform::Clock().Now();
     }
 }
 
-void TTlo::WaitSeconds(int seconds)
+bool TTlo::WaitForSecondAfter(const QDateTime& shown)
 {
-    const QDateTime t0 = platform::Clock().Now();
-    while (platform::Clock().Now() <= t0.addSecs(seconds))
-        QThread::msleep(20);
+    const QDateTime next = shown.addMSecs(1000 - shown.time().msec());
+    QMutexLocker lock(&m_mutex);
+    while (!m_stopFlag) {
+        const qint64 left = platform::Clock().Now().msecsTo(next);
+        // More than a second to go means the clock was set back: the time
+        // is shown anew rather than waited for.
+        if (left <= 0 || left > 1000)
+            return true;
+        m_wake.wait(&m_mutex, QDeadlineTimer(left, Qt::PreciseTimer));
+    }
+    return false;
 }

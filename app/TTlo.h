@@ -1,12 +1,13 @@
-// The clock thread: once a second it formats the date and time and hands the
-// text to the GUI thread for the clock label.
+// The clock thread: at each change of the second it formats the date and
+// time and hands the text to the GUI thread for the clock label; in between
+// it sleeps.
 #pragma once
 
 #include <QDateTime>
+#include <QMutex>
 #include <QString>
 #include <QThread>
-
-#include <atomic>
+#include <QWaitCondition>
 
 // The clock's text: the short date, a space, the long time. When the date
 // format starts with a two-digit year, "20" goes in front of a date that
@@ -24,20 +25,23 @@ class TTlo : public QThread {
 public:
     using QThread::QThread;
 
-    // Asks the thread to end after its current wait; does not wait for it.
-    void Stop() { m_stopFlag = true; }
+    // Asks the thread to end and cuts its wait short; does not wait for it.
+    void Stop();
 
 signals:
-    // Emitted from the clock thread; connect with a queued connection.
+    // Emitted from the clock thread once for each second the clock shows;
+    // connect with a queued connection.
     void Tick(const QString& text);
 
 protected:
     void run() override;
 
 private:
-    // Waits until the clock has moved on by one second, blocking nothing
-    // but this thread.
-    void WaitSeconds(int seconds);
+    // Sleeps until the clock service's time reaches the next whole second
+    // after shown. False when Stop() ended the wait.
+    bool WaitForSecondAfter(const QDateTime& shown);
 
-    std::atomic<bool> m_stopFlag{false};
+    QMutex m_mutex;
+    QWaitCondition m_wake;
+    bool m_stopFlag = false; // guarded by m_mutex
 };

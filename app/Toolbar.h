@@ -66,12 +66,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The clock label and the thread that gives it the time once a second.
+// The clock label and the thread that gives it the time at each new second.
 class Clock : public QLabel {
     Q_OBJECT
 public:
     explicit Clock(QWidget* parent);
-    // Lets the thread finish its wait before the label goes.
+    // Stops the thread and waits for it, which cuts its sleep short.
     ~Clock() override;
 
     // Starts the thread; it is the clock's until the end.

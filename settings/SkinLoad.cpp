@@ -7,6 +7,7 @@
 #include "platform/RegularFile.h"
 #include "platform/SaveFile.h"
 #include "widgets/Bitmap.h"
+#include "widgets/WindowShape.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -92,7 +93,7 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
     RegionError error = RegionError::None;
     switch (LoadOutline(outline, &error)) {
     case OutlineLoad::Loaded:
-        window.setMask(SkinRegion.region);
+        ShapeWindow(window, SkinRegion.region);
         break;
     case OutlineLoad::NotOpened:
         // After a failed write the file has been reported already.
@@ -103,12 +104,12 @@ void LoadSkinSteps(QWidget& window, const std::function<void()>& applyCaptionCol
                        nkError);
         break;
     case OutlineLoad::Invalid:
-        window.clearMask();
+        UnshapeWindow(window);
         if (SetAsideDamagedOutline(outline)) {
             // The built-in outline just written is sound; the window takes it
             // now, as it would at the next start.
             if (LoadOutline(outline) == OutlineLoad::Loaded)
-                window.setMask(SkinRegion.region);
+                ShapeWindow(window, SkinRegion.region);
             ShowNotice(QStringLiteral("Plik kształtu okna jest uszkodzony (%1):\r\n%2\r\n"
                                       "Przeniesiono go do pliku:\r\n%3\r\n"
                                       "Okno programu otrzymało domyślny kształt.")
