@@ -53,35 +53,55 @@ FileKind KindOfFile(const QString& path)
     return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
+namespace {
+
+// Opens name for reading when it is a regular file of at most maxBytes:
+// the descriptor, or -1 with why not in result.
+int OpenRegular(const QByteArray& name, qint64 maxBytes, RegularFileRead& result)
+{
+    using Status = RegularFileRead::Status;
+    // Looked at before opening: opening a named pipe for reading would wait
+    // for a writer.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        result = Failed(errno);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = Status::NotRegular;
+        return -1;
+    }
+    // Non-blocking and looked at again once open, in case the path was
+    // swapped for something else in between.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result = Failed(errno);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0) {
+        result = Failed(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        result.status = Status::NotRegular;
+    } else if (st.st_size > maxBytes) {
+        result.status = Status::TooLarge;
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
+} // namespace
+
 RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes)
 {
     using Status = RegularFileRead::Status;
     RegularFileRead result;
-    const QByteArray name = QFile::encodeName(path);
-    // Looked at before opening: opening a named pipe for reading would wait
-    // for a writer.
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0)
-        return Failed(errno);
-    if (!S_ISREG(st.st_mode)) {
-        result.status = Status::NotRegular;
-        return result;
-    }
-    // Non-blocking and looked at again once open, in case the path was
-    // swapped for something else in between.
-    const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const Descriptor fd(OpenRegular(QFile::encodeName(path), maxBytes, result));
     if (fd.get() < 0)
-        return Failed(errno);
-    if (::fstat(fd.get(), &st) != 0)
-        return Failed(errno);
-    if (!S_ISREG(st.st_mode)) {
-        result.status = Status::NotRegular;
         return result;
-    }
-    if (st.st_size > maxBytes) {
-        result.status = Status::TooLarge;
-        return result;
-    }
+    struct stat st {};
+    ::fstat(fd.get(), &st);
     // The size said may be stale (a file still being written): read up to
     // one byte past the bound, growing the buffer only as bytes come.
     QByteArray bytes(qsizetype(std::min<qint64>(st.st_size, maxBytes)) + 1, Qt::Uninitialized);
@@ -109,6 +129,19 @@ RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes)
     result.status = Status::Read;
     result.bytes = std::move(bytes);
     return result;
+}
+
+RegularFileRead::Status OpenRegularFile(const QString& path, qint64 maxBytes, QFile& file)
+{
+    RegularFileRead result;
+    const int fd = OpenRegular(QFile::encodeName(path), maxBytes, result);
+    if (fd < 0)
+        return result.status;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return RegularFileRead::Status::Unreadable;
+    }
+    return RegularFileRead::Status::Read;
 }
 
 QString SetAside(const QString& path, const QString& aside)

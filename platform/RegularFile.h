@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 #include <cstdint>
 
 enum class FileKind : uint8_t {
@@ -29,6 +31,11 @@ struct RegularFileRead {
 // a named pipe is not opened, and a device or a file that grows meanwhile
 // is caught after opening.
 RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes);
+
+// Opens path into file under the same conditions, for a reader that takes
+// what it needs as it goes (a picture decoder) instead of the whole file.
+// Read when file is open; the other statuses as above, without the reason.
+RegularFileRead::Status OpenRegularFile(const QString& path, qint64 maxBytes, QFile& file);
 
 // Renames whatever is at path (the link itself, not what it leads to) to
 // aside, replacing what was there. Never copies, so a device or a pipe can

@@ -9,7 +9,6 @@
 #include "widgets/Bitmap.h"
 #include "widgets/WindowShape.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -198,14 +197,12 @@ const QImage& CurrentBackground()
     if (info.filePath() == cache.path && info.size() == cache.size && info.lastModified() == cache.modified)
         return cache.picture;
     cache = {info.filePath(), info.size(), info.lastModified(), QImage()};
-    // Read by the bounded read, not by the image reader, which would wait
+    // Opened by the checked open, not by the image reader, which would wait
     // for ever on a pipe and read a device without end.
-    RegularFileRead file = ReadRegularFile(info.filePath(), kMaxBackgroundBytes);
-    if (file.status != RegularFileRead::Status::Read)
+    QFile file;
+    if (OpenRegularFile(info.filePath(), kMaxBackgroundBytes, file) != RegularFileRead::Status::Read)
         return cache.picture;
-    QBuffer buffer(&file.bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&file);
     ReadAsBitmapOnly(reader);
     const QSize size = reader.size();
     if (!size.isValid() || (size.width() <= kMaxBackgroundSide && size.height() <= kMaxBackgroundSide))

@@ -74,6 +74,16 @@ private slots:
         else
             QVERIFY(got.bytes.isEmpty());
         QCOMPARE(got.reason.isEmpty(), got.status != Status::Unreadable);
+
+        // The open for a streaming reader refuses the same things; a file
+        // that opens but cannot be read fails later, at its reader.
+        QFile opened;
+        const Status open = OpenRegularFile(path, 8, opened);
+        QCOMPARE(opened.isOpen(), open == Status::Read);
+        if (got.status != Status::Unreadable)
+            QCOMPARE(int(open), status);
+        if (got.status == Status::Read)
+            QCOMPARE(opened.readAll(), what.toUtf8());
     }
 
     void linkToARegularFileIsReadThrough()
