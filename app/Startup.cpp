@@ -5,6 +5,7 @@
 #include "app/TForm5.h"
 #include "app/TZfk_SplashForm.h"
 #include "app/Toolbar.h"
+#include "widgets/CaretRest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -88,6 +89,7 @@ void StartZefirak()
     // window to the entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.morvane.Zefirak"));
     InstallPolishTranslations();
+    new CaretRest(10000, qApp);
 
     Zfk_SplashForm = new TZfk_SplashForm;
     Zfk_SplashForm->show();
