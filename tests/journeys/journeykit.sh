@@ -12,15 +12,7 @@ journey_cleanup() {
 }
 trap journey_cleanup EXIT
 
-# Polls a shell condition every 0.1 s, $3 times (default 100: 10 s).
-until_true() {
-    i=0
-    while ! eval "$1"; do
-        i=$((i + 1))
-        [ $i -lt "${3:-100}" ] || fail "$2"
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/until.sh"
 
 start_openbox() {
     wmhome=$(mktemp -d) # openbox keeps a cache in its home: not the user's

@@ -58,15 +58,7 @@ weston --backend=headless-backend.so --use-pixman --debug --socket="$WAYLAND_DIS
     --width=1024 --height=768 --config="$dir/weston.ini" >"$dir/weston.log" 2>&1 &
 westonpid=$!
 
-# Polls a shell condition every 0.1 s, $3 times (default 100: 10 s).
-until_true() {
-    i=0
-    while ! eval "$1"; do
-        i=$((i + 1))
-        [ $i -lt "${3:-100}" ] || fail "$2"
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/until.sh"
 until_true '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || ! kill -0 $westonpid' "weston did not start"
 kill -0 $westonpid 2>/dev/null || fail "weston ended: $(cat "$dir/weston.log")"
 
