@@ -213,8 +213,8 @@ void TForm2::CreateControls()
     NameByLabel(Label6, f3);
     NameByLabel(Label7, dodatkowe);
     // These two have their group's title for a label.
-    Scale->setAccessibleName(GroupBox1->title());
-    FontComboBox1->setAccessibleName(GroupBox4->title());
+    NameControl(Scale, GroupBox1->title());
+    NameControl(FontComboBox1, GroupBox4->title());
 
     m_preview = QImage(PBox->size(), QImage::Format_RGB32);
     m_preview.fill(palette().color(QPalette::Window));

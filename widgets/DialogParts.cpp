@@ -4,8 +4,10 @@
 #include "widgets/Look.h"
 #include "widgets/Przycisk.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 
 namespace {
@@ -36,10 +38,19 @@ QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRec
     return label;
 }
 
+void NameControl(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    // Typing goes into an editable list's own text field, which a screen
+    // reader then announces: it carries the list's name too.
+    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
+}
+
 void NameByLabel(QLabel* label, QWidget* control)
 {
     label->setBuddy(control);
-    control->setAccessibleName(label->text());
+    NameControl(control, label->text());
 }
 
 void ChainTabStops(std::initializer_list<QWidget*> controls)

@@ -21,6 +21,9 @@ void SetUpDialog(QDialog& dialog, const QString& title, QSize size);
 // wider than the one these widths were measured in.
 QLabel* DialogLabel(QWidget* parent, const char* name, const QString& text, QRect r);
 
+// Names control for screen readers; an editable list's text field too.
+void NameControl(QWidget* control, const QString& name);
+
 // The label tells what control is for: screen readers name the control by
 // the label's text, and the label points at it.
 void NameByLabel(QLabel* label, QWidget* control);
