@@ -82,6 +82,9 @@ void TForm4::CreateControls()
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Wygląd programu"));
     PageControl1->tabBar()->hide(); // the page button above stands for the tabs
+    // Nor does it take the Tab: it would hand the focus to its hidden tab
+    // bar, which takes none, and the focus would stay where it was.
+    PageControl1->setFocusPolicy(Qt::NoFocus);
 
     auto group = [this](const char* name, const QString& title, QRect r) {
         auto* box = new QGroupBox(title, TabSheet1);
@@ -259,7 +262,12 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     if (watched == ToolButton1) {
         if (event->type() == QEvent::Enter)
             ToolButton1MouseEnter();
-        else if (event->type() == QEvent::Leave)
+        else if (event->type() == QEvent::Leave && !ToolButton1->hasFocus())
+            ToolButton1MouseLeave();
+        // The keyboard's focus shows as the pointer's blue caption.
+        else if (event->type() == QEvent::FocusIn)
+            ToolButton1MouseEnter();
+        else if (event->type() == QEvent::FocusOut && !ToolButton1->underMouse())
             ToolButton1MouseLeave();
     }
     return QDialog::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "tests/TabWalk.h"
 #include "tests/app/FakeMessages.h"
 
 #include <QComboBox>
@@ -255,21 +256,18 @@ inline QStringList LayoutFaults(QWidget& dialog)
     return faults;
 }
 
-// The controls the Tab key visits, from first until it comes round again.
-inline QStringList TabOrder(QWidget& dialog, QWidget* first)
+// The controls the Tab key (Shift+Tab with back) takes the focus to, from
+// first until it comes round again.
+inline QStringList TabOrder(QWidget& dialog, QWidget* first, bool back = false)
 {
     const QList<QWidget*> controls = Controls(dialog);
     QStringList order;
-    QWidget* w = first;
-    do {
+    for (QWidget* w : TabWalk(first, back)) {
         QWidget* control = w;
         while (control && !controls.contains(control))
             control = control->parentWidget();
-        if (control && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
-            && (order.isEmpty() || order.constLast() != control->objectName()))
-            order << control->objectName();
-        w = w->nextInFocusChain();
-    } while (w != first);
+        order << (control ? control->objectName() : QStringLiteral("?"));
+    }
     return order;
 }
 

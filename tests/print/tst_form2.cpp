@@ -127,6 +127,9 @@ private slots:
         QCOMPARE(settings.size(), 10); // three positions, scale, three sizes, face, bold, the field
         QCOMPARE(buttons.size(), 6);
         QCOMPARE(TabOrder(form, form.Dane1), settings + buttons);
+        QStringList back = settings + buttons;
+        std::reverse(back.begin() + 1, back.end());
+        QCOMPARE(TabOrder(form, form.Dane1, true), back);
         QVERIFY(form.dodatkowe->tabChangesFocus());
     }
 

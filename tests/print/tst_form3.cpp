@@ -136,6 +136,9 @@ private slots:
         QCOMPARE(reading, (QStringList{"RxCheckListBox1", "Przycisk3", "Przycisk4", "Przycisk6", "Przycisk5",
                                        "Przycisk1", "Przycisk2", "FontComboBox1", "f1", "Przycisk7"}));
         QCOMPARE(TabOrder(form, form.RxCheckListBox1), reading);
+        QStringList back = reading;
+        std::reverse(back.begin() + 1, back.end());
+        QCOMPARE(TabOrder(form, form.RxCheckListBox1, true), back);
     }
 
     void sizeListHoldsTheSizesAndTheSampleIsTheDesignHeight()

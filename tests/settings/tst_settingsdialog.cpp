@@ -5,6 +5,7 @@
 #include "settings/MainWindowLink.h"
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
+#include "tests/TabWalk.h"
 #include "tests/app/FakeMessages.h"
 #include "tests/app/TempProgramFolder.h"
 #include "widgets/Przycisk.h"
@@ -291,20 +292,22 @@ private slots:
     }
 
     // The page button, the colour buttons, the names list, then the
-    // dialog's buttons; the unseen button takes no focus, the check box
-    // keeps its place before the list.
+    // dialog's buttons, and round again either way; the unseen button takes
+    // no focus, the check box keeps its place before the list.
     void tabVisitsEveryButtonAsItIsRead()
     {
         Show();
-        QStringList chain;
-        QWidget* w = form->ToolButton1;
-        do {
-            if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(form.get()))
-                chain << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w != form->ToolButton1);
-        QCOMPARE(chain, (QStringList{"ToolButton1", "Przycisk1", "Przycisk2", "CheckBox1", "ComboBox1", "Przycisk4",
-                                     "Przycisk5", "Przycisk6"}));
+        const auto names = [](const QList<QWidget*>& widgets) {
+            QStringList list;
+            for (QWidget* w : widgets)
+                list << (w ? w->objectName() : QStringLiteral("?"));
+            return list;
+        };
+        QStringList forward{"ToolButton1", "Przycisk1", "Przycisk2", "CheckBox1",
+                            "ComboBox1",   "Przycisk4", "Przycisk5", "Przycisk6"};
+        QCOMPARE(names(TabWalk(form->ToolButton1)), forward);
+        std::reverse(forward.begin() + 1, forward.end());
+        QCOMPARE(names(TabWalk(form->ToolButton1, true)), forward);
     }
 
     void pageButtonHover()
@@ -316,6 +319,15 @@ private slots:
         QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(form->ToolButton1, &leave);
+        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::black));
+        // The keyboard's focus looks the same, for as long as it stays.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->ToolButton1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QCoreApplication::sendEvent(form->ToolButton1, &leave);
+        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        form->Przycisk4->setFocus(Qt::TabFocusReason);
         QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::black));
     }
 };
