@@ -18,6 +18,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Look.h"
 #include "widgets/WindowShape.h"
 #include "widgets/ZfkButton.h"
@@ -414,23 +415,16 @@ void TForm1::MoveTableStop()
 
 void TForm1::ChainTabStops()
 {
-    QWidget* previous = nullptr;
-    const auto next = [this, &previous](QWidget* w) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    };
-    for (QWidget* w : std::initializer_list<QWidget*>{OriginalToolbarButton974, ToolbarButton971, ToolbarButton974,
-                                                      Szukaj, ToolbarButton973, ToolbarButton972})
-        next(w);
+    QList<QWidget*> stops{OriginalToolbarButton974, ToolbarButton971, ToolbarButton974, Szukaj,
+                          ToolbarButton973,         ToolbarButton972};
+    for (TZfkButton97* button : ElementButtons)
+        stops << button;
+    stops << OriginalToolbarButton971 << OriginalToolbarButton972 << OriginalToolbarButton973;
     // The toolkit chains only widgets that take the focus; all the element
     // buttons do while they are chained, then only the stop.
-    for (TZfkButton97* button : ElementButtons) {
+    for (TZfkButton97* button : ElementButtons)
         button->setFocusPolicy(Qt::TabFocus);
-        next(button);
-    }
-    for (QWidget* w : {OriginalToolbarButton971, OriginalToolbarButton972, OriginalToolbarButton973})
-        next(w);
+    ::ChainTabStops(stops);
     for (TZfkButton97* button : ElementButtons)
         button->setFocusPolicy(Qt::NoFocus);
     m_tableStop = nullptr;
@@ -662,18 +656,7 @@ void TForm1::ToolbarButton972Click() { AskToQuit(); }
 
 void TForm1::RunFromEventLoop(void (TForm1::*action)())
 {
-    // A screen reader's press waits for the press to return; a modal window
-    // opened inside it would hold the reader until the window closed.
-    if (m_actionPending)
-        return;
-    m_actionPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this, action] {
-            (this->*action)();
-            m_actionPending = false;
-        },
-        Qt::QueuedConnection);
+    m_action.Run(this, [this, action] { (this->*action)(); });
 }
 
 void TForm1::AskToQuit()

@@ -7,6 +7,7 @@
 #include "data/DaneTypes.h"
 #include "data/ElementTables.h"
 #include "settings/MainWindowLink.h"
+#include "widgets/DeferredOnce.h"
 
 #include <QWidget>
 
@@ -159,7 +160,7 @@ private:
 
     QClipboard* m_clipboard = nullptr;
     TZfkButton97* m_tableStop = nullptr;
-    bool m_actionPending = false;
+    DeferredOnce m_action;
     bool m_shownOnce = false;
     bool m_compactLayout = false;
     bool m_manualDrag = false;

@@ -53,7 +53,7 @@ void NameByLabel(QLabel* label, QWidget* control)
     NameControl(control, label->text());
 }
 
-void ChainTabStops(std::initializer_list<QWidget*> controls)
+void ChainTabStops(const QList<QWidget*>& controls)
 {
     QWidget* previous = nullptr;
     for (QWidget* w : controls) {

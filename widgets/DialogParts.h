@@ -2,11 +2,11 @@
 // its face, labels that grow to their text, and the yellow push buttons.
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 
 class QDialog;
 class QLabel;
@@ -29,7 +29,7 @@ void NameControl(QWidget* control, const QString& name);
 void NameByLabel(QLabel* label, QWidget* control);
 
 // Tab and Shift+Tab go through the controls in the order given.
-void ChainTabStops(std::initializer_list<QWidget*> controls);
+void ChainTabStops(const QList<QWidget*>& controls);
 
 // A dialog push button: black Arial caption on the pale yellow face.
 TPrzycisk* DialogButton(QWidget* parent, const char* name, const QString& text, QRect r, std::function<void()> click);

@@ -104,17 +104,8 @@ void TPrzycisk::MouseLeft()
 
 void TPrzycisk::AccessiblePress()
 {
-    // The click may open a modal window; the screen reader's call returns
-    // before that, or it would wait until the window is closed.
-    if (m_accessiblePressPending)
-        return;
-    m_accessiblePressPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_accessiblePressPending = false;
-            if (Aktywny() && OnClick)
-                OnClick(this);
-        },
-        Qt::QueuedConnection);
+    m_accessiblePress.Run(this, [this] {
+        if (Aktywny() && OnClick)
+            OnClick(this);
+    });
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "widgets/ButtonFace.h"
+#include "widgets/DeferredOnce.h"
 
 class TPrzycisk : public TZfkButtonFace {
     Q_OBJECT
@@ -42,7 +43,7 @@ private:
     bool m_hovered = false;
     // A screen reader's press waits for the event loop; more of them meanwhile
     // are one press.
-    bool m_accessiblePressPending = false;
+    DeferredOnce m_accessiblePress;
     // An enter was acted on and no leave since; enter and leave count only
     // when they change it.
     bool m_mouseInside = false;
