@@ -13,6 +13,9 @@ public:
     ~TempProgramFolder() override { platform::SetPaths(nullptr); }
     QString ProgramFolder() const override { return dir.path(); }
     QString SettingsFile() const override { return dir.filePath(QStringLiteral("Morvane/Zefirak.reg")); }
+    bool Installed() const override { return installed; }
 
     QTemporaryDir dir;
+    // As a copy installed under a prefix rather than a copy of the build.
+    bool installed = false;
 };

@@ -2,6 +2,7 @@
 // copy keeps its skin files: never beside itself, even where it could write.
 #include "platform/QtPlatform.h"
 #include "settings/Skin.h"
+#include "tests/app/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,22 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-class InstalledPaths final : public PathService {
-public:
-    explicit InstalledPaths(const QString& folder)
-        : m_folder(folder)
-    {
-        platform::SetPaths(this);
-    }
-    ~InstalledPaths() override { platform::SetPaths(nullptr); }
-    QString ProgramFolder() const override { return m_folder; }
-    QString SettingsFile() const override { return m_folder + QStringLiteral("/Zefirak.reg"); }
-    bool Installed() const override { return true; }
-
-private:
-    QString m_folder;
-};
 
 void Touch(const QString& path)
 {
@@ -86,9 +71,10 @@ private slots:
         QCOMPARE(ChooseSkinFolder(program, dir.filePath("plain/user"), true), dir.filePath("plain/user"));
 
         // The program asks its path service.
-        InstalledPaths paths(program);
+        TempProgramFolder paths;
+        paths.installed = true;
         QCOMPARE(RefreshSkinFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        QVERIFY(!SkinFilePath(skinfile::Background).startsWith(program));
+        QVERIFY(!SkinFilePath(skinfile::Background).startsWith(paths.ProgramFolder()));
     }
 };
 
