@@ -5,6 +5,7 @@
 
 #include "data/PrintSettings.h"
 #include "print/Chart.h"
+#include "print/Poster.h"
 
 #include <QDialog>
 #include <QImage>
@@ -15,9 +16,11 @@
 class ChoiceList;
 class FontList;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class SizeList;
 class TPrzycisk;
 
@@ -59,6 +62,8 @@ public:
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6; // "Podgląd wydruku"
+    QCheckBox* CheckBox1; // "Plakat z arkuszy": the chart on several sheets
+    QComboBox* ComboBox1; // the poster's grid, columns by rows
 
     // The stored settings into the controls, and back. The information
     // field gives back its lines exactly as given until it is edited.
@@ -79,6 +84,11 @@ public:
     void Przycisk4Click();
     void Przycisk5Click();
     void Przycisk6Click();
+    // The grids that hold the chart at the scale on the printer's paper, the
+    // smallest chosen unless the user picked one that still holds.
+    void RefreshPosterGrids();
+    // The chosen grid when the poster is ticked.
+    std::optional<PosterGrid> PosterGridChosen() const;
     // Esc closes the dialog; true when the key was used.
     bool FormKeyPress(int key);
     void FormClose();
@@ -95,6 +105,13 @@ protected:
 
 private:
     void CreateControls();
+    void CreatePosterControls();
+    // The full chart, the test print or the poster's sheets on the printer,
+    // which canvas paints on; false when a page could not be started.
+    bool DrawLayout(QPainter& canvas, QPrinter& printer, int e, ChartMode mode, const ChartInputs& inputs);
+    // False, after saying so, when the poster's grid does not hold the
+    // chart on the printer's paper.
+    bool PosterFitsPaper(QPrinter& printer);
     // Draws the sample cell of the preview as the controls ask.
     void RedrawPreview();
     void PrintChart(ChartMode mode);
@@ -107,4 +124,5 @@ private:
     QPainter m_job; // the print job on the shared printer
     QStringList m_fieldGiven;
     bool m_printing = false;
+    bool m_posterGridPicked = false; // by the user: the default no longer follows
 };
