@@ -63,6 +63,7 @@ TForm4::TForm4(MainWindowLink& window, QWidget* parent)
     setObjectName(QStringLiteral("Form4"));
     SetUpDialog(*this, QStringLiteral("Ustawienia Programu"), QSize(306, 331));
     CreateControls();
+    m_shownPage = TabSheet2;
 }
 
 void TForm4::CreateControls()
@@ -175,7 +176,6 @@ void TForm4::CreateInformationPage()
     auto* layout = new QVBoxLayout(TabSheet2);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Memo1);
-    m_shownPage = TabSheet2;
 }
 
 void TForm4::ShowPage(QWidget* page)
