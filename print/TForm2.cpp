@@ -114,7 +114,8 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    // One row taller than the controls need: the preview button below them.
+    // Two rows taller than the controls need: the preview and save buttons
+    // below them.
     SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 479));
 
     CreateControls();
