@@ -3,6 +3,7 @@
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/SaveFile.h"
 #include "print/Chart.h"
 #include "print/PrintJob.h"
 #include "print/SizeCheck.h"
@@ -12,10 +13,13 @@
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -98,6 +102,11 @@ private:
 };
 
 const QString PrintLead = QStringLiteral("Nie udało się wydrukować układu: ");
+const QString SaveLead = QStringLiteral("Nie udało się zapisać układu: ");
+
+// The types the chart is saved as, in the order of ChartFileKind.
+const QStringList ChartFileTypes = {QStringLiteral("PDF|*.pdf"), QStringLiteral("SVG|*.svg"),
+                                    QStringLiteral("PNG|*.png")};
 
 } // namespace
 
@@ -105,8 +114,9 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    // One row taller than the controls need: the preview button below them.
-    SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 455));
+    // Two rows taller than the controls need: the preview and save buttons
+    // below them.
+    SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 479));
 
     CreateControls();
     FormActivate();
@@ -198,13 +208,14 @@ void TForm2::CreateControls()
     Przycisk2 = button("Przycisk2", QStringLiteral("Domyślne paramtery"), {230, 384, 105, 21}, &TForm2::Przycisk2Click);
     Przycisk3 = button("Przycisk3", QStringLiteral("Zakończ"), {230, 408, 105, 21}, &TForm2::Przycisk3Click);
     Przycisk6 = button("Przycisk6", QStringLiteral("Podgląd wydruku"), {230, 432, 105, 21}, &TForm2::Przycisk6Click);
+    Przycisk7 = button("Przycisk7", QStringLiteral("Zapisz jako obraz…"), {230, 456, 105, 21}, &TForm2::Przycisk7Click);
 
     // Tab leaves the information field: its lines are the chart's, which
     // have no use for a tab character.
     dodatkowe->setTabChangesFocus(true);
     // The settings as they are read, then the buttons top to bottom.
     ChainTabStops({Dane1, dane2, dane3, Scale, f1, f2, FontComboBox1, f3, bold1, dodatkowe, Przycisk5, Przycisk4,
-                   Przycisk1, Przycisk2, Przycisk3, Przycisk6});
+                   Przycisk1, Przycisk2, Przycisk3, Przycisk6, Przycisk7});
     NameByLabel(Label3, Dane1);
     NameByLabel(Label4, dane2);
     NameByLabel(Label5, dane3);
@@ -215,6 +226,7 @@ void TForm2::CreateControls()
     // These two have their group's title for a label.
     NameControl(Scale, GroupBox1->title());
     NameControl(FontComboBox1, GroupBox4->title());
+    NameControl(Przycisk7, QStringLiteral("Zapisz układ jako plik PDF, SVG lub PNG"));
 
     m_preview = QImage(PBox->size(), QImage::Format_RGB32);
     m_preview.fill(palette().color(QPalette::Window));
@@ -383,6 +395,62 @@ void TForm2::Przycisk6Click()
     });
     if (print)
         Przycisk1Click();
+}
+
+bool TForm2::DrawChartPages(QPainter& canvas, QPagedPaintDevice&, int e, const ChartInputs& inputs)
+{
+    DrawChart(canvas, e, cmFull, inputs);
+    return true;
+}
+
+QByteArray TForm2::ChartFileBytes(ChartFileKind kind)
+{
+    const ChartInputs inputs = ChartInputsFromControls();
+    const int e = Scale->Value();
+    if (kind == ChartFileKind::Svg)
+        return ChartSvg(e, cmFull, inputs);
+    if (kind == ChartFileKind::Png)
+        return ChartPng(e, cmFull, inputs);
+    // As printed: the printer's paper and margins, turned to landscape.
+    QPageLayout layout = platform::Printers().Printer().pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    return PdfInMemory(layout, QStringLiteral("Zefirak"), [&](QPainter& canvas, QPagedPaintDevice& device) {
+        return DrawChartPages(canvas, device, e, inputs);
+    });
+}
+
+void TForm2::Przycisk7Click()
+{
+    // The file dialog and the drawing run inside this handler; a click that
+    // reaches it meanwhile (from a nested event loop) starts nothing.
+    if (m_printing || m_saving)
+        return;
+    m_saving = true;
+    Przycisk7->SetAktywny(false);
+    const auto restore = qScopeGuard([this] {
+        m_saving = false;
+        Przycisk7->SetAktywny(true);
+    });
+    if (!CheckTypedSizes())
+        return;
+    int type = static_cast<int>(m_savedKind);
+    const QString ending = ChartFileTypes[type].section(QLatin1Char('.'), -1);
+    const QString path = platform::FileDialogs().GetSaveFileNameOfType(
+        this, QStringLiteral("Zapisz układ jako obraz"), QStringLiteral("Zefirak.") + ending, ChartFileTypes, type);
+    if (path.isEmpty())
+        return;
+    // The name's ending tells the kind; a name without one of the offered
+    // endings is of the type chosen in the dialog.
+    ChartFileKind kind = ChartFileKindOf(path);
+    if (kind == ChartFileKind::Unknown || QFileInfo(path).suffix().isEmpty())
+        kind = static_cast<ChartFileKind>(std::clamp(type, 0, int(ChartFileTypes.size()) - 1));
+    m_savedKind = kind;
+    const QByteArray bytes = ChartFileBytes(kind);
+    const QString why = bytes.isEmpty() ? QStringLiteral("nie udało się narysować układu") : SaveWhole(path, bytes);
+    if (!why.isEmpty())
+        ShowNotice(SaveLead + QStringLiteral("nie można zapisać pliku\r\n") + QDir::toNativeSeparators(path)
+                       + QStringLiteral("\r\n(") + why + QLatin1Char(')'),
+                   nkError);
 }
 
 void TForm2::Przycisk2Click()

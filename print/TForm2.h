@@ -1,10 +1,12 @@
 // The table print dialog: what the wall chart's cells show, its scale, its
 // fonts and its information field, with a preview of one cell; prints the
-// chart, a test print, and opens the printer setup.
+// chart, a test print, and opens the printer setup; saves the chart as a
+// PDF, SVG or PNG file.
 #pragma once
 
 #include "data/PrintSettings.h"
 #include "print/Chart.h"
+#include "print/ChartImage.h"
 
 #include <QDialog>
 #include <QImage>
@@ -17,6 +19,7 @@ class FontList;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPlainTextEdit;
 class SizeList;
 class TPrzycisk;
@@ -59,6 +62,7 @@ public:
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6; // "Podgląd wydruku"
+    TPrzycisk* Przycisk7; // "Zapisz jako obraz…"
 
     // The stored settings into the controls, and back. The information
     // field gives back its lines exactly as given until it is edited.
@@ -79,6 +83,7 @@ public:
     void Przycisk4Click();
     void Przycisk5Click();
     void Przycisk6Click();
+    void Przycisk7Click();
     // Esc closes the dialog; true when the key was used.
     bool FormKeyPress(int key);
     void FormClose();
@@ -101,10 +106,18 @@ private:
     // Checks the typed text of every size list with no row chosen.
     bool CheckTypedSizes();
     void EndOpenJob();
+    // What "Wydrukuj układ" puts on the pages of device: the chart at scale
+    // e. The PDF saved from the dialog is drawn by it.
+    bool DrawChartPages(QPainter& canvas, QPagedPaintDevice& device, int e, const ChartInputs& inputs);
+    // The chart as the controls ask, as a whole file of kind; empty when it
+    // could not be made.
+    QByteArray ChartFileBytes(ChartFileKind kind);
     QStringList FieldLines() const;
 
     QImage m_preview;
     QPainter m_job; // the print job on the shared printer
     QStringList m_fieldGiven;
     bool m_printing = false;
+    bool m_saving = false;                          // Przycisk7's save runs
+    ChartFileKind m_savedKind = ChartFileKind::Pdf; // offered first by the next save
 };

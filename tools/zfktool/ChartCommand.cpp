@@ -1,5 +1,6 @@
 // zfktool chart: the wall chart printed to a PDF file without the dialog,
-// as the print dialog would print it on a 600 dpi printer.
+// as the print dialog would print it on a 600 dpi printer, or saved as an
+// SVG picture or a greyscale PNG.
 #include <string>
 
 #include <QPageSize>
@@ -8,6 +9,7 @@
 
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
+#include "print/ChartImage.h"
 #include "tools/zfktool/Options.h"
 #include "tools/zfktool/PdfPrint.h"
 #include "tools/zfktool/Subcommands.h"
@@ -22,6 +24,8 @@ struct ChartJob {
     bool latin = false;
     ChartInputs inputs;
     bool ownLines = false; // the info field's default lines replaced
+    int dpi = DefaultPngDpi;
+    bool paperGiven = false, dpiGiven = false; // each fits one kind of file only
 };
 
 bool Fail(const std::string& message) { return ::Fail("chart", message); }
@@ -58,7 +62,7 @@ bool ParsePaper(const char* text, QPageSize& paper)
 
 // One row an option, in the order the help lists them.
 const Option<ChartJob> kOptions[] = {
-    {"--out", "FILE.pdf", "the PDF to write (required)",
+    {"--out", "FILE.pdf|.svg|.png", "the file to write, its kind told by its ending; none: PDF (required)",
      [](ChartJob& job, const char* v) { return TakeName("chart", "--out needs a file name", v, job.out); }},
     {"--mode", "full|test|sample", "the whole chart, a test print or one sample cell (full)",
      [](ChartJob& job, const char* v) {
@@ -114,7 +118,13 @@ const Option<ChartJob> kOptions[] = {
      }},
     {"--paper", "NAME", "the paper: A4, A3, Letter, ... (A4)",
      [](ChartJob& job, const char* v) {
+         job.paperGiven = true;
          return (v && ParsePaper(v, job.paper)) || Fail("--paper needs a paper name such as A4, A3 or Letter");
+     }},
+    {"--dpi", "N", "a PNG's resolution, 10-1200 (150)",
+     [](ChartJob& job, const char* v) {
+         job.dpiGiven = true;
+         return (v && ParseInt(v, 10, 1200, job.dpi)) || Fail("--dpi needs a number from 10 to 1200");
      }},
     {"--latin", nullptr, "Latin element names",
      [](ChartJob& job, const char*) {
@@ -122,6 +132,28 @@ const Option<ChartJob> kOptions[] = {
          return true;
      }},
 };
+
+// An option that fits another kind of file is refused, so that nobody
+// thinks it did something.
+bool KindFits(const ChartJob& job, ChartFileKind kind)
+{
+    if (kind == ChartFileKind::Unknown)
+        return Fail("--out must name a file ending in .pdf, .svg or .png (no ending: a PDF)");
+    if (job.paperGiven && kind != ChartFileKind::Pdf)
+        return Fail("--paper applies to a PDF only");
+    if (job.dpiGiven && kind != ChartFileKind::Png)
+        return Fail("--dpi applies to a PNG only");
+    return true;
+}
+
+int WriteChartImage(const ChartJob& job, ChartFileKind kind)
+{
+    return WriteMade(job.out, job.latin, [&job, kind](QByteArray& bytes) {
+        bytes = kind == ChartFileKind::Svg ? ChartSvg(job.scale, job.mode, job.inputs)
+                                           : ChartPng(job.scale, job.mode, job.inputs, job.dpi);
+        return !bytes.isEmpty() || Fail("cannot draw the chart for " + job.out);
+    });
+}
 
 } // namespace
 
@@ -140,9 +172,14 @@ int RunChart(std::span<char* const> args)
         break;
     }
     if (job.out.empty()) {
-        Fail("--out FILE.pdf is required");
+        Fail("--out FILE.pdf, FILE.svg or FILE.png is required");
         return kExitUsage;
     }
+    const ChartFileKind kind = ChartFileKindOf(QString::fromLocal8Bit(job.out));
+    if (!KindFits(job, kind))
+        return kExitUsage;
+    if (kind != ChartFileKind::Pdf)
+        return WriteChartImage(job, kind);
 
     const PdfJob pdf{"chart", job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin};
     return PrintPdf(pdf, [&job](QPdfWriter& writer) {
