@@ -10,6 +10,7 @@
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
 #include "print/ChartImage.h"
+#include "print/PrintJob.h"
 #include "tools/zfktool/Options.h"
 #include "tools/zfktool/PdfPrint.h"
 #include "tools/zfktool/Subcommands.h"
@@ -121,10 +122,12 @@ const Option<ChartJob> kOptions[] = {
          job.paperGiven = true;
          return (v && ParsePaper(v, job.paper)) || Fail("--paper needs a paper name such as A4, A3 or Letter");
      }},
-    {"--dpi", "N", "a PNG's resolution, 10-1200 (150)",
+    // Up to the page's own 600 dpi, in which the chart is laid out: a finer
+    // bitmap would only be larger (1200 dpi at e = 20 takes half a gigabyte).
+    {"--dpi", "N", "a PNG's resolution, 10-600 (150)",
      [](ChartJob& job, const char* v) {
          job.dpiGiven = true;
-         return (v && ParseInt(v, 10, 1200, job.dpi)) || Fail("--dpi needs a number from 10 to 1200");
+         return (v && ParseInt(v, 10, PageResolution, job.dpi)) || Fail("--dpi needs a number from 10 to 600");
      }},
     {"--latin", nullptr, "Latin element names",
      [](ChartJob& job, const char*) {
