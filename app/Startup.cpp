@@ -2,7 +2,6 @@
 
 #include "app/Forms.h"
 #include "app/TForm1.h"
-#include "app/TForm5.h"
 #include "app/TZfk_SplashForm.h"
 #include "app/Toolbar.h"
 #include "widgets/CaretRest.h"
@@ -100,8 +99,6 @@ void StartZefirak()
     // The settings dialog and the print dialogs are built when first opened
     // (Forms.h); their settings wait for them in StoredPrintSettings. The
     // status texts still tell the steps, as users know them.
-    Form5 = new TForm5(Form1);
-
     Form1->Image1->setPixmap(Zfk_SplashForm->Banner());
 
     Zfk_SplashForm->SetStatus(QStringLiteral("Inicjalizacja programu...tworzenie formy TForm2"));

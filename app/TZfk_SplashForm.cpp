@@ -2,6 +2,7 @@
 
 #include "builtin/blocks/BuiltInBlocks.h"
 #include "builtin/codec/ExpandBuiltIn.h"
+#include "data/ProgramInfo.h"
 #include "widgets/Bitmap.h"
 #include "widgets/Look.h"
 
@@ -81,17 +82,13 @@ TZfk_SplashForm::TZfk_SplashForm(QWidget* parent)
     Label2->setMinimumWidth(110);
     Label2->adjustSize();
 
-    Label1 = new QLabel(QStringLiteral("Zefirak jest programem darmowym (freeware). Wolno go używać i "
-                                       "rozpowszechniać bez opłat, w postaci niezmienionej."),
-                        this);
+    Label1 = new QLabel(LicenceText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(24, 96, 296, 30);
     Label1->setWordWrap(true);
     Label1->setFont(SerifFont(7));
 
-    Label3 = new QLabel(QStringLiteral("Wspieraj ideę oprogramowania FREEWARE.\n"
-                                       "Dowiedz się więcej - przeczytaj informację o programie."),
-                        this);
+    Label3 = new QLabel(FreewareAppeal() + QLatin1Char('\n') + ReadTheInformation(), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(24, 136, 275, 22);
     Label3->setWordWrap(true);

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -64,6 +65,16 @@ public:
     // about an existing file.
     virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
                                     const QString& filter, const QString& defaultSuffix) = 0;
+    // A save-file dialog offering several types, each "Description|*.ext".
+    // type is the one offered first, and on return the one chosen, whose
+    // ending a name typed without one of the types' endings gets. A service
+    // that knows one type only offers the first.
+    virtual QString GetSaveFileNameOfType(QWidget* parent, const QString& title, const QString& fileName,
+                                          const QStringList& types, int& type)
+    {
+        const QString only = types.value(type);
+        return GetSaveFileName(parent, title, fileName, only, only.section(QLatin1Char('.'), -1));
+    }
 };
 
 class ColorDialogService {

@@ -133,24 +133,75 @@ QString QtPathService::SettingsFile() const
            + QStringLiteral("/Morvane/Zefirak.reg");
 }
 
+namespace {
+
+// "Description|*.ext" is the program's filter form; the toolkit wants
+// "Description (*.ext)".
+QString NameFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    return parts.size() == 2 ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')') : filter;
+}
+
+// A save dialog that asks nothing itself about an existing file.
+void PrepareSave(QFileDialog& dialog, const QString& fileName)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(fileName);
+}
+
+} // namespace
+
 QString QtFileDialogService::GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName,
                                              const QString& filter, const QString& defaultSuffix)
 {
-    // "Description|*.ext" is the program's filter form; the toolkit wants
-    // "Description (*.ext)".
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    const QString nameFilter =
-        parts.size() == 2 ? parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')') : filter;
     QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(nameFilter);
+    dialog.setNameFilter(NameFilter(filter));
     dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(fileName);
+    PrepareSave(dialog, fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogService::GetSaveFileNameOfType(QWidget* parent, const QString& title, const QString& fileName,
+                                                   const QStringList& types, int& type)
+{
+    QStringList filters, endings;
+    for (const QString& t : types) {
+        filters << NameFilter(t);
+        endings << t.section(QLatin1Char('.'), -1);
+    }
+    const auto offered = [&endings](const QString& path) {
+        return endings.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+    };
+    QFileDialog dialog(parent, title);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(type));
+    dialog.setDefaultSuffix(endings.value(type));
+    PrepareSave(dialog, fileName);
+    // Another type chosen: the name shown takes its ending, so that the name
+    // and the type agree.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        const qsizetype i = filters.indexOf(filter);
+        if (i < 0)
+            return;
+        dialog.setDefaultSuffix(endings[i]);
+        const QStringList typed = dialog.selectedFiles();
+        if (!typed.isEmpty() && offered(typed.constFirst()))
+            dialog.selectFile(QFileInfo(typed.constFirst()).completeBaseName() + QLatin1Char('.') + endings[i]);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    type = std::max<int>(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    QString path = dialog.selectedFiles().constFirst();
+    // The toolkit adds the ending only to a name with none ("chart.v2" keeps
+    // its own); the file's type is the one chosen, and its ending says so.
+    if (!offered(path))
+        path += QLatin1Char('.') + endings.value(type);
+    return path;
 }
 
 bool QtColorDialogService::ChooseColor(QWidget* parent, QColor& color)

@@ -26,6 +26,8 @@ class QtFileDialogService final : public FileDialogService {
 public:
     QString GetSaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter,
                             const QString& defaultSuffix) override;
+    QString GetSaveFileNameOfType(QWidget* parent, const QString& title, const QString& fileName,
+                                  const QStringList& types, int& type) override;
 };
 
 class QtColorDialogService final : public ColorDialogService {

@@ -434,7 +434,12 @@ void Chart::Draw()
     m_canvas.setRenderHint(QPainter::Antialiasing, false);
     // Flat caps leave out a line's last pixel, as the printer's own line
     // drawing does: the grid ends exactly at the chart's extent.
-    m_canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+    QPen pen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap);
+    // Drawn smaller than the page (a bitmap below 600 dpi), a line keeps one
+    // whole pixel instead of fading to a pale grey.
+    if (m_canvas.transform().m11() < 1)
+        pen.setCosmetic(true);
+    m_canvas.setPen(pen);
     m_canvas.setBrush(Qt::white);
     m_canvas.setBackgroundMode(Qt::TransparentMode);
 

@@ -1,6 +1,7 @@
 #include "print/ReportText.h"
 
 #include "data/ElementText.h"
+#include "data/ProgramInfo.h"
 
 #include <algorithm>
 
@@ -10,7 +11,8 @@ const QString CrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-const QString ReportHeader = QStringLiteral("***Dane Pierwiastków Chemicznych*** - Zefirak 2.5.1.FREE");
+const QString ReportHeader =
+    QStringLiteral("***Dane Pierwiastków Chemicznych*** - ") + ProgramName() + QLatin1Char(' ') + ProgramVersion();
 
 QString ReportBlock(const TPierwData& r) { return BuildElementText(r, TextVariant::Report) + CrLf; }
 

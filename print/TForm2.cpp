@@ -3,6 +3,7 @@
 #include "data/SettingsValues.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "platform/SaveFile.h"
 #include "print/Chart.h"
 #include "print/PrintJob.h"
 #include "print/SizeCheck.h"
@@ -13,10 +14,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -102,6 +106,11 @@ private:
 };
 
 const QString PrintLead = QStringLiteral("Nie udało się wydrukować układu: ");
+const QString SaveLead = QStringLiteral("Nie udało się zapisać układu: ");
+
+// The types the chart is saved as, in the order of ChartFileKind.
+const QStringList ChartFileTypes = {QStringLiteral("PDF|*.pdf"), QStringLiteral("SVG|*.svg"),
+                                    QStringLiteral("PNG|*.png")};
 
 } // namespace
 
@@ -109,8 +118,8 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    // Below the information field: the poster's controls and the buttons
-    // beside them.
+    // Two rows taller than the controls need: the preview and save buttons
+    // below them, the poster's controls beside them.
     SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 479));
 
     CreateControls();
@@ -203,6 +212,7 @@ void TForm2::CreateControls()
     Przycisk2 = button("Przycisk2", QStringLiteral("Domyślne paramtery"), {230, 384, 105, 21}, &TForm2::Przycisk2Click);
     Przycisk3 = button("Przycisk3", QStringLiteral("Zakończ"), {230, 408, 105, 21}, &TForm2::Przycisk3Click);
     Przycisk6 = button("Przycisk6", QStringLiteral("Podgląd wydruku"), {230, 432, 105, 21}, &TForm2::Przycisk6Click);
+    Przycisk7 = button("Przycisk7", QStringLiteral("Zapisz jako obraz…"), {230, 456, 105, 21}, &TForm2::Przycisk7Click);
 
     CreatePosterControls();
 
@@ -211,7 +221,7 @@ void TForm2::CreateControls()
     dodatkowe->setTabChangesFocus(true);
     // The settings as they are read, then the buttons top to bottom.
     ChainTabStops({Dane1, dane2, dane3, Scale, f1, f2, FontComboBox1, f3, bold1, dodatkowe, CheckBox1, ComboBox1,
-                   Przycisk5, Przycisk4, Przycisk1, Przycisk2, Przycisk3, Przycisk6});
+                   Przycisk5, Przycisk4, Przycisk1, Przycisk2, Przycisk3, Przycisk6, Przycisk7});
     NameByLabel(Label3, Dane1);
     NameByLabel(Label4, dane2);
     NameByLabel(Label5, dane3);
@@ -222,6 +232,7 @@ void TForm2::CreateControls()
     // These two have their group's title for a label.
     NameControl(Scale, GroupBox1->title());
     NameControl(FontComboBox1, GroupBox4->title());
+    NameControl(Przycisk7, QStringLiteral("Zapisz układ jako plik PDF, SVG lub PNG"));
 
     m_preview = QImage(PBox->size(), QImage::Format_RGB32);
     m_preview.fill(palette().color(QPalette::Window));
@@ -309,14 +320,6 @@ bool TForm2::PosterFitsPaper(QPrinter& printer)
                nkError);
     RefreshPosterGrids();
     return false;
-}
-
-bool TForm2::DrawLayout(QPainter& canvas, QPrinter& printer, int e, ChartMode mode, const ChartInputs& inputs)
-{
-    if (const std::optional<PosterGrid> grid = PosterGridChosen(); grid && mode == cmFull)
-        return DrawPoster(canvas, printer, e, inputs, *grid);
-    DrawChart(canvas, e, mode, inputs);
-    return true;
 }
 
 void TForm2::FormActivate()
@@ -455,7 +458,13 @@ void TForm2::PrintChart(ChartMode mode)
         ShowNotice(JobRefused(printer, PrintLead), nkError);
         return;
     }
-    const bool drawn = DrawLayout(m_job, printer, Scale->Value(), mode, ChartInputsFromControls());
+    const int e = Scale->Value();
+    const ChartInputs inputs = ChartInputsFromControls();
+    bool drawn = true;
+    if (mode == cmFull)
+        drawn = DrawChartPages(m_job, printer, e, inputs);
+    else
+        DrawChart(m_job, e, mode, inputs);
     const bool ended = m_job.end();
     if (!JobPrintedWhole(printer, drawn, ended, PrintLead, why)) {
         button->SetAktywny(true);
@@ -489,10 +498,74 @@ void TForm2::Przycisk6Click()
     const bool print = printers.ExecPreviewDialog(this, [&](QPrinter& printer) {
         UsePageResolution(printer);
         QPainter canvas(&printer);
-        DrawLayout(canvas, printer, e, cmFull, inputs);
+        DrawChartPages(canvas, printer, e, inputs);
     });
     if (print)
         Przycisk1Click();
+}
+
+bool TForm2::DrawChartPages(QPainter& canvas, QPagedPaintDevice& device, int e, const ChartInputs& inputs)
+{
+    if (!CheckBox1->isChecked()) {
+        DrawChart(canvas, e, cmFull, inputs);
+        return true;
+    }
+    // A grid too small would spill the parts over the marks and the edges.
+    const std::optional<PosterGrid> grid = PosterGridChosen();
+    return grid && PosterGridHolds(ChartExtent(e), QSize(device.width(), device.height()), *grid)
+           && DrawPoster(canvas, device, e, inputs, *grid);
+}
+
+QByteArray TForm2::ChartFileBytes(ChartFileKind kind)
+{
+    const ChartInputs inputs = ChartInputsFromControls();
+    const int e = Scale->Value();
+    if (kind == ChartFileKind::Svg)
+        return ChartSvg(e, cmFull, inputs);
+    if (kind == ChartFileKind::Png)
+        return ChartPng(e, cmFull, inputs);
+    // As printed: the printer's paper and margins, turned to landscape; a
+    // poster on the grid that holds the chart on them.
+    RefreshPosterGrids();
+    QPageLayout layout = platform::Printers().Printer().pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    return PdfInMemory(layout, QStringLiteral("Zefirak"), [&](QPainter& canvas, QPagedPaintDevice& device) {
+        return DrawChartPages(canvas, device, e, inputs);
+    });
+}
+
+void TForm2::Przycisk7Click()
+{
+    // The file dialog and the drawing run inside this handler; a click that
+    // reaches it meanwhile (from a nested event loop) starts nothing.
+    if (m_printing || m_saving)
+        return;
+    m_saving = true;
+    Przycisk7->SetAktywny(false);
+    const auto restore = qScopeGuard([this] {
+        m_saving = false;
+        Przycisk7->SetAktywny(true);
+    });
+    if (!CheckTypedSizes())
+        return;
+    int type = static_cast<int>(m_savedKind);
+    const QString ending = ChartFileTypes[type].section(QLatin1Char('.'), -1);
+    const QString path = platform::FileDialogs().GetSaveFileNameOfType(
+        this, QStringLiteral("Zapisz układ jako obraz"), QStringLiteral("Zefirak.") + ending, ChartFileTypes, type);
+    if (path.isEmpty())
+        return;
+    // The name's ending tells the kind; a name without one of the offered
+    // endings is of the type chosen in the dialog.
+    ChartFileKind kind = ChartFileKindOf(path);
+    if (kind == ChartFileKind::Unknown || QFileInfo(path).suffix().isEmpty())
+        kind = static_cast<ChartFileKind>(std::clamp(type, 0, int(ChartFileTypes.size()) - 1));
+    m_savedKind = kind;
+    const QByteArray bytes = ChartFileBytes(kind);
+    const QString why = bytes.isEmpty() ? QStringLiteral("nie udało się narysować układu") : SaveWhole(path, bytes);
+    if (!why.isEmpty())
+        ShowNotice(SaveLead + QStringLiteral("nie można zapisać pliku\r\n") + QDir::toNativeSeparators(path)
+                       + QStringLiteral("\r\n(") + why + QLatin1Char(')'),
+                   nkError);
 }
 
 void TForm2::Przycisk2Click()

@@ -1,10 +1,12 @@
 // The table print dialog: what the wall chart's cells show, its scale, its
 // fonts and its information field, with a preview of one cell; prints the
-// chart, a test print, and opens the printer setup.
+// chart, a test print, and opens the printer setup; saves the chart as a
+// PDF, SVG or PNG file.
 #pragma once
 
 #include "data/PrintSettings.h"
 #include "print/Chart.h"
+#include "print/ChartImage.h"
 #include "print/Poster.h"
 
 #include <QDialog>
@@ -19,6 +21,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPlainTextEdit;
 class QPrinter;
 class SizeList;
@@ -62,6 +65,7 @@ public:
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6; // "Podgląd wydruku"
+    TPrzycisk* Przycisk7; // "Zapisz jako obraz…"
     QCheckBox* CheckBox1; // "Plakat z arkuszy": the chart on several sheets
     QComboBox* ComboBox1; // the poster's grid, columns by rows
 
@@ -84,6 +88,7 @@ public:
     void Przycisk4Click();
     void Przycisk5Click();
     void Przycisk6Click();
+    void Przycisk7Click();
     // The grids that hold the chart at the scale on the printer's paper, the
     // smallest chosen unless the user picked one that still holds.
     void RefreshPosterGrids();
@@ -106,9 +111,6 @@ protected:
 private:
     void CreateControls();
     void CreatePosterControls();
-    // The full chart, the test print or the poster's sheets on the printer,
-    // which canvas paints on; false when a page could not be started.
-    bool DrawLayout(QPainter& canvas, QPrinter& printer, int e, ChartMode mode, const ChartInputs& inputs);
     // False, after saying so, when the poster's grid does not hold the
     // chart on the printer's paper.
     bool PosterFitsPaper(QPrinter& printer);
@@ -118,11 +120,21 @@ private:
     // Checks the typed text of every size list with no row chosen.
     bool CheckTypedSizes();
     void EndOpenJob();
+    // What "Wydrukuj układ" puts on the pages of device: the chart at scale
+    // e, or the poster's sheets while "Plakat z arkuszy" is ticked (false
+    // when the grid does not hold on device's paper or a page could not be
+    // started). The preview and the PDF saved from the dialog are drawn by it.
+    bool DrawChartPages(QPainter& canvas, QPagedPaintDevice& device, int e, const ChartInputs& inputs);
+    // The chart as the controls ask, as a whole file of kind; empty when it
+    // could not be made.
+    QByteArray ChartFileBytes(ChartFileKind kind);
     QStringList FieldLines() const;
 
     QImage m_preview;
     QPainter m_job; // the print job on the shared printer
     QStringList m_fieldGiven;
     bool m_printing = false;
-    bool m_posterGridPicked = false; // by the user: the default no longer follows
+    bool m_posterGridPicked = false;                // by the user: the default no longer follows
+    bool m_saving = false;                          // Przycisk7's save runs
+    ChartFileKind m_savedKind = ChartFileKind::Pdf; // offered first by the next save
 };

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "data/ProgramInfo.h"
 #include "data/SettingsValues.h"
 #include "platform/RegularFile.h"
 #include "platform/SaveFile.h"
@@ -12,7 +13,7 @@
 #include <QFileInfo>
 
 const QString SettingsKeyName = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Morvane\\Zefirak");
-const QString SettingsVersion = QStringLiteral("2.5.1.FREE");
+const QString SettingsVersion = ProgramVersion();
 
 namespace {
 

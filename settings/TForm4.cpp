@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/Platform.h"
 #include "settings/MainWindowLink.h"
+#include "settings/ProgramInformation.h"
 #include "settings/Skin.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Look.h"
@@ -20,7 +21,9 @@
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 TPendingScheme PendingScheme;
 
@@ -60,6 +63,7 @@ TForm4::TForm4(MainWindowLink& window, QWidget* parent)
     setObjectName(QStringLiteral("Form4"));
     SetUpDialog(*this, QStringLiteral("Ustawienia Programu"), QSize(306, 331));
     CreateControls();
+    m_shownPage = TabSheet2;
 }
 
 void TForm4::CreateControls()
@@ -69,11 +73,18 @@ void TForm4::CreateControls()
     ToolButton1->setText(QStringLiteral("Wygląd programu"));
     ToolButton1->setAutoRaise(true);
     ToolButton1->setGeometry(8, 14, 137, 22);
-    QFont pageFont = ArialFont(11);
-    pageFont.setBold(true);
-    ToolButton1->setFont(pageFont);
+    ToolButton1->setFont(ArialFont(11));
     ToolButton1->installEventFilter(this);
     connect(ToolButton1, &QToolButton::clicked, this, &TForm4::ToolButton1Click);
+
+    ToolButton2 = new QToolButton(this);
+    ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
+    ToolButton2->setText(QStringLiteral("Informacja o programie"));
+    ToolButton2->setAutoRaise(true);
+    ToolButton2->setGeometry(150, 14, 147, 22);
+    ToolButton2->setFont(ArialFont(11));
+    ToolButton2->installEventFilter(this);
+    connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -81,7 +92,8 @@ void TForm4::CreateControls()
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Wygląd programu"));
-    PageControl1->tabBar()->hide(); // the page button above stands for the tabs
+    CreateInformationPage();
+    PageControl1->tabBar()->hide(); // the page buttons above stand for the tabs
     // Nor does it take the Tab: it would hand the focus to its hidden tab
     // bar, which takes none, and the focus would stay where it was.
     PageControl1->setFocusPolicy(Qt::NoFocus);
@@ -137,38 +149,76 @@ void TForm4::CreateControls()
     // the focus cannot wander off to the unseen controls; the unseen button
     // takes no focus at all.
     Przycisk3->setFocusPolicy(Qt::NoFocus);
-    ChainTabStops({ToolButton1, Przycisk1, Przycisk2, CheckBox1, ComboBox1, Przycisk4, Przycisk5, Przycisk6});
+    // One chain for both pages: the focus passes over the hidden page's controls.
+    ChainTabStops(
+        {ToolButton1, ToolButton2, Przycisk1, Przycisk2, CheckBox1, ComboBox1, Memo1, Przycisk4, Przycisk5, Przycisk6});
     // Both colour buttons say "Zmień kolor"; the row tells them apart.
     Przycisk1->setAccessibleDescription(Label1->text());
     Przycisk2->setAccessibleDescription(Label2->text());
     NameByLabel(Label4, ComboBox1);
 }
 
-void TForm4::ShowAppearancePage()
+void TForm4::CreateInformationPage()
 {
-    QFont f = ToolButton1->font();
-    f.setBold(true);
-    ToolButton1->setFont(f);
-    PageControl1->setCurrentWidget(TabSheet1);
-    TabSheet1->setVisible(true);
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Informacja o programie"));
+    Memo1 = new QTextEdit(TabSheet2);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    // Selectable by the keyboard too, so that a path can be copied without a mouse.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setFont(ArialFont(11));
+    // Long paths have no spaces to break at.
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setAccessibleName(QStringLiteral("Informacja o programie"));
+    auto* layout = new QVBoxLayout(TabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+}
+
+void TForm4::ShowPage(QWidget* page)
+{
+    m_shownPage = page;
+    for (auto [button, own] : {std::pair{ToolButton1, TabSheet1}, std::pair{ToolButton2, TabSheet2}}) {
+        QFont f = button->font();
+        f.setBold(own == page);
+        button->setFont(f);
+    }
+    // Asked each time: the folders in use may have changed since.
+    if (page == TabSheet2)
+        Memo1->setHtml(ProgramInformationHtml());
+    PageControl1->setCurrentWidget(page);
+    page->setVisible(true);
 }
 
 void TForm4::FormActivate()
 {
-    ShowAppearancePage();
+    ShowPage(m_shownPage);
     PendingScheme = CurrentScheme();
     CheckBox1->setChecked(PendingScheme.but_transp);
     ComboBox1->setCurrentIndex(PendingScheme.latin ? 1 : 0);
     for (QWidget* box : {PaintBox1, PaintBox2, PaintBox3})
         box->update();
-    CheckBox1->setFocus();
+    // The information's text takes the keys (Esc still closes the dialog).
+    if (m_shownPage == TabSheet1)
+        CheckBox1->setFocus();
+    else
+        Memo1->setFocus();
 }
 
-void TForm4::ToolButton1Click() { ShowAppearancePage(); }
+void TForm4::ToolButton1Click() { ShowPage(TabSheet1); }
 
 void TForm4::ToolButton1MouseEnter() { SetButtonTextColour(ToolButton1, colors::Blue); }
 
 void TForm4::ToolButton1MouseLeave() { SetButtonTextColour(ToolButton1, colors::Black); }
+
+void TForm4::ToolButton2Click() { ShowPage(TabSheet2); }
+
+void TForm4::ToolButton2MouseEnter() { SetButtonTextColour(ToolButton2, colors::Blue); }
+
+void TForm4::ToolButton2MouseLeave() { SetButtonTextColour(ToolButton2, colors::Black); }
 
 void TForm4::PaintBox1Paint() { PaintSwatch(*PaintBox1, PendingScheme.app_legend); }
 
@@ -257,18 +307,24 @@ void TForm4::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void TForm4::PageButtonEvent(QToolButton* button, QEvent* event, void (TForm4::*enter)(), void (TForm4::*leave)())
+{
+    if (event->type() == QEvent::Enter)
+        (this->*enter)();
+    else if (event->type() == QEvent::Leave && !button->hasFocus())
+        (this->*leave)();
+    // The keyboard's focus shows as the pointer's blue caption.
+    else if (event->type() == QEvent::FocusIn)
+        (this->*enter)();
+    else if (event->type() == QEvent::FocusOut && !button->underMouse())
+        (this->*leave)();
+}
+
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ToolButton1) {
-        if (event->type() == QEvent::Enter)
-            ToolButton1MouseEnter();
-        else if (event->type() == QEvent::Leave && !ToolButton1->hasFocus())
-            ToolButton1MouseLeave();
-        // The keyboard's focus shows as the pointer's blue caption.
-        else if (event->type() == QEvent::FocusIn)
-            ToolButton1MouseEnter();
-        else if (event->type() == QEvent::FocusOut && !ToolButton1->underMouse())
-            ToolButton1MouseLeave();
-    }
+    if (watched == ToolButton1)
+        PageButtonEvent(ToolButton1, event, &TForm4::ToolButton1MouseEnter, &TForm4::ToolButton1MouseLeave);
+    else if (watched == ToolButton2)
+        PageButtonEvent(ToolButton2, event, &TForm4::ToolButton2MouseEnter, &TForm4::ToolButton2MouseLeave);
     return QDialog::eventFilter(watched, event);
 }

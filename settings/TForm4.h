@@ -1,6 +1,7 @@
 // The settings dialog: the colours of the main window's captions and the
-// language of the element names. It edits a copy of the current values and
-// hands it to the main window on "Zastosuj" or "OK".
+// language of the element names on one page, the information about the
+// program on the other. It edits a copy of the current values and hands it
+// to the main window on "Zastosuj" or "OK".
 #pragma once
 
 #include "widgets/Colors.h"
@@ -15,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
+class QTextEdit;
 class QToolButton;
 class TPrzycisk;
 
@@ -53,6 +55,7 @@ public:
     explicit TForm4(MainWindowLink& window, QWidget* parent = nullptr);
 
     QToolButton* ToolButton1;
+    QToolButton* ToolButton2;
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
     QGroupBox* GroupBox1;
@@ -71,6 +74,8 @@ public:
     QGroupBox* GroupBox2;
     QLabel* Label4;
     QComboBox* ComboBox1;
+    QWidget* TabSheet2;
+    QTextEdit* Memo1; // the information, read-only but selectable
     TPrzycisk* Przycisk4;
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6;
@@ -79,6 +84,9 @@ public:
     void ToolButton1Click();
     void ToolButton1MouseEnter();
     void ToolButton1MouseLeave();
+    void ToolButton2Click();
+    void ToolButton2MouseEnter();
+    void ToolButton2MouseLeave();
     void PaintBox1Paint();
     void PaintBox2Paint();
     void PaintBox3Paint();
@@ -100,9 +108,17 @@ protected:
 
 private:
     void CreateControls();
-    void ShowAppearancePage();
+    void CreateInformationPage();
+    // Shows page (TabSheet1 or TabSheet2) and remembers it for the next
+    // opening; its button's caption goes bold, the other's regular.
+    void ShowPage(QWidget* page);
+    // The page buttons' hover colour, also shown while they have the focus.
+    void PageButtonEvent(QToolButton* button, QEvent* event, void (TForm4::*enter)(), void (TForm4::*leave)());
     // Lets the user pick a colour for one row; repaints its swatch if chosen.
     void ChangeColor(TColor& pending, QWidget& swatch);
 
     MainWindowLink& m_window;
+    // The first opening in a run shows the information; later ones the page
+    // last shown, whichever way the dialog was closed.
+    QWidget* m_shownPage = nullptr;
 };

@@ -4,8 +4,8 @@
 # Usage: tools/deps.sh [build|test|bench]   (default: build)
 set -eu
 
-BUILD_PKGS="cmake g++ make pkgconf qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core"
-TEST_PKGS="ninja-build clang-format libx11-dev xvfb xauth xdotool x11-utils openbox xclip imagemagick poppler-utils lhasa jlha-utils bodr clang libclang-rt-14-dev binutils gzip desktop-file-utils appstream util-linux cups printer-driver-cups-pdf weston qt6-wayland"
+BUILD_PKGS="cmake g++ make pkgconf qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core qt6-svg-dev"
+TEST_PKGS="ninja-build clang-format libx11-dev xvfb xauth xdotool x11-utils openbox xclip imagemagick poppler-utils lhasa jlha-utils bodr clang libclang-rt-14-dev binutils gzip desktop-file-utils appstream util-linux cups printer-driver-cups-pdf weston qt6-wayland libxml2-utils"
 # The Debian package: cpack's DEB generator asks dpkg-shlibdeps for the
 # dependencies; the test lints the package.
 BUILD_PKGS="$BUILD_PKGS dpkg-dev"

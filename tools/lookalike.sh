@@ -133,9 +133,11 @@ cp -P "$src"/libDane.so* "$dir/"
 
     click 416 25 "$wx" "$wy" # "Informacja i Ustawienia Programu"
     w=$(wait_window "Ustawienia Programu")
+    eval "$(xwininfo -id "$w" | awk '/Absolute upper-left X/{print "dx=" $4} /Absolute upper-left Y/{print "dy=" $4}')"
+    click 76 25 "$dx" "$dy" # "Wygląd programu": the first opening shows the information
+    sleep 0.3
     shot "$w" dialog-settings
     # Names in Latin: the list one row down by the wheel, then OK.
-    eval "$(xwininfo -id "$w" | awk '/Absolute upper-left X/{print "dx=" $4} /Absolute upper-left Y/{print "dy=" $4}')"
     xdotool mousemove --sync $((dx + 200)) $((dy + 162)) click 5
     click 169 318 "$dx" "$dy"
     sleep 0.5

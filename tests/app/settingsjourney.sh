@@ -1,6 +1,6 @@
 #!/bin/sh
 # The settings as a user meets them in the real program: the settings dialog
-# from the toolbar, the names to "łacińskie", OK, the exit question; the
+# from the toolbar, its appearance page, the names to "łacińskie", OK, the exit question; the
 # settings file then holds every value, Latin on; the next start shows the
 # Latin name in the status line.
 # Usage: settingsjourney.sh PROGRAM_FOLDER XTOOL   (run under xvfb-run)
@@ -38,6 +38,8 @@ geometry=$(xwininfo -id "$dialog" | awk '/Width:/{w=$2} /Height:/{h=$2} END{prin
 [ "$geometry" = "306x331" ] || fail "settings dialog is $geometry"
 main_x=$wx main_y=$wy
 origin "$dialog"
+# The first opening shows the information; the names are on "Wygląd programu".
+xdotool mousemove --sync $((wx + 76)) $((wy + 25)) click 1
 # The names list one row down by the wheel: no popup to wait for.
 xdotool mousemove --sync $((wx + 200)) $((wy + 162)) click 5
 xdotool mousemove --sync $((wx + 169)) $((wy + 318)) click 1 # OK

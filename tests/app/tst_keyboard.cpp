@@ -185,6 +185,8 @@ private slots:
         QCOMPARE(counter.shown, 2);
     }
 
+    // The first opening in the run shows the information about the program;
+    // the toolbar button then opens the page last shown.
     void bannerClickOpensTheSettingsFromTheEventLoop()
     {
         DialogCounter<TForm4> counter;
@@ -194,6 +196,13 @@ private slots:
         QTRY_COMPARE(counter.shown, 1);
         QTest::qWait(100);
         QCOMPARE(counter.shown, 1);
+        TForm4& settings = SettingsDialog();
+        QCOMPARE(settings.PageControl1->currentWidget(), settings.TabSheet2);
+
+        settings.ToolButton1Click();
+        form->ToolbarButton974->click();
+        QTRY_COMPARE(counter.shown, 2);
+        QCOMPARE(settings.PageControl1->currentWidget(), settings.TabSheet1);
     }
 
     // Each list, size box and field of the dialogs by the text of the label

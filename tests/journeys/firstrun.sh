@@ -136,6 +136,7 @@ polish=$(hydrogen_status)
 main
 click 416 25
 window "Ustawienia Programu"
+click 76 25 # "Wygląd programu": the first opening shows the information
 # The names list one row down by the wheel: no popup to wait for.
 xdotool mousemove --sync $((wx + 200)) $((wy + 162)) click 5
 click 169 318 # "OK"

@@ -1,6 +1,7 @@
 // The table print dialog: its controls, the size checks, the print and test
 // print flows with the print dialog and the printer replaced by a PDF file,
-// closing, and the real print dialog's print-to-file path.
+// closing, the real print dialog's print-to-file path, and saving the chart
+// as a PDF, SVG or PNG file.
 #include "data/SettingsValues.h"
 #include "print/SizeCheck.h"
 #include "print/TForm2.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,7 @@
 #include <functional>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -66,6 +69,66 @@ private:
     FakePrinters& m_printers;
     QPageSize m_paper;
 };
+
+// Answers the save dialog with a chosen path and type, and remembers what it
+// was offered; duringDialog runs once from inside the next dialog.
+class FakeSaveDialogs final : public FileDialogService {
+public:
+    FakeSaveDialogs() { platform::SetFileDialogs(this); }
+    ~FakeSaveDialogs() override { platform::SetFileDialogs(nullptr); }
+
+    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    QString GetSaveFileNameOfType(QWidget*, const QString&, const QString& fileName, const QStringList& types,
+                                  int& type) override
+    {
+        ++calls;
+        offered = types;
+        offeredFirst = type;
+        shownName = fileName;
+        if (duringDialog)
+            std::exchange(duringDialog, nullptr)();
+        type = chosen;
+        return answer;
+    }
+
+    QString answer;
+    int chosen = 0;
+    std::function<void()> duringDialog;
+    int calls = 0;
+    QStringList offered;
+    int offeredFirst = -1;
+    QString shownName;
+};
+
+QStringList Listing(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// What a saved file holds, told by its content: "pdf", "svg", "png" (grey,
+// 150 dpi), or what was wrong with it.
+QString KindOfContent(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unreadable");
+    const QByteArray head = file.read(512);
+    if (head.startsWith("%PDF"))
+        return QStringLiteral("pdf");
+    if (head.contains("<svg")) {
+        const Run lint = Exec(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+        return lint.code == 0 ? QStringLiteral("svg") : QStringLiteral("invalid svg");
+    }
+    const QImage image(path, "PNG");
+    if (image.isNull())
+        return QStringLiteral("unknown");
+    return image.format() == QImage::Format_Grayscale8 && qRound(image.dotsPerMeterX() * 0.0254) == 150
+               ? QStringLiteral("png")
+               : QStringLiteral("png, not grey at 150 dpi");
+}
 
 } // namespace
 
@@ -105,6 +168,7 @@ private slots:
         row("Przycisk3", "Zakończ");
         row("Przycisk6", "Podgląd wydruku");
         row("CheckBox1", "Plakat z arkuszy");
+        row("Przycisk7", "Zapisz jako obraz…");
     }
     void controlsShowTheirCaptions()
     {
@@ -156,7 +220,7 @@ private slots:
         buttons.removeIf([&](const QString& name) { return !isButton(name); });
         // Three positions, scale, three sizes, face, bold, the field, the poster and its grid.
         QCOMPARE(settings.size(), 12);
-        QCOMPARE(buttons.size(), 6);
+        QCOMPARE(buttons.size(), 7);
         QCOMPARE(TabOrder(form, form.Dane1), settings + buttons);
         QStringList back = settings + buttons;
         std::reverse(back.begin() + 1, back.end());
@@ -731,8 +795,8 @@ private slots:
         QVERIFY(messages.boxes.isEmpty());
     }
 
-    // Ticked, the print and the preview give the poster's sheets, each
-    // with its position; the test print stays one page.
+    // Ticked, the print, the preview and the saved PDF give the poster's
+    // sheets, each with its position; the test print stays one page.
     void tickedPosterPrintsAndPreviewsItsSheets()
     {
         FakeMessages messages;
@@ -764,6 +828,15 @@ private slots:
         QCOMPARE(PdfInfo(printers.Pdf(QStringLiteral("preview.pdf"))).value(QStringLiteral("Pages")),
                  QStringLiteral("6"));
 
+        // Saved as a PDF, the poster's sheets too; a picture stays one.
+        FakeSaveDialogs dialogs;
+        dialogs.answer = printers.Pdf(QStringLiteral("saved.pdf"));
+        form.Przycisk7Click();
+        QCOMPARE(PdfInfo(dialogs.answer).value(QStringLiteral("Pages")), QStringLiteral("6"));
+        dialogs.answer = printers.Pdf(QStringLiteral("saved.png"));
+        form.Przycisk7Click();
+        QCOMPARE(KindOfContent(dialogs.answer), QStringLiteral("png"));
+
         form.CheckBox1->setChecked(false);
         printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("whole.pdf")));
         form.Przycisk1Click();
@@ -791,6 +864,161 @@ private slots:
         QVERIFY(!QFile::exists(printers.Pdf()));
         QVERIFY(form.Przycisk1->Aktywny());
         QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("3 × 4"));
+    }
+
+    // The ending of the name tells the kind of file; a name without one is
+    // of the type chosen. The PDF is the print's: landscape on the printer's
+    // paper. The next save offers the kind saved first.
+    void savingWritesTheKindTheNameOrTheChosenTypeTells_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("offeredNext");
+        QTest::newRow("pdf") << "wykres.pdf" << 0 << "pdf" << 0;
+        QTest::newRow("svg, the ending wins") << "wykres.svg" << 0 << "svg" << 1;
+        QTest::newRow("PNG in capitals") << "Wykres.PNG" << 1 << "png" << 2;
+        QTest::newRow("no ending, SVG chosen") << "wykres" << 1 << "svg" << 1;
+        QTest::newRow("unknown ending, PNG chosen") << "wykres.v2" << 2 << "png" << 2;
+    }
+    void savingWritesTheKindTheNameOrTheChosenTypeTells()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, chosen);
+        QFETCH(QString, kind);
+        QFETCH(int, offeredNext);
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.printer.setPageSize(QPageSize(QPageSize::A3));
+        FakeSaveDialogs dialogs;
+        TForm2 form;
+        form.ApplySettings({QString(), 16, 7, 10, 8, true, DefaultInfoLines()});
+        dialogs.answer = printers.Pdf(name);
+        dialogs.chosen = chosen;
+        form.Przycisk7Click();
+        QCOMPARE(dialogs.offered, (QStringList{"PDF|*.pdf", "SVG|*.svg", "PNG|*.png"}));
+        QCOMPARE(dialogs.offeredFirst, 0);
+        QCOMPARE(dialogs.shownName, QStringLiteral("Zefirak.pdf"));
+        QCOMPARE(Texts(messages.boxes), QStringList());
+        QCOMPARE(KindOfContent(dialogs.answer), kind);
+        if (kind == QLatin1String("pdf")) {
+            const auto info = PdfInfo(dialogs.answer);
+            QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+            QVERIFY2(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("1191 x 842")),
+                     qPrintable(info.value(QStringLiteral("Page size"))));
+        }
+        QCOMPARE(Listing(printers.dir.path()), QStringList{QFileInfo(dialogs.answer).fileName()});
+        QVERIFY(form.Przycisk7->Aktywny());
+
+        dialogs.answer.clear(); // cancelled: nothing happens
+        form.Przycisk7Click();
+        QCOMPARE(dialogs.offeredFirst, offeredNext);
+        QVERIFY(dialogs.shownName.endsWith(dialogs.offered[offeredNext].section(u'*', 1)));
+        QCOMPARE(Listing(printers.dir.path()).size(), 1);
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    // The reason in a box, nothing written, not even in part.
+    void failedSaveIsReportedAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "missing/wykres.png"
+                                        << "";
+        QTest::newRow("a folder") << "folder.svg"
+                                  << "to nie jest zwykły plik";
+        QTest::newRow("read-only folder") << "read-only/wykres.pdf"
+                                          << "";
+    }
+    void failedSaveIsReportedAndLeavesNoFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.svg")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("read-only")));
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("read-only")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (name.startsWith(QLatin1String("read-only")) && ::geteuid() == 0)
+            QSKIP("root writes into a read-only folder");
+        const auto before = [&] { return Listing(dir.path()) + Listing(dir.filePath(QStringLiteral("read-only"))); };
+        const QStringList listed = before();
+        FakeMessages messages;
+        FakePrinters printers;
+        FakeSaveDialogs dialogs;
+        TForm2 form;
+        dialogs.answer = dir.filePath(name);
+        form.Przycisk7Click();
+        QCOMPARE(messages.boxes.size(), 1);
+        QCOMPARE(messages.boxes[0].caption, QStringLiteral("Błąd!"));
+        const QString text = messages.boxes[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Nie udało się zapisać układu: nie można zapisać pliku\r\n")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(dialogs.answer + QStringLiteral("\r\n(") + reason), qPrintable(text));
+        QCOMPARE(before(), listed);
+        QVERIFY(form.Przycisk7->Aktywny());
+    }
+
+    // Typed sizes are checked first; while the save runs the button is
+    // inactive and a second click starts nothing.
+    void saveChecksTheSizesAndASecondClickStartsNothing()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        FakeSaveDialogs dialogs;
+        TForm2 form;
+        Type(form.f2, QStringLiteral("x"));
+        form.Przycisk7Click();
+        QCOMPARE(Texts(messages.boxes), QStringList{NotDigits});
+        QCOMPARE(dialogs.calls, 0);
+
+        form.f2->SetValue(7);
+        bool activeDuringSave = true;
+        dialogs.duringDialog = [&] {
+            activeDuringSave = form.Przycisk7->Aktywny();
+            form.Przycisk7Click();
+            QTest::mouseClick(form.Przycisk7, Qt::LeftButton);
+        };
+        dialogs.answer = printers.Pdf(QStringLiteral("raz.png"));
+        form.Przycisk7Click();
+        QCOMPARE(dialogs.calls, 1);
+        QVERIFY(!activeDuringSave);
+        QVERIFY(form.Przycisk7->Aktywny());
+        QCOMPARE(KindOfContent(dialogs.answer), QStringLiteral("png"));
+        QCOMPARE(messages.boxes.size(), 1);
+    }
+
+    // The real save dialog offers the three types; choosing one changes the
+    // name's ending, and a name typed without one gets the chosen type's.
+    void realSaveDialogGivesTheChosenTypesEnding()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        TForm2 form;
+        QStringList filters;
+        QString renamed;
+        QTimer::singleShot(200, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            filters = dialog->nameFilters();
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!types || !name) {
+                dialog->reject();
+                return;
+            }
+            QTest::keyClick(types, Qt::Key_Down); // PDF to SVG to PNG, as a user chooses
+            QTest::keyClick(types, Qt::Key_Down);
+            renamed = name->text();
+            name->setText(printers.Pdf(QStringLiteral("wykres")));
+            static_cast<QDialog*>(dialog)->accept(); // the dialog's own check of the name, as OK runs it
+        });
+        form.Przycisk7Click();
+        QCOMPARE(filters, (QStringList{"PDF (*.pdf)", "SVG (*.svg)", "PNG (*.png)"}));
+        QCOMPARE(renamed, QStringLiteral("Zefirak.png"));
+        QCOMPARE(Texts(messages.boxes), QStringList());
+        QCOMPARE(KindOfContent(printers.Pdf(QStringLiteral("wykres.png"))), QStringLiteral("png"));
     }
 
     // The real print dialog starts with the file and the paper the last

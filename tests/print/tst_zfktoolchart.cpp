@@ -1,5 +1,6 @@
-// zfktool chart end to end: the PDF read back by poppler at 600 dpi, and
-// the arguments it refuses.
+// zfktool chart end to end: the PDF read back by poppler at 600 dpi, the
+// SVG and the PNG read back, the poster's sheets put together, and the
+// arguments it refuses.
 #include "print/Poster.h"
 #include "tests/print/ChartTestKit.h"
 #include "tests/print/PrintTestKit.h"
@@ -11,6 +12,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
 
 namespace {
 
@@ -116,6 +120,9 @@ private slots:
     void cellsShowTheTextsTheItemsAsk();
     void posterSheetsCutAndJoinedAreTheChartOnOnePage();
     void posterSheetsShowEverySymbolAndTheirPositions();
+    void svgIsValidXmlWithTheSymbolsAsTextsAtTheChartsSize();
+    void pngIsGreyAtTheAskedDpiAndSize_data();
+    void pngIsGreyAtTheAskedDpiAndSize();
     void invalidArgumentsAreRefusedLeavingTheOldFile_data();
     void invalidArgumentsAreRefusedLeavingTheOldFile();
 
@@ -239,6 +246,94 @@ void TestZfktoolChart::posterSheetsShowEverySymbolAndTheirPositions()
         QVERIFY2(all.contains(QString::fromStdString(r.Symbol)), r.Symbol.c_str());
 }
 
+// The size in millimetres the printed chart has, the view box its 600-dpi
+// pixels, and every symbol a text of its own, not a path.
+void TestZfktoolChart::svgIsValidXmlWithTheSymbolsAsTextsAtTheChartsSize()
+{
+    const QString svg = m_dir.filePath(QStringLiteral("chart.SVG"));
+    const Run r = Chart({"--out", svg, "--scale", "10", "--items", "0,3,12"});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.err.isEmpty());
+    const Run lint = Exec(QStringLiteral("xmllint"), {"--noout", svg});
+    QVERIFY2(lint.code == 0 && lint.err.isEmpty(), lint.err.constData());
+
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    QString title;
+    QSizeF size;
+    QString viewBox;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("svg")) {
+            const QXmlStreamAttributes a = xml.attributes();
+            QVERIFY(a.value("width").endsWith(QLatin1String("mm")) && a.value("height").endsWith(QLatin1String("mm")));
+            size = {a.value("width").chopped(2).toDouble(), a.value("height").chopped(2).toDouble()};
+            viewBox = a.value("viewBox").toString();
+        } else if (xml.name() == QLatin1String("title")) {
+            title = xml.readElementText();
+        } else if (xml.name() == QLatin1String("text")) {
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(title, QStringLiteral("Zefirak"));
+    // 18 cells of 360 pixels and 3 for the lines; 9 rows of 500, the grid's
+    // drop of 50, the gap of 100 and 2 for the lines.
+    QCOMPARE(viewBox, QStringLiteral("0 0 6483 4652"));
+    QVERIFY2(std::abs(size.width() - 6483 * 25.4 / 600) < 0.01 && std::abs(size.height() - 4652 * 25.4 / 600) < 0.01,
+             qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
+    for (const TPierwData& record : ElementTable) {
+        QVERIFY2(texts.contains(QString::fromStdString(record.Symbol)), record.Symbol.c_str());
+        QVERIFY2(texts.contains(QString::fromStdString(record.PolishName)), record.PolishName.c_str());
+    }
+    QVERIFY(texts.contains(QStringLiteral("ZEFIRAK")));
+}
+
+void TestZfktoolChart::pngIsGreyAtTheAskedDpiAndSize_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QSize>("size");
+    // The 600-dpi extent scaled and rounded up: 6483 x 4652 at e = 10.
+    QTest::newRow("e 10, 150 dpi by default") << QStringList{"--scale", "10"} << 150 << QSize(1621, 1163);
+    QTest::newRow("e 10, 72 dpi") << QStringList{"--scale", "10", "--dpi", "72"} << 72 << QSize(778, 559);
+    QTest::newRow("e 2, 600 dpi") << QStringList{"--scale", "2", "--dpi", "600"} << 600 << QSize(1299, 932);
+    QTest::newRow("sample cell, 300 dpi")
+        << QStringList{"--scale", "10", "--mode", "sample", "--dpi", "300"} << 300 << QSize(180, 250);
+}
+
+// The drawing fills the picture to its edges: nothing cut off, no margin.
+// Ink is dark: at a low dpi a hairline of the 600-dpi page still takes a
+// whole black pixel instead of fading to a pale grey.
+void TestZfktoolChart::pngIsGreyAtTheAskedDpiAndSize()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, dpi);
+    QFETCH(QSize, size);
+    const QString png = m_dir.filePath(QStringLiteral("chart.png"));
+    const Run r = Chart(QStringList{"--out", png} + args);
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.err.isEmpty());
+    const QImage image(png);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_Grayscale8);
+    QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), dpi);
+    QCOMPARE(qRound(image.dotsPerMeterY() * 0.0254), dpi);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    const bool sample = args.contains(QStringLiteral("sample"));
+    QVERIFY2(
+        ink.left() <= 1 && ink.right() >= image.width() - 2 && ink.bottom() >= image.height() - 2
+            && ink.top() <= (sample ? 1 : image.height() / 5),
+        qPrintable(QStringLiteral("ink %1,%2 %3 x %4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+}
+
 void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -262,6 +357,18 @@ void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
     QTest::newRow("poster 21 wide") << QStringList{"--poster", "21x1"};
     QTest::newRow("poster by a star") << QStringList{"--poster", "2*2"};
     QTest::newRow("poster of a test print") << QStringList{"--poster", "1x1", "--mode", "test"};
+    QTest::newRow("unwritable png") << QStringList{"--out", "parent-is-a-file/chart.png"};
+    // The kind of file is told by the ending; the options of one kind are
+    // refused with the others.
+    QTest::newRow("ending .gif") << QStringList{"--out", "chart.gif"};
+    QTest::newRow("ending .pdf.txt") << QStringList{"--out", "chart.pdf.txt"};
+    QTest::newRow("dpi with a PDF") << QStringList{"--dpi", "150"};
+    QTest::newRow("dpi with an SVG") << QStringList{"--out", "chart.svg", "--dpi", "150"};
+    QTest::newRow("paper with a PNG") << QStringList{"--out", "chart.png", "--paper", "A3"};
+    QTest::newRow("paper with an SVG") << QStringList{"--paper", "A4", "--out", "chart.svg"};
+    QTest::newRow("dpi 9") << QStringList{"--out", "chart.png", "--dpi", "9"};
+    QTest::newRow("dpi 601") << QStringList{"--out", "chart.png", "--dpi", "601"};
+    QTest::newRow("poster as an SVG") << QStringList{"--poster", "2x2", "--out", "chart.svg"};
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.

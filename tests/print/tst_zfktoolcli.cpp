@@ -161,8 +161,13 @@ void TestZfktoolCli::helpListsEveryOption_data()
     QTest::newRow("zfktool --help") << QStringList{"--help"}
                                     << QStringList{"usage: zfktool COMMAND", "  chart --out", "  report --out"};
     QTest::newRow("chart --help") << QStringList{"chart", "--help"}
-                                  << QStringList{"usage: zfktool chart", "  --out FILE.pdf",   "  --scale E",
-                                                 "  --items I1,I2,I3",   "  --info-line TEXT", "  --latin"};
+                                  << QStringList{"usage: zfktool chart",
+                                                 "  --out FILE.pdf|.svg|.png",
+                                                 "  --scale E",
+                                                 "  --items I1,I2,I3",
+                                                 "  --info-line TEXT",
+                                                 "  --latin",
+                                                 "  --dpi N"};
     QTest::newRow("report --help") << QStringList{"report", "--help"}
                                    << QStringList{"usage: zfktool report", "  --out FILE.pdf", "  --elements LIST",
                                                   "  --size N", "  --landscape"};

@@ -1,8 +1,10 @@
 // The settings dialog against a recording main window, a scripted colour
 // dialog and a temporary program folder: what applying writes and calls,
-// what dismissing drops, the swatches, the layout and the unseen controls.
+// what dismissing drops, the swatches, the layout and the unseen controls;
+// the information page against zfktool and the files really written.
 #include "data/SettingsValues.h"
 #include "settings/MainWindowLink.h"
+#include "settings/SettingsStore.h"
 #include "settings/Skin.h"
 #include "settings/TForm4.h"
 #include "tests/TabWalk.h"
@@ -12,11 +14,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -89,6 +95,13 @@ class TestSettingsDialog : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
+    // The information page's lines (paragraphs and line breaks alike).
+    QStringList InformationLines()
+    {
+        form->ToolButton2Click();
+        return form->Memo1->toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n')).split('\n');
+    }
+
 private slots:
     void init()
     {
@@ -99,6 +112,9 @@ private slots:
         QDir(colFile).removeRecursively(); // a folder in its place, left by a test
         QFile::remove(colFile);
         form = std::make_unique<TForm4>(link);
+        // Most cases are about the appearance page; a new dialog would open
+        // on the information.
+        form->ToolButton1Click();
         link.calls.clear();
         link.dialog = form.get();
         colours.presets.clear();
@@ -113,13 +129,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry"); // width 0: a label, as wide as its text
         const QList<std::pair<const char*, QRect>> rows = {
-            {"ToolButton1", {8, 14, 137, 22}}, {"PageControl1", {8, 40, 289, 249}}, {"GroupBox1", {0, 0, 281, 81}},
-            {"Label1", {8, 24, 0, 13}},        {"PaintBox1", {96, 22, 81, 17}},     {"Przycisk1", {184, 20, 89, 21}},
-            {"Label2", {8, 48, 0, 13}},        {"PaintBox2", {96, 46, 81, 17}},     {"Przycisk2", {184, 44, 89, 21}},
-            {"Label3", {8, 128, 0, 13}},       {"PaintBox3", {96, 126, 81, 17}},    {"Przycisk3", {184, 124, 89, 21}},
-            {"CheckBox1", {96, 144, 177, 17}}, {"GroupBox2", {0, 88, 281, 65}},     {"Label4", {8, 26, 0, 13}},
-            {"ComboBox1", {120, 24, 153, 21}}, {"Przycisk4", {9, 308, 80, 21}},     {"Przycisk5", {129, 308, 80, 21}},
-            {"Przycisk6", {216, 308, 81, 21}},
+            {"ToolButton1", {8, 14, 137, 22}}, {"ToolButton2", {150, 14, 147, 22}}, {"PageControl1", {8, 40, 289, 249}},
+            {"GroupBox1", {0, 0, 281, 81}},    {"Label1", {8, 24, 0, 13}},          {"PaintBox1", {96, 22, 81, 17}},
+            {"Przycisk1", {184, 20, 89, 21}},  {"Label2", {8, 48, 0, 13}},          {"PaintBox2", {96, 46, 81, 17}},
+            {"Przycisk2", {184, 44, 89, 21}},  {"Label3", {8, 128, 0, 13}},         {"PaintBox3", {96, 126, 81, 17}},
+            {"Przycisk3", {184, 124, 89, 21}}, {"CheckBox1", {96, 144, 177, 17}},   {"GroupBox2", {0, 88, 281, 65}},
+            {"Label4", {8, 26, 0, 13}},        {"ComboBox1", {120, 24, 153, 21}},   {"Przycisk4", {9, 308, 80, 21}},
+            {"Przycisk5", {129, 308, 80, 21}}, {"Przycisk6", {216, 308, 81, 21}},
         };
         for (const auto& [name, r] : rows)
             QTest::newRow(name) << QString::fromLatin1(name) << r;
@@ -291,11 +307,23 @@ private slots:
         QCOMPARE(form->grab().toImage(), shown);
     }
 
-    // The page button, the colour buttons, the names list, then the
-    // dialog's buttons, and round again either way; the unseen button takes
-    // no focus, the check box keeps its place before the list.
+    // The page buttons, the shown page's controls, then the dialog's
+    // buttons, and round again either way. On the appearance page the
+    // unseen button takes no focus, the check box keeps its place before the
+    // list; on the information page its text is one stop.
+    void tabVisitsEveryButtonAsItIsRead_data()
+    {
+        QTest::addColumn<bool>("information");
+        QTest::addColumn<QStringList>("page");
+        QTest::newRow("appearance") << false << QStringList{"Przycisk1", "Przycisk2", "CheckBox1", "ComboBox1"};
+        QTest::newRow("information") << true << QStringList{"Memo1"};
+    }
     void tabVisitsEveryButtonAsItIsRead()
     {
+        QFETCH(bool, information);
+        QFETCH(QStringList, page);
+        if (information)
+            form->ToolButton2Click();
         Show();
         const auto names = [](const QList<QWidget*>& widgets) {
             QStringList list;
@@ -303,32 +331,152 @@ private slots:
                 list << (w ? w->objectName() : QStringLiteral("?"));
             return list;
         };
-        QStringList forward{"ToolButton1", "Przycisk1", "Przycisk2", "CheckBox1",
-                            "ComboBox1",   "Przycisk4", "Przycisk5", "Przycisk6"};
+        QStringList forward =
+            QStringList{"ToolButton1", "ToolButton2"} + page + QStringList{"Przycisk4", "Przycisk5", "Przycisk6"};
         QCOMPARE(names(TabWalk(form->ToolButton1)), forward);
         std::reverse(forward.begin() + 1, forward.end());
         QCOMPARE(names(TabWalk(form->ToolButton1, true)), forward);
     }
 
+    void pageButtonHover_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Wygląd programu") << "ToolButton1";
+        QTest::newRow("Informacja o programie") << "ToolButton2";
+    }
     void pageButtonHover()
     {
+        QFETCH(QString, name);
+        auto* button = form->findChild<QToolButton*>(name);
+        QVERIFY(button);
+        button->click();
         Show();
-        QVERIFY(form->ToolButton1->font().bold());
+        QVERIFY(button->font().bold());
+        // Bold, the caption still fits its button.
+        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 4);
         QEnterEvent enter({1, 1}, {1, 1}, {1, 1});
-        QCoreApplication::sendEvent(form->ToolButton1, &enter);
-        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QCoreApplication::sendEvent(button, &enter);
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(form->ToolButton1, &leave);
-        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::black));
+        QCoreApplication::sendEvent(button, &leave);
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
         // The keyboard's focus looks the same, for as long as it stays.
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->ToolButton1->setFocus(Qt::TabFocusReason);
-        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
-        QCoreApplication::sendEvent(form->ToolButton1, &leave);
-        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        button->setFocus(Qt::TabFocusReason);
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QCoreApplication::sendEvent(button, &leave);
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         form->Przycisk4->setFocus(Qt::TabFocusReason);
-        QCOMPARE(form->ToolButton1->palette().color(QPalette::ButtonText), QColor(Qt::black));
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    }
+
+    // A new dialog opens on the information, with its text to read; later
+    // it opens on the page last shown, whether closed by Esc or "Anuluj".
+    // The shown page's button is bold, the other regular.
+    void dialogOpensOnTheInformationFirstThenOnTheLastPage()
+    {
+        form = std::make_unique<TForm4>(link);
+        link.dialog = form.get();
+        const auto bold = [this] {
+            return QString::number(form->ToolButton1->font().bold())
+                   + QString::number(form->ToolButton2->font().bold());
+        };
+        Show();
+        QCOMPARE(form->PageControl1->currentWidget(), form->TabSheet2);
+        QCOMPARE(bold(), QStringLiteral("01"));
+        QCOMPARE(form->focusWidget(), form->Memo1);
+        QVERIFY(!form->Memo1->toPlainText().isEmpty());
+        // Esc in the text closes the dialog.
+        QTest::keyClick(form->Memo1, Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+
+        Show();
+        QCOMPARE(form->PageControl1->currentWidget(), form->TabSheet2);
+        QTest::mouseClick(form->ToolButton1, Qt::LeftButton);
+        QCOMPARE(form->PageControl1->currentWidget(), form->TabSheet1);
+        QCOMPARE(bold(), QStringLiteral("10"));
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+
+        Show();
+        QCOMPARE(form->PageControl1->currentWidget(), form->TabSheet1);
+        QCOMPARE(form->focusWidget(), form->CheckBox1);
+        QTest::mouseClick(form->ToolButton2, Qt::LeftButton);
+        QTest::mouseClick(form->Przycisk6, Qt::LeftButton); // "Anuluj"
+        QVERIFY(!form->isVisible());
+        Show();
+        QCOMPARE(form->PageControl1->currentWidget(), form->TabSheet2);
+        QCOMPARE(bold(), QStringLiteral("01"));
+    }
+
+    // The library's version record, field by field, as zfktool prints it
+    // (which escapes the description's line break), and the build's
+    // version of the program.
+    void informationShowsTheVersionsZfktoolPrints()
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(ZFKTOOL), {QStringLiteral("version")});
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QStringList fields = QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(fields.size(), 4);
+        Show();
+        const QStringList shown = InformationLines();
+        QVERIFY(shown.contains(QStringLiteral("Zefirak " ZFK_PROJECT_VERSION ".FREE")));
+        for (const QString& field : fields)
+            for (const QString& line : field.split(QStringLiteral("\\r\\n"))) {
+                const bool found = std::any_of(shown.begin(), shown.end(), [&](const QString& s) {
+                    return s == line || s.endsWith(QStringLiteral(": ") + line);
+                });
+                QVERIFY2(found, qPrintable(line));
+            }
+    }
+
+    // The settings file and the three skin files, written by the program
+    // the way it writes them, are named on the page where they are: beside
+    // a build's copy, and in the user's data folder for an installed one.
+    void informationNamesTheFilesWhereTheyAreWritten_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("build folder") << false;
+        QTest::newRow("installed") << true;
+    }
+    void informationNamesTheFilesWhereTheyAreWritten()
+    {
+        QFETCH(bool, installed);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        paths.installed = installed;
+        RefreshSkinFolder();
+        QStringList written;
+        const auto restore = qScopeGuard([&] {
+            qunsetenv("XDG_DATA_HOME");
+            paths.installed = false;
+            RefreshSkinFolder();
+            for (const QString& path : written)
+                QFile::remove(path);
+        });
+        QVERIFY(WriteDefaultSkin().isEmpty());
+        QVERIFY(WriteReg(platform::Paths().SettingsFile(), PrintSettings{}).isEmpty());
+        QStringList inData;
+        for (const QString& root : {paths.dir.path(), data.path()}) {
+            QDirIterator files(root, QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                written << files.next();
+                if (root == data.path())
+                    inData << files.fileName();
+            }
+        }
+        QCOMPARE(written.size(), 4);
+        inData.sort();
+        const QStringList skin{"default.bmp", "default.col", "zfkmain.rgn"};
+        QCOMPARE(inData, installed ? skin : QStringList{});
+
+        Show();
+        const QString shown = InformationLines().join('\n');
+        for (const QString& path : written)
+            QVERIFY2(shown.contains(QDir::toNativeSeparators(path)), qPrintable(path));
     }
 };
 

@@ -1,5 +1,6 @@
 // zfktool chart: the wall chart printed to a PDF file without the dialog,
-// as the print dialog would print it on a 600 dpi printer.
+// as the print dialog would print it on a 600 dpi printer (or as a poster
+// on several sheets), or saved as an SVG picture or a greyscale PNG.
 #include <optional>
 #include <string>
 
@@ -9,7 +10,9 @@
 
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
+#include "print/ChartImage.h"
 #include "print/Poster.h"
+#include "print/PrintJob.h"
 #include "tools/zfktool/Options.h"
 #include "tools/zfktool/PdfPrint.h"
 #include "tools/zfktool/Subcommands.h"
@@ -25,6 +28,8 @@ struct ChartJob {
     ChartInputs inputs;
     bool ownLines = false; // the info field's default lines replaced
     std::optional<PosterGrid> poster;
+    int dpi = DefaultPngDpi;
+    bool paperGiven = false, dpiGiven = false; // each fits one kind of file only
 };
 
 bool Fail(const std::string& message) { return ::Fail("chart", message); }
@@ -95,7 +100,7 @@ bool PrintPoster(const ChartJob& job, QPdfWriter& writer)
 
 // One row an option, in the order the help lists them.
 const Option<ChartJob> kOptions[] = {
-    {"--out", "FILE.pdf", "the PDF to write (required)",
+    {"--out", "FILE.pdf|.svg|.png", "the file to write, its kind told by its ending; none: PDF (required)",
      [](ChartJob& job, const char* v) { return TakeName("chart", "--out needs a file name", v, job.out); }},
     {"--mode", "full|test|sample", "the whole chart, a test print or one sample cell (full)",
      [](ChartJob& job, const char* v) {
@@ -151,9 +156,17 @@ const Option<ChartJob> kOptions[] = {
      }},
     {"--paper", "NAME", "the paper: A4, A3, Letter, ... (A4)",
      [](ChartJob& job, const char* v) {
+         job.paperGiven = true;
          return (v && ParsePaper(v, job.paper)) || Fail("--paper needs a paper name such as A4, A3 or Letter");
      }},
-    {"--poster", "COLSxROWS", "the full chart cut into sheets of the paper, with overlaps and cut marks",
+    // Up to the page's own 600 dpi, in which the chart is laid out: a finer
+    // bitmap would only be larger (1200 dpi at e = 20 takes half a gigabyte).
+    {"--dpi", "N", "a PNG's resolution, 10-600 (150)",
+     [](ChartJob& job, const char* v) {
+         job.dpiGiven = true;
+         return (v && ParseInt(v, 10, PageResolution, job.dpi)) || Fail("--dpi needs a number from 10 to 600");
+     }},
+    {"--poster", "COLSxROWS", "a PDF of the full chart cut into sheets of the paper, overlapping, with cut marks",
      [](ChartJob& job, const char* v) {
          return (v && ParsePosterGrid(v, job.poster))
                 || Fail("--poster needs columns x rows, each from 1 to 20, such as 2x2");
@@ -164,6 +177,30 @@ const Option<ChartJob> kOptions[] = {
          return true;
      }},
 };
+
+// An option that fits another kind of file is refused, so that nobody
+// thinks it did something.
+bool KindFits(const ChartJob& job, ChartFileKind kind)
+{
+    if (kind == ChartFileKind::Unknown)
+        return Fail("--out must name a file ending in .pdf, .svg or .png (no ending: a PDF)");
+    if (job.paperGiven && kind != ChartFileKind::Pdf)
+        return Fail("--paper applies to a PDF only");
+    if (job.dpiGiven && kind != ChartFileKind::Png)
+        return Fail("--dpi applies to a PNG only");
+    if (job.poster && kind != ChartFileKind::Pdf)
+        return Fail("--poster applies to a PDF only");
+    return true;
+}
+
+int WriteChartImage(const ChartJob& job, ChartFileKind kind)
+{
+    return WriteMade(job.out, job.latin, [&job, kind](QByteArray& bytes) {
+        bytes = kind == ChartFileKind::Svg ? ChartSvg(job.scale, job.mode, job.inputs)
+                                           : ChartPng(job.scale, job.mode, job.inputs, job.dpi);
+        return !bytes.isEmpty() || Fail("cannot draw the chart for " + job.out);
+    });
+}
 
 } // namespace
 
@@ -182,9 +219,14 @@ int RunChart(std::span<char* const> args)
         break;
     }
     if (job.out.empty()) {
-        Fail("--out FILE.pdf is required");
+        Fail("--out FILE.pdf, FILE.svg or FILE.png is required");
         return kExitUsage;
     }
+    const ChartFileKind kind = ChartFileKindOf(QString::fromLocal8Bit(job.out));
+    if (!KindFits(job, kind))
+        return kExitUsage;
+    if (kind != ChartFileKind::Pdf)
+        return WriteChartImage(job, kind);
 
     if (job.poster && job.mode != cmFull) {
         Fail("--poster prints the full chart only");

@@ -52,11 +52,11 @@ bool Fail(const char* command, const std::string& message)
     return false;
 }
 
-int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
+int WriteMade(const std::string& path, bool latin, const std::function<bool(QByteArray&)>& make)
 {
     // Opened first, so an unwritable target is refused before any drawing.
     OutputFile out;
-    if (!out.Open(job.out.c_str()))
+    if (!out.Open(path.c_str()))
         return kExitUsage;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -68,31 +68,36 @@ int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
     static char* qtArgv[] = {name, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
 
-    LoadElementTable(job.latin);
+    LoadElementTable(latin);
 
+    QByteArray made;
+    if (!make(made))
+        return kExitUsage;
+    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(made.constData()), static_cast<size_t>(made.size()));
+    return out.Write(bytes) && out.Commit() ? 0 : kExitUsage;
+}
+
+int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
+{
     // Made in memory: Qt's PDF writer does not report a failed write, so
     // written straight to a file a full disk would leave it cut short with
     // no error. OutputFile checks every write.
-    QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PageResolution);
-        writer.setPageSize(job.paper);
-        writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-        if (job.noMargins)
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(job.title);
-        writer.setCreator(QStringLiteral("zfktool"));
-        if (!print(writer))
-            return kExitUsage;
-    }
-    // The writer puts the end-of-file marker last, when the job ended well.
-    if (!pdf.trimmed().endsWith("%%EOF")) {
-        Fail(job.command, "the PDF for " + job.out + " was not finished");
-        return kExitUsage;
-    }
-    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(pdf.constData()), static_cast<size_t>(pdf.size()));
-    return out.Write(bytes) && out.Commit() ? 0 : kExitUsage;
+    return WriteMade(job.out, job.latin, [&](QByteArray& pdf) {
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setResolution(PageResolution);
+            writer.setPageSize(job.paper);
+            writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+            if (job.noMargins)
+                writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setTitle(job.title);
+            writer.setCreator(QStringLiteral("zfktool"));
+            if (!print(writer))
+                return false;
+        }
+        // The writer puts the end-of-file marker last, when the job ended well.
+        return pdf.trimmed().endsWith("%%EOF") || Fail(job.command, "the PDF for " + job.out + " was not finished");
+    });
 }

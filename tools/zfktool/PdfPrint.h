@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+class QByteArray;
 class QPdfWriter;
 
 struct PdfJob {
@@ -31,3 +32,9 @@ bool Fail(const char* command, const std::string& message);
 // on it (which prints its own message and gives false on failure), and
 // writes the PDF to job.out. Returns the process exit code.
 int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print);
+
+// What PrintPdf does around the PDF, for a file of any kind: opens path,
+// starts Qt without a screen, loads the element table (Latin names shown
+// when latin), runs make, which fills the file's bytes or prints why not
+// and gives false, and writes the bytes whole. Returns the exit code.
+int WriteMade(const std::string& path, bool latin, const std::function<bool(QByteArray&)>& make);

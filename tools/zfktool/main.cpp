@@ -16,7 +16,8 @@ constexpr Subcommand kCommands[] = {
     {"expand", "BLOCK OUT", "expand a compressed block (exit 1: damaged block)", RunExpand},
     {"pack", "IN BLOCK", "compress a file into a block", RunPack},
 #if defined(ZFK_CHART)
-    {"chart", "--out FILE.pdf [OPTIONS]", "the wall chart as a 600 dpi landscape PDF", RunChart, PrintChartOptions},
+    {"chart", "--out FILE.pdf|.svg|.png [OPTIONS]",
+     "the wall chart as a 600 dpi landscape PDF, an SVG picture or a greyscale PNG", RunChart, PrintChartOptions},
     {"report", "--out FILE.pdf --elements LIST [OPTIONS]", "the data report as a 600 dpi PDF", RunReport,
      PrintReportOptions},
 #endif
