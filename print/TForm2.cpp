@@ -13,6 +13,7 @@
 #include "widgets/Przycisk.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -23,6 +24,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 const QString PrintSettingsQuestion = QStringLiteral("Ponieważ na różnych modelach drukarek ustawienia wydruku\r\n"
                                                      "są często różne od domyślnych, zalecane jest dokonywanie\r\n"
@@ -115,7 +119,7 @@ TForm2::TForm2(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     // Two rows taller than the controls need: the preview and save buttons
-    // below them.
+    // below them, the poster's controls beside them.
     SetUpDialog(*this, QStringLiteral("Wydruk Zefiraku"), QSize(338, 479));
 
     CreateControls();
@@ -210,12 +214,14 @@ void TForm2::CreateControls()
     Przycisk6 = button("Przycisk6", QStringLiteral("Podgląd wydruku"), {230, 432, 105, 21}, &TForm2::Przycisk6Click);
     Przycisk7 = button("Przycisk7", QStringLiteral("Zapisz jako obraz…"), {230, 456, 105, 21}, &TForm2::Przycisk7Click);
 
+    CreatePosterControls();
+
     // Tab leaves the information field: its lines are the chart's, which
     // have no use for a tab character.
     dodatkowe->setTabChangesFocus(true);
     // The settings as they are read, then the buttons top to bottom.
-    ChainTabStops({Dane1, dane2, dane3, Scale, f1, f2, FontComboBox1, f3, bold1, dodatkowe, Przycisk5, Przycisk4,
-                   Przycisk1, Przycisk2, Przycisk3, Przycisk6, Przycisk7});
+    ChainTabStops({Dane1, dane2, dane3, Scale, f1, f2, FontComboBox1, f3, bold1, dodatkowe, CheckBox1, ComboBox1,
+                   Przycisk5, Przycisk4, Przycisk1, Przycisk2, Przycisk3, Przycisk6, Przycisk7});
     NameByLabel(Label3, Dane1);
     NameByLabel(Label4, dane2);
     NameByLabel(Label5, dane3);
@@ -230,6 +236,90 @@ void TForm2::CreateControls()
 
     m_preview = QImage(PBox->size(), QImage::Format_RGB32);
     m_preview.fill(palette().color(QPalette::Window));
+}
+
+void TForm2::CreatePosterControls()
+{
+    CheckBox1 = new QCheckBox(QStringLiteral("Plakat z arkuszy"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(8, 431, 113, 21);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(128, 431, 89, 21);
+    ComboBox1->setEnabled(false);
+    for (QWidget* control : {static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(ComboBox1)})
+        control->installEventFilter(this);
+    NameControl(CheckBox1, CheckBox1->text());
+    NameControl(ComboBox1, QStringLiteral("Podział plakatu: kolumny × wiersze"));
+
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+        ComboBox1->setEnabled(on);
+        RefreshPosterGrids();
+    });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { m_posterGridPicked = true; });
+    connect(Scale, &QComboBox::currentIndexChanged, this, &TForm2::RefreshPosterGrids);
+}
+
+void TForm2::RefreshPosterGrids()
+{
+    // Unticked, the list waits: the printer's paper may take the print
+    // server's answer to learn.
+    if (!CheckBox1->isChecked() || Scale->Value() <= 0)
+        return;
+    const QSize chart = ChartExtent(Scale->Value());
+    const QSize sheet = PosterSheetSize(platform::Printers().Printer().pageLayout());
+    const std::optional<PosterGrid> picked = m_posterGridPicked ? PosterGridChosen() : std::nullopt;
+    const std::optional<PosterGrid> smallest = SmallestPosterGrid(chart, sheet);
+
+    // The smallest grid and a few larger ones, fewest sheets first; the
+    // user's own pick stays while it holds.
+    std::vector<PosterGrid> grids;
+    if (smallest) {
+        for (int c = smallest->columns; c <= std::min(smallest->columns + 2, PosterMaxSide); ++c)
+            for (int r = smallest->rows; r <= std::min(smallest->rows + 2, PosterMaxSide); ++r)
+                grids.push_back({c, r});
+    }
+    const bool keep = picked && PosterGridHolds(chart, sheet, *picked);
+    if (keep && std::find(grids.begin(), grids.end(), *picked) == grids.end())
+        grids.push_back(*picked);
+    std::stable_sort(grids.begin(), grids.end(),
+                     [](PosterGrid a, PosterGrid b) { return a.columns * a.rows < b.columns * b.rows; });
+
+    const QSignalBlocker quiet(ComboBox1);
+    ComboBox1->clear();
+    for (const PosterGrid g : grids)
+        ComboBox1->addItem(PosterGridText(g), QSize(g.columns, g.rows));
+    const auto chosen = keep ? std::find(grids.begin(), grids.end(), *picked) : grids.begin();
+    ComboBox1->setCurrentIndex(grids.empty() ? -1 : int(chosen - grids.begin()));
+    m_posterGridPicked = keep;
+}
+
+std::optional<PosterGrid> TForm2::PosterGridChosen() const
+{
+    if (!CheckBox1->isChecked() || ComboBox1->currentIndex() < 0)
+        return std::nullopt;
+    const QSize grid = ComboBox1->currentData().toSize();
+    return PosterGrid{grid.width(), grid.height()};
+}
+
+bool TForm2::PosterFitsPaper(QPrinter& printer)
+{
+    if (!CheckBox1->isChecked())
+        return true;
+    const int e = Scale->Value();
+    const std::optional<PosterGrid> grid = PosterGridChosen();
+    if (grid && PosterGridHolds(ChartExtent(e), PosterSheetSize(printer.pageLayout()), *grid))
+        return true;
+    ShowNotice(grid ? QStringLiteral("Układ w skali %1 nie mieści się na plakacie %2 z arkuszy wybranego "
+                                     "papieru.\r\nWybierz inny podział plakatu.")
+                          .arg(e)
+                          .arg(PosterGridText(*grid))
+                    : QStringLiteral("Układ w skali %1 nie mieści się na żadnym plakacie z arkuszy wybranego "
+                                     "papieru.")
+                          .arg(e),
+               nkError);
+    RefreshPosterGrids();
+    return false;
 }
 
 void TForm2::FormActivate()
@@ -344,6 +434,7 @@ void TForm2::PrintChart(ChartMode mode)
     if (!CheckTypedSizes())
         return;
     EndOpenJob();
+    RefreshPosterGrids();
     PrinterService& printers = platform::Printers();
     if (!printers.ExecPrintDialog(this))
         return;
@@ -358,15 +449,24 @@ void TForm2::PrintChart(ChartMode mode)
     QPrinter& printer = printers.Printer();
     printer.setPageOrientation(QPageLayout::Landscape);
     UsePageResolution(printer);
+    // The print dialog may have changed the paper.
+    if (mode == cmFull && !PosterFitsPaper(printer))
+        return;
     QString why;
     if (!m_job.begin(&printer)) {
         button->SetAktywny(true);
         ShowNotice(JobRefused(printer, PrintLead), nkError);
         return;
     }
-    DrawChart(m_job, Scale->Value(), mode, ChartInputsFromControls());
+    const int e = Scale->Value();
+    const ChartInputs inputs = ChartInputsFromControls();
+    bool drawn = true;
+    if (mode == cmFull)
+        drawn = DrawChartPages(m_job, printer, e, inputs);
+    else
+        DrawChart(m_job, e, mode, inputs);
     const bool ended = m_job.end();
-    if (!JobPrintedWhole(printer, true, ended, PrintLead, why)) {
+    if (!JobPrintedWhole(printer, drawn, ended, PrintLead, why)) {
         button->SetAktywny(true);
         ShowNotice(why, nkError);
     }
@@ -376,31 +476,44 @@ void TForm2::PrintChart(ChartMode mode)
         printer.setDocName(QStringLiteral("Zefirak"));
 }
 
-void TForm2::Przycisk5Click() { platform::Printers().ExecPageSetupDialog(this); }
+void TForm2::Przycisk5Click()
+{
+    platform::Printers().ExecPageSetupDialog(this);
+    RefreshPosterGrids();
+}
 
 void TForm2::Przycisk6Click()
 {
-    // The whole chart on the chosen paper at the chosen scale, before any
-    // paper is spent.
+    // The whole chart (or the poster's sheets) on the chosen paper at the
+    // chosen scale, before any paper is spent.
     if (m_printing || !CheckTypedSizes())
         return;
     PrinterService& printers = platform::Printers();
     printers.Printer().setPageOrientation(QPageLayout::Landscape);
+    RefreshPosterGrids();
+    if (!PosterFitsPaper(printers.Printer()))
+        return;
     const ChartInputs inputs = ChartInputsFromControls();
     const int e = Scale->Value();
     const bool print = printers.ExecPreviewDialog(this, [&](QPrinter& printer) {
         UsePageResolution(printer);
         QPainter canvas(&printer);
-        DrawChart(canvas, e, cmFull, inputs);
+        DrawChartPages(canvas, printer, e, inputs);
     });
     if (print)
         Przycisk1Click();
 }
 
-bool TForm2::DrawChartPages(QPainter& canvas, QPagedPaintDevice&, int e, const ChartInputs& inputs)
+bool TForm2::DrawChartPages(QPainter& canvas, QPagedPaintDevice& device, int e, const ChartInputs& inputs)
 {
-    DrawChart(canvas, e, cmFull, inputs);
-    return true;
+    if (!CheckBox1->isChecked()) {
+        DrawChart(canvas, e, cmFull, inputs);
+        return true;
+    }
+    // A grid too small would spill the parts over the marks and the edges.
+    const std::optional<PosterGrid> grid = PosterGridChosen();
+    return grid && PosterGridHolds(ChartExtent(e), QSize(device.width(), device.height()), *grid)
+           && DrawPoster(canvas, device, e, inputs, *grid);
 }
 
 QByteArray TForm2::ChartFileBytes(ChartFileKind kind)
@@ -411,7 +524,9 @@ QByteArray TForm2::ChartFileBytes(ChartFileKind kind)
         return ChartSvg(e, cmFull, inputs);
     if (kind == ChartFileKind::Png)
         return ChartPng(e, cmFull, inputs);
-    // As printed: the printer's paper and margins, turned to landscape.
+    // As printed: the printer's paper and margins, turned to landscape; a
+    // poster on the grid that holds the chart on them.
+    RefreshPosterGrids();
     QPageLayout layout = platform::Printers().Printer().pageLayout();
     layout.setOrientation(QPageLayout::Landscape);
     return PdfInMemory(layout, QStringLiteral("Zefirak"), [&](QPainter& canvas, QPagedPaintDevice& device) {

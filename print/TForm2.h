@@ -7,6 +7,7 @@
 #include "data/PrintSettings.h"
 #include "print/Chart.h"
 #include "print/ChartImage.h"
+#include "print/Poster.h"
 
 #include <QDialog>
 #include <QImage>
@@ -17,10 +18,12 @@
 class ChoiceList;
 class FontList;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPagedPaintDevice;
 class QPlainTextEdit;
+class QPrinter;
 class SizeList;
 class TPrzycisk;
 
@@ -63,6 +66,8 @@ public:
     TPrzycisk* Przycisk5;
     TPrzycisk* Przycisk6; // "Podgląd wydruku"
     TPrzycisk* Przycisk7; // "Zapisz jako obraz…"
+    QCheckBox* CheckBox1; // "Plakat z arkuszy": the chart on several sheets
+    QComboBox* ComboBox1; // the poster's grid, columns by rows
 
     // The stored settings into the controls, and back. The information
     // field gives back its lines exactly as given until it is edited.
@@ -84,6 +89,11 @@ public:
     void Przycisk5Click();
     void Przycisk6Click();
     void Przycisk7Click();
+    // The grids that hold the chart at the scale on the printer's paper, the
+    // smallest chosen unless the user picked one that still holds.
+    void RefreshPosterGrids();
+    // The chosen grid when the poster is ticked.
+    std::optional<PosterGrid> PosterGridChosen() const;
     // Esc closes the dialog; true when the key was used.
     bool FormKeyPress(int key);
     void FormClose();
@@ -100,6 +110,10 @@ protected:
 
 private:
     void CreateControls();
+    void CreatePosterControls();
+    // False, after saying so, when the poster's grid does not hold the
+    // chart on the printer's paper.
+    bool PosterFitsPaper(QPrinter& printer);
     // Draws the sample cell of the preview as the controls ask.
     void RedrawPreview();
     void PrintChart(ChartMode mode);
@@ -107,7 +121,9 @@ private:
     bool CheckTypedSizes();
     void EndOpenJob();
     // What "Wydrukuj układ" puts on the pages of device: the chart at scale
-    // e. The PDF saved from the dialog is drawn by it.
+    // e, or the poster's sheets while "Plakat z arkuszy" is ticked (false
+    // when the grid does not hold on device's paper or a page could not be
+    // started). The preview and the PDF saved from the dialog are drawn by it.
     bool DrawChartPages(QPainter& canvas, QPagedPaintDevice& device, int e, const ChartInputs& inputs);
     // The chart as the controls ask, as a whole file of kind; empty when it
     // could not be made.
@@ -118,6 +134,7 @@ private:
     QPainter m_job; // the print job on the shared printer
     QStringList m_fieldGiven;
     bool m_printing = false;
+    bool m_posterGridPicked = false;                // by the user: the default no longer follows
     bool m_saving = false;                          // Przycisk7's save runs
     ChartFileKind m_savedKind = ChartFileKind::Pdf; // offered first by the next save
 };

@@ -1,6 +1,7 @@
 // The chart's geometry: extent, boxes and legend places at several scales,
 // and what gets drawn where: the ink's extent, the legend's centre, the
 // hatching of each class, the grid and hatch lines in pixels.
+#include "print/Poster.h"
 #include "tests/print/ChartTestKit.h"
 
 #include <QGuiApplication>
@@ -24,7 +25,22 @@ private slots:
     void hatchLinesStepAFifthOfTheBox_data();
     void hatchLinesStepAFifthOfTheBox();
     void classBoxesHaveDoubleOutlines();
+    void smallestPosterGridIsTheFewestSheetsThatHold_data();
+    void smallestPosterGridIsTheFewestSheetsThatHold();
+    void posterSheetsShareTenMillimetreBandsAndTileTheChart_data();
+    void posterSheetsShareTenMillimetreBandsAndTileTheChart();
 };
+
+namespace {
+
+// A landscape sheet's paint rectangle at 600 dpi, margins in millimetres.
+QSize Sheet(QPageSize::PageSizeId paper, qreal margins = 0)
+{
+    return PosterSheetSize(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                                       QMarginsF(margins, margins, margins, margins), QPageLayout::Millimeter));
+}
+
+} // namespace
 
 void TestChartLayout::figuresAreTheDesignsAtEachScale_data()
 {
@@ -258,6 +274,111 @@ void TestChartLayout::classBoxesHaveDoubleOutlines()
         // The bottom: rows y + H div 2 - 1 (inner) and y + H div 2 (outer).
         QCOMPARE(RunThrough(page, box.x() + 300, box.y() + box.height() - 1, false).second, box.y() + box.height());
     }
+}
+
+void TestChartLayout::smallestPosterGridIsTheFewestSheetsThatHold_data()
+{
+    QTest::addColumn<int>("e");
+    QTest::addColumn<QSize>("sheet");
+    QTest::addColumn<QSize>("grid"); // columns x rows; 0 x 0 for none
+
+    QTest::newRow("e=20 on A4") << 20 << Sheet(QPageSize::A4) << QSize(2, 2);
+    QTest::newRow("e=10 fits one A4") << 10 << Sheet(QPageSize::A4) << QSize(1, 1);
+    QTest::newRow("e=1 on A4") << 1 << Sheet(QPageSize::A4) << QSize(1, 1);
+    QTest::newRow("e=20 on A3") << 20 << Sheet(QPageSize::A3) << QSize(2, 2);
+    QTest::newRow("e=20 on A5") << 20 << Sheet(QPageSize::A5) << QSize(3, 4);
+    QTest::newRow("e=20 on A4, 10 mm margins") << 20 << Sheet(QPageSize::A4, 10) << QSize(3, 3);
+    QTest::newRow("e=11 on A4, 10 mm margins") << 11 << Sheet(QPageSize::A4, 10) << QSize(2, 2);
+    // The bands alone are wider than the window: no grid holds.
+    QTest::newRow("a label's paper") << 20 << QSize(420, 420) << QSize(0, 0);
+}
+
+void TestChartLayout::smallestPosterGridIsTheFewestSheetsThatHold()
+{
+    QFETCH(int, e);
+    QFETCH(QSize, sheet);
+    QFETCH(QSize, grid);
+    const QSize chart = ChartExtent(e);
+    const std::optional<PosterGrid> smallest = SmallestPosterGrid(chart, sheet);
+    if (grid.isEmpty()) {
+        QVERIFY(!smallest);
+        QVERIFY(!PosterGridHolds(chart, sheet, {PosterMaxSide, PosterMaxSide}));
+        return;
+    }
+    QVERIFY(smallest);
+    QCOMPARE(QSize(smallest->columns, smallest->rows), grid);
+    QVERIFY(PosterGridHolds(chart, sheet, *smallest));
+    QVERIFY(PosterGridHolds(chart, sheet, {grid.width() + 1, grid.height() + 1}));
+    if (grid.width() > 1)
+        QVERIFY(!PosterGridHolds(chart, sheet, {grid.width() - 1, grid.height()}));
+    if (grid.height() > 1)
+        QVERIFY(!PosterGridHolds(chart, sheet, {grid.width(), grid.height() - 1}));
+}
+
+void TestChartLayout::posterSheetsShareTenMillimetreBandsAndTileTheChart_data()
+{
+    QTest::addColumn<int>("e");
+    QTest::addColumn<QSize>("grid");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("e=20 2 x 2") << 20 << QSize(2, 2) << QStringList{"A1", "A2", "B1", "B2"};
+    QTest::newRow("e=20 3 x 2") << 20 << QSize(3, 2) << QStringList{"A1", "A2", "A3", "B1", "B2", "B3"};
+    QTest::newRow("e=7 1 x 3") << 7 << QSize(1, 3) << QStringList{"A1", "B1", "C1"};
+    QTest::newRow("e=10 1 x 1") << 10 << QSize(1, 1) << QStringList{"A1"};
+}
+
+// Cut along its seams, each sheet keeps a piece of the chart; the pieces
+// laid edge to edge are the chart. Neighbours repeat 5 mm each side of the
+// seam, the marks stand on the seams outside the window, and the label
+// keeps clear of both.
+void TestChartLayout::posterSheetsShareTenMillimetreBandsAndTileTheChart()
+{
+    QFETCH(int, e);
+    QFETCH(QSize, grid);
+    QFETCH(QStringList, labels);
+    const QSize chart = ChartExtent(e);
+    const QSize sheet = Sheet(QPageSize::A4);
+    const QRect window = PosterWindow(sheet);
+    const PosterGrid g{grid.width(), grid.height()};
+    QVERIFY(PosterGridHolds(chart, sheet, g));
+    const std::vector<PosterSheet> sheets = PosterSheets(chart, sheet, g);
+
+    QStringList shown;
+    qint64 area = 0;
+    for (const PosterSheet& s : sheets) {
+        shown << s.label;
+        QVERIFY(s.part.contains(s.cut));
+        QVERIFY(QRect(QPoint(0, 0), chart).contains(s.part));
+        area += qint64(s.cut.width()) * s.cut.height();
+        for (const PosterSheet& t : sheets) {
+            if (&s != &t)
+                QVERIFY(!s.cut.intersects(t.cut));
+            if (t.row == s.row && t.column == s.column + 1) {
+                QCOMPARE(s.part.right() + 1 - t.part.left(), 236);
+                QCOMPARE(s.cut.right() + 1, t.cut.left());
+            }
+            if (t.column == s.column && t.row == s.row + 1)
+                QCOMPARE(s.part.bottom() + 1 - t.part.top(), 236);
+        }
+        const QPoint shift = s.at - s.part.topLeft();
+        QVERIFY(window.contains(s.part.translated(shift)));
+        // Both ends of each seam inside the chart; none on its outer edges.
+        const int seams = (s.cut.left() > 0) + (s.cut.right() + 1 < chart.width()) + (s.cut.top() > 0)
+                          + (s.cut.bottom() + 1 < chart.height());
+        QCOMPARE(int(s.marks.size()), 2 * seams);
+        const QRect kept = s.cut.translated(shift);
+        for (const QLine& m : s.marks) {
+            const QRect line = QRect(m.p1(), m.p2()).normalized();
+            QVERIFY(QRect(QPoint(0, 0), sheet).contains(line.adjusted(0, 0, -1, -1)));
+            QVERIFY(!window.intersects(line.adjusted(0, 0, -1, -1)));
+            QVERIFY(m.dx() == 0 ? (m.x1() == kept.left() || m.x1() == kept.right() + 1)
+                                : (m.y1() == kept.top() || m.y1() == kept.bottom() + 1));
+            QVERIFY(!s.labelBox.intersects(line.adjusted(-10, -10, 10, 10)));
+        }
+        QVERIFY(!s.labelBox.intersects(window));
+        QVERIFY(QRect(QPoint(0, 0), sheet).contains(s.labelBox));
+    }
+    QCOMPARE(shown, labels);
+    QCOMPARE(area, qint64(chart.width()) * chart.height());
 }
 
 int main(int argc, char** argv)

@@ -43,6 +43,33 @@ namespace {
 const QString NotDigits = QStringLiteral("Nie wybrano poprawnego rozmiaru czcionki!");
 const QString OutOfRange = QStringLiteral("Podano rozmiar czcionki z poza dopuszczalnego zakresu!");
 
+// The fake printers whose print dialog sets other paper, as a user may.
+class PaperChangingPrinters final : public PrinterService {
+public:
+    PaperChangingPrinters(FakePrinters& printers, QPageSize paper)
+        : m_printers(printers),
+          m_paper(paper)
+    {
+        platform::SetPrinters(this);
+    }
+    ~PaperChangingPrinters() override { platform::SetPrinters(&m_printers); }
+    QPrinter& Printer() override { return m_printers.Printer(); }
+    bool ExecPrintDialog(QWidget* parent) override
+    {
+        m_printers.printer.setPageSize(m_paper);
+        return m_printers.ExecPrintDialog(parent);
+    }
+    void ExecPageSetupDialog(QWidget* parent) override { m_printers.ExecPageSetupDialog(parent); }
+    bool ExecPreviewDialog(QWidget* parent, const std::function<void(QPrinter&)>& paint) override
+    {
+        return m_printers.ExecPreviewDialog(parent, paint);
+    }
+
+private:
+    FakePrinters& m_printers;
+    QPageSize m_paper;
+};
+
 // Answers the save dialog with a chosen path and type, and remembers what it
 // was offered; duringDialog runs once from inside the next dialog.
 class FakeSaveDialogs final : public FileDialogService {
@@ -140,6 +167,7 @@ private slots:
         row("Przycisk2", "Domyślne paramtery");
         row("Przycisk3", "Zakończ");
         row("Przycisk6", "Podgląd wydruku");
+        row("CheckBox1", "Plakat z arkuszy");
         row("Przycisk7", "Zapisz jako obraz…");
     }
     void controlsShowTheirCaptions()
@@ -179,8 +207,10 @@ private slots:
     // bottom: Tab leaves the information field for the buttons.
     void tabVisitsTheSettingsThenTheButtonsInReadingOrder()
     {
+        FakePrinters printers;
         TForm2 form;
         form.show();
+        form.CheckBox1->setChecked(true); // the grid list takes the focus only then
         const auto isButton = [&form](const QString& name) {
             return qobject_cast<TPrzycisk*>(form.findChild<QWidget*>(name)) != nullptr;
         };
@@ -188,7 +218,8 @@ private slots:
         QStringList settings = reading, buttons = reading;
         settings.removeIf(isButton);
         buttons.removeIf([&](const QString& name) { return !isButton(name); });
-        QCOMPARE(settings.size(), 10); // three positions, scale, three sizes, face, bold, the field
+        // Three positions, scale, three sizes, face, bold, the field, the poster and its grid.
+        QCOMPARE(settings.size(), 12);
         QCOMPARE(buttons.size(), 7);
         QCOMPARE(TabOrder(form, form.Dane1), settings + buttons);
         QStringList back = settings + buttons;
@@ -579,7 +610,7 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         for (const char* name :
-             {"Dane1", "dane2", "dane3", "Scale", "f1", "f2", "f3", "FontComboBox1", "bold1", "dodatkowe"})
+             {"Dane1", "dane2", "dane3", "Scale", "f1", "f2", "f3", "FontComboBox1", "bold1", "dodatkowe", "CheckBox1"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void escapeClosesFromEveryControl()
@@ -717,6 +748,122 @@ private slots:
         QCOMPARE(seen, (QStringList{"preview", "print"}));
         QCOMPARE(Texts(messages.boxes), QStringList{PrintSettingsQuestion + QLatin1Char('?')});
         QCOMPARE(PdfInfo(pdf).value(QStringLiteral("Pages")), QStringLiteral("1"));
+    }
+
+    // The grid offered is the smallest for the scale and the printer's paper
+    // (its margins taken off), following both until the user picks one.
+    void posterGridFollowsScaleAndPaperUntilPicked()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.printer.setPageSize(QPageSize(QPageSize::A4));
+        TForm2 form;
+        form.show();
+        form.Scale->SetValue(20);
+        QVERIFY(!form.ComboBox1->isEnabled());
+        form.CheckBox1->click();
+        QVERIFY(form.ComboBox1->isEnabled());
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("2 × 3"));
+        QCOMPARE(form.ComboBox1->itemText(0), QStringLiteral("2 × 3"));
+        form.Scale->SetValue(10); // the strip for the marks takes more than the margins leave
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("1 × 2"));
+        printers.printer.setPageSize(QPageSize(QPageSize::A3)); // as the setup dialog leaves it
+        form.Przycisk5Click();
+        QCOMPARE(printers.setupDialogs, 1);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("1 × 1"));
+        form.Scale->SetValue(20);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("2 × 2"));
+
+        // Picked, a grid stays while it holds; once it does not, the
+        // smallest comes back and follows again.
+        form.ComboBox1->setFocus();
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+        const QString picked = form.ComboBox1->currentText();
+        QVERIFY(picked != QStringLiteral("2 × 2"));
+        form.Scale->SetValue(19);
+        QCOMPARE(form.ComboBox1->currentText(), picked);
+        form.Scale->SetValue(3);
+        QCOMPARE(form.ComboBox1->currentText(), picked);
+        printers.printer.setPageSize(QPageSize(QPageSize::A6));
+        form.Przycisk5Click();
+        QCOMPARE(form.ComboBox1->currentText(), picked);
+        form.Scale->SetValue(20);
+        QCOMPARE(form.ComboBox1->currentIndex(), 0);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("5 × 5"));
+        form.Scale->SetValue(1);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("1 × 1"));
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    // Ticked, the print, the preview and the saved PDF give the poster's
+    // sheets, each with its position; the test print stays one page.
+    void tickedPosterPrintsAndPreviewsItsSheets()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.printer.setPageSize(QPageSize(QPageSize::A4));
+        TForm2 form;
+        Warn1 = false;
+        form.ApplySettings({QStringLiteral("Liberation Sans"), 16, 7, 20, 8, true, DefaultInfoLines()});
+        form.CheckBox1->setChecked(true);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("2 × 3"));
+        form.Przycisk1Click();
+        QVERIFY(messages.boxes.isEmpty());
+        const auto info = PdfInfo(printers.Pdf());
+        QCOMPARE(info.value(QStringLiteral("Pages")), QStringLiteral("6"));
+        QVERIFY(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")));
+        const QList<QStringList> pages = PdfPages(printers.Pdf());
+        QCOMPARE(pages.size(), 6);
+        const QStringList labels{"A1", "A2", "B1", "B2", "C1", "C2"};
+        for (qsizetype i = 0; i < pages.size(); ++i)
+            QVERIFY2(pages[i].join(u' ').split(u' ').contains(labels[i]), qPrintable(labels[i]));
+
+        printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("test.pdf")));
+        form.Przycisk4Click();
+        QCOMPARE(PdfInfo(printers.Pdf(QStringLiteral("test.pdf"))).value(QStringLiteral("Pages")), QStringLiteral("1"));
+
+        printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("preview.pdf")));
+        form.Przycisk6Click();
+        QCOMPARE(printers.previewDialogs, 1);
+        QCOMPARE(PdfInfo(printers.Pdf(QStringLiteral("preview.pdf"))).value(QStringLiteral("Pages")),
+                 QStringLiteral("6"));
+
+        // Saved as a PDF, the poster's sheets too; a picture stays one.
+        FakeSaveDialogs dialogs;
+        dialogs.answer = printers.Pdf(QStringLiteral("saved.pdf"));
+        form.Przycisk7Click();
+        QCOMPARE(PdfInfo(dialogs.answer).value(QStringLiteral("Pages")), QStringLiteral("6"));
+        dialogs.answer = printers.Pdf(QStringLiteral("saved.png"));
+        form.Przycisk7Click();
+        QCOMPARE(KindOfContent(dialogs.answer), QStringLiteral("png"));
+
+        form.CheckBox1->setChecked(false);
+        printers.printer.setOutputFileName(printers.Pdf(QStringLiteral("whole.pdf")));
+        form.Przycisk1Click();
+        QCOMPARE(PdfInfo(printers.Pdf(QStringLiteral("whole.pdf"))).value(QStringLiteral("Pages")),
+                 QStringLiteral("1"));
+        QVERIFY(messages.boxes.isEmpty());
+    }
+
+    // Smaller paper chosen in the print dialog: the grid no longer holds,
+    // nothing is printed, and the list offers what does.
+    void posterThatNoLongerFitsThePaperIsRefused()
+    {
+        FakeMessages messages;
+        FakePrinters printers;
+        printers.printer.setPageSize(QPageSize(QPageSize::A4));
+        PaperChangingPrinters changing(printers, QPageSize(QPageSize::A5));
+        TForm2 form;
+        Warn1 = false;
+        form.Scale->SetValue(20);
+        form.CheckBox1->setChecked(true);
+        form.Przycisk1Click();
+        QCOMPARE(Texts(messages.boxes), QStringList{QStringLiteral("Układ w skali 20 nie mieści się na plakacie 2 × 3 "
+                                                                   "z arkuszy wybranego papieru.\r\nWybierz inny "
+                                                                   "podział plakatu.")});
+        QVERIFY(!QFile::exists(printers.Pdf()));
+        QVERIFY(form.Przycisk1->Aktywny());
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("3 × 4"));
     }
 
     // The ending of the name tells the kind of file; a name without one is

@@ -1,9 +1,12 @@
 // zfktool chart end to end: the PDF read back by poppler at 600 dpi, the
-// SVG and the PNG read back, and the arguments it refuses.
+// SVG and the PNG read back, the poster's sheets put together, and the
+// arguments it refuses.
+#include "print/Poster.h"
 #include "tests/print/ChartTestKit.h"
 #include "tests/print/PrintTestKit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QProcess>
@@ -56,6 +59,53 @@ QList<int> Steps(const QList<int>& positions)
     return steps;
 }
 
+// Every page of a PDF in grey at dpi, in page order.
+QList<QImage> Pages(const QString& pdf, int dpi, const QString& stem)
+{
+    Exec(QStringLiteral("pdftoppm"), {"-r", QString::number(dpi), "-gray", pdf, stem});
+    const QFileInfo at(stem);
+    QList<QImage> pages;
+    for (const QString& name : QDir(at.path()).entryList({at.fileName() + "-*.pgm"}, QDir::Files, QDir::Name))
+        pages << QImage(at.dir().filePath(name));
+    return pages;
+}
+
+QRect Ink(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Dark(image, x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// Dark pixels of a with no ink of b, however faint, within one pixel
+// around, b seen shifted by offset: a thin line antialiased is dark in one
+// rendering and grey in the other. Pixels within a pixel of the lines
+// ignored (in a's place) are not counted.
+int Unmatched(const QImage& a, const QImage& b, QPoint offset, const QList<int>& ignoredX, const QList<int>& ignoredY)
+{
+    const auto ignored = [](const QList<int>& lines, int v) {
+        return std::any_of(lines.begin(), lines.end(), [v](int line) { return qAbs(v - line) <= 1; });
+    };
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (!Dark(a, x, y) || ignored(ignoredX, x) || ignored(ignoredY, y))
+                continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    const QPoint p = QPoint(x + dx, y + dy) + offset;
+                    near = b.rect().contains(p) && qGray(b.pixel(p)) < 224;
+                }
+            count += !near;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 class TestZfktoolChart : public QObject {
@@ -68,6 +118,8 @@ private slots:
     }
     void gridLinesLie360PixelsApartAtSixHundredDpi();
     void cellsShowTheTextsTheItemsAsk();
+    void posterSheetsCutAndJoinedAreTheChartOnOnePage();
+    void posterSheetsShowEverySymbolAndTheirPositions();
     void svgIsValidXmlWithTheSymbolsAsTextsAtTheChartsSize();
     void pngIsGreyAtTheAskedDpiAndSize_data();
     void pngIsGreyAtTheAskedDpiAndSize();
@@ -127,6 +179,71 @@ void TestZfktoolChart::cellsShowTheTextsTheItemsAsk()
     QVERIFY(!words.contains(QStringLiteral("Wodór")));
     QVERIFY(!words.contains(QStringLiteral("ZEFIRAK")));
     QVERIFY(!words.contains(QStringLiteral("Klasa"))); // no legend, no info field
+}
+
+// The four sheets of a 2 x 2 poster at scale 20 on A4, each cut along its
+// seams and the pieces laid edge to edge, are the chart printed whole on A2.
+void TestZfktoolChart::posterSheetsCutAndJoinedAreTheChartOnOnePage()
+{
+    const QString poster = m_dir.filePath(QStringLiteral("poster.pdf"));
+    const QString whole = m_dir.filePath(QStringLiteral("whole.pdf"));
+    QCOMPARE(Chart({"--out", poster, "--scale", "20", "--poster", "2x2"}).code, 0);
+    QCOMPARE(Chart({"--out", whole, "--scale", "20", "--paper", "A2"}).code, 0);
+    const QList<QImage> pages = Pages(poster, 100, m_dir.filePath(QStringLiteral("poster")));
+    const QList<QImage> reference = Pages(whole, 100, m_dir.filePath(QStringLiteral("whole")));
+    QCOMPARE(pages.size(), 4);
+    QCOMPARE(reference.size(), 1);
+
+    // The file's sheets have no margins: the page is the paint rectangle.
+    const int step = 6; // 600-dpi pixels in one of 100 dpi
+    const QSize chart = ChartExtent(20);
+    const QSize sheet = PosterSheetSize(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+    const std::vector<PosterSheet> sheets = PosterSheets(chart, sheet, {2, 2});
+    for (const QImage& page : pages)
+        QVERIFY(qAbs(page.width() * step - sheet.width()) <= step
+                && qAbs(page.height() * step - sheet.height()) <= step);
+
+    QImage joined = Page((chart.width() + step - 1) / step, (chart.height() + step - 1) / step, 100);
+    for (int y = 0; y < joined.height(); ++y) {
+        for (int x = 0; x < joined.width(); ++x) {
+            const QPoint c(x * step + step / 2, y * step + step / 2);
+            for (size_t i = 0; i < sheets.size(); ++i) {
+                if (!sheets[i].cut.contains(c))
+                    continue;
+                const QPoint p = (c + sheets[i].at - sheets[i].part.topLeft()) / step;
+                joined.setPixel(x, y, pages[int(i)].pixel(p));
+            }
+        }
+    }
+    const QRect inkJoined = Ink(joined), inkWhole = Ink(reference[0]);
+    QVERIFY(qAbs(inkJoined.width() - inkWhole.width()) <= 1 && qAbs(inkJoined.height() - inkWhole.height()) <= 1);
+    const QPoint offset = inkWhole.topLeft() - inkJoined.topLeft();
+    // Antialiasing and rounding to whole pixels move an edge by a pixel at
+    // most, and a line on a seam may fall either side of it; a lost band or
+    // a piece out of place leaves thousands of pixels.
+    const QList<int> seamX{PosterSeam(chart.width(), 2, 1) / step}, seamY{PosterSeam(chart.height(), 2, 1) / step};
+    const int lost = Unmatched(reference[0], joined, -offset, {seamX[0] + offset.x()}, {seamY[0] + offset.y()});
+    const int added = Unmatched(joined, reference[0], offset, seamX, seamY);
+    QVERIFY2(lost < 100 && added < 100, qPrintable(QStringLiteral("%1 and %2 pixels").arg(lost).arg(added)));
+}
+
+void TestZfktoolChart::posterSheetsShowEverySymbolAndTheirPositions()
+{
+    const QString poster = m_dir.filePath(QStringLiteral("symbols.pdf"));
+    QCOMPARE(Chart({"--out", poster, "--scale", "20", "--poster", "2x2"}).code, 0);
+    const QList<QStringList> pages = PdfPages(poster);
+    QCOMPARE(pages.size(), 4);
+    QStringList all;
+    const QStringList labels{"A1", "A2", "B1", "B2"};
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QStringList words =
+            pages[i].join(u' ').split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        for (const QString& label : labels)
+            QCOMPARE(words.contains(label), label == labels[i]);
+        all += words;
+    }
+    for (const TPierwData& r : ElementTable)
+        QVERIFY2(all.contains(QString::fromStdString(r.Symbol)), r.Symbol.c_str());
 }
 
 // The size in millimetres the printed chart has, the view box its 600-dpi
@@ -235,6 +352,11 @@ void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
     QTest::newRow("paper") << QStringList{"--paper", "Serviette"};
     QTest::newRow("mode") << QStringList{"--mode", "big"};
     QTest::newRow("unwritable") << QStringList{"--out", "parent-is-a-file/chart.pdf"};
+    QTest::newRow("poster too small") << QStringList{"--scale", "20", "--poster", "2x1"};
+    QTest::newRow("poster of none") << QStringList{"--poster", "0x2"};
+    QTest::newRow("poster 21 wide") << QStringList{"--poster", "21x1"};
+    QTest::newRow("poster by a star") << QStringList{"--poster", "2*2"};
+    QTest::newRow("poster of a test print") << QStringList{"--poster", "1x1", "--mode", "test"};
     QTest::newRow("unwritable png") << QStringList{"--out", "parent-is-a-file/chart.png"};
     // The kind of file is told by the ending; the options of one kind are
     // refused with the others.
@@ -246,6 +368,7 @@ void TestZfktoolChart::invalidArgumentsAreRefusedLeavingTheOldFile_data()
     QTest::newRow("paper with an SVG") << QStringList{"--paper", "A4", "--out", "chart.svg"};
     QTest::newRow("dpi 9") << QStringList{"--out", "chart.png", "--dpi", "9"};
     QTest::newRow("dpi 601") << QStringList{"--out", "chart.png", "--dpi", "601"};
+    QTest::newRow("poster as an SVG") << QStringList{"--poster", "2x2", "--out", "chart.svg"};
 }
 
 // One line on stderr, exit code 2, the old file untouched, nothing added.

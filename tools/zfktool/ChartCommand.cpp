@@ -1,6 +1,7 @@
 // zfktool chart: the wall chart printed to a PDF file without the dialog,
-// as the print dialog would print it on a 600 dpi printer, or saved as an
-// SVG picture or a greyscale PNG.
+// as the print dialog would print it on a 600 dpi printer (or as a poster
+// on several sheets), or saved as an SVG picture or a greyscale PNG.
+#include <optional>
 #include <string>
 
 #include <QPageSize>
@@ -10,6 +11,7 @@
 #include "data/SettingsValues.h"
 #include "print/Chart.h"
 #include "print/ChartImage.h"
+#include "print/Poster.h"
 #include "print/PrintJob.h"
 #include "tools/zfktool/Options.h"
 #include "tools/zfktool/PdfPrint.h"
@@ -25,6 +27,7 @@ struct ChartJob {
     bool latin = false;
     ChartInputs inputs;
     bool ownLines = false; // the info field's default lines replaced
+    std::optional<PosterGrid> poster;
     int dpi = DefaultPngDpi;
     bool paperGiven = false, dpiGiven = false; // each fits one kind of file only
 };
@@ -59,6 +62,40 @@ bool ParsePaper(const char* text, QPageSize& paper)
         }
     }
     return false;
+}
+
+// "2x3": columns by rows, each 1 to PosterMaxSide.
+bool ParsePosterGrid(const char* text, std::optional<PosterGrid>& grid)
+{
+    const QStringList sides = QString::fromLocal8Bit(text).split(u'x');
+    PosterGrid g;
+    if (sides.size() != 2 || !ParseInt(sides[0].toLocal8Bit().constData(), 1, PosterMaxSide, g.columns)
+        || !ParseInt(sides[1].toLocal8Bit().constData(), 1, PosterMaxSide, g.rows))
+        return false;
+    grid = g;
+    return true;
+}
+
+// The full chart on the grid's sheets; a grid whose sheets cannot hold
+// their parts is refused, naming the smallest that can.
+bool PrintPoster(const ChartJob& job, QPdfWriter& writer)
+{
+    const QSize chart = ChartExtent(job.scale);
+    const QSize sheet(writer.width(), writer.height());
+    if (!PosterGridHolds(chart, sheet, *job.poster)) {
+        const std::optional<PosterGrid> smallest = SmallestPosterGrid(chart, sheet);
+        const std::string need = smallest ? "; the smallest grid is " + std::to_string(smallest->columns) + "x"
+                                                + std::to_string(smallest->rows)
+                                          : "";
+        return Fail("the chart at scale " + std::to_string(job.scale) + " does not fit on "
+                    + std::to_string(job.poster->columns) + "x" + std::to_string(job.poster->rows) + " sheets of "
+                    + QPageSize::key(job.paper.id()).toStdString() + need);
+    }
+    QPainter canvas;
+    if (!canvas.begin(&writer))
+        return Fail("cannot start printing to " + job.out);
+    const bool drawn = DrawPoster(canvas, writer, job.scale, job.inputs, *job.poster);
+    return (canvas.end() && drawn) || Fail("cannot finish " + job.out);
 }
 
 // One row an option, in the order the help lists them.
@@ -129,6 +166,11 @@ const Option<ChartJob> kOptions[] = {
          job.dpiGiven = true;
          return (v && ParseInt(v, 10, PageResolution, job.dpi)) || Fail("--dpi needs a number from 10 to 600");
      }},
+    {"--poster", "COLSxROWS", "a PDF of the full chart cut into sheets of the paper, overlapping, with cut marks",
+     [](ChartJob& job, const char* v) {
+         return (v && ParsePosterGrid(v, job.poster))
+                || Fail("--poster needs columns x rows, each from 1 to 20, such as 2x2");
+     }},
     {"--latin", nullptr, "Latin element names",
      [](ChartJob& job, const char*) {
          job.latin = true;
@@ -146,6 +188,8 @@ bool KindFits(const ChartJob& job, ChartFileKind kind)
         return Fail("--paper applies to a PDF only");
     if (job.dpiGiven && kind != ChartFileKind::Png)
         return Fail("--dpi applies to a PNG only");
+    if (job.poster && kind != ChartFileKind::Pdf)
+        return Fail("--poster applies to a PDF only");
     return true;
 }
 
@@ -184,8 +228,18 @@ int RunChart(std::span<char* const> args)
     if (kind != ChartFileKind::Pdf)
         return WriteChartImage(job, kind);
 
-    const PdfJob pdf{"chart", job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin};
+    if (job.poster && job.mode != cmFull) {
+        Fail("--poster prints the full chart only");
+        return kExitUsage;
+    }
+
+    // A poster sheet keeps its own strip for the marks: the file's paper is
+    // all its to paint on.
+    const bool poster = job.poster.has_value();
+    const PdfJob pdf{"chart", job.out, job.paper, true, QStringLiteral("Zefirak"), job.latin, poster};
     return PrintPdf(pdf, [&job](QPdfWriter& writer) {
+        if (job.poster)
+            return PrintPoster(job, writer);
         QPainter canvas;
         if (!canvas.begin(&writer))
             return Fail("cannot start printing to " + job.out);

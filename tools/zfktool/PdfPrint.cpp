@@ -90,6 +90,8 @@ int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
             writer.setResolution(PageResolution);
             writer.setPageSize(job.paper);
             writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+            if (job.noMargins)
+                writer.setPageMargins(QMarginsF(0, 0, 0, 0));
             writer.setTitle(job.title);
             writer.setCreator(QStringLiteral("zfktool"));
             if (!print(writer))

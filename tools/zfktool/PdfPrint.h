@@ -16,8 +16,9 @@ struct PdfJob {
     std::string out;
     QPageSize paper{QPageSize::A4};
     bool landscape = false;
-    QString title;      // the document title, none when empty
-    bool latin = false; // the element table with Latin names shown
+    QString title;          // the document title, none when empty
+    bool latin = false;     // the element table with Latin names shown
+    bool noMargins = false; // the whole paper to paint on (a file has no unprintable edge)
 };
 
 // A decimal number lo..hi, the whole text: no sign but "-", no spaces.
