@@ -23,7 +23,6 @@
 #include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QScopeGuard>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -440,12 +439,7 @@ void TForm2::PrintChart(ChartMode mode)
         return;
 
     TPrzycisk* button = mode == cmFull ? Przycisk1 : Przycisk4;
-    m_printing = true;
-    button->SetAktywny(false);
-    const auto restore = qScopeGuard([&] {
-        m_printing = false;
-        button->SetAktywny(true);
-    });
+    const TRunningAction running(m_printing, *button);
     QPrinter& printer = printers.Printer();
     printer.setPageOrientation(QPageLayout::Landscape);
     UsePageResolution(printer);
@@ -540,12 +534,7 @@ void TForm2::Przycisk7Click()
     // reaches it meanwhile (from a nested event loop) starts nothing.
     if (m_printing || m_saving)
         return;
-    m_saving = true;
-    Przycisk7->SetAktywny(false);
-    const auto restore = qScopeGuard([this] {
-        m_saving = false;
-        Przycisk7->SetAktywny(true);
-    });
+    const TRunningAction running(m_saving, *Przycisk7);
     if (!CheckTypedSizes())
         return;
     int type = static_cast<int>(m_savedKind);

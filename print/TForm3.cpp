@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
-#include <QScopeGuard>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -183,12 +182,7 @@ void TForm3::Przycisk1Click()
     if (!printers.ExecPrintDialog(this))
         return;
 
-    m_printing = true;
-    Przycisk1->SetAktywny(false);
-    const auto restore = qScopeGuard([this] {
-        m_printing = false;
-        Przycisk1->SetAktywny(true);
-    });
+    const TRunningAction running(m_printing, *Przycisk1);
     QString why;
     if (!PrintReportText(printers.Printer(), ChosenFont(), ReportText(CheckedElements()), why)) {
         Przycisk1->SetAktywny(true);

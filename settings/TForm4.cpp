@@ -68,23 +68,22 @@ TForm4::TForm4(MainWindowLink& window, QWidget* parent)
 
 void TForm4::CreateControls()
 {
-    ToolButton1 = new QToolButton(this);
-    ToolButton1->setObjectName(QStringLiteral("ToolButton1"));
-    ToolButton1->setText(QStringLiteral("Wygląd programu"));
-    ToolButton1->setAutoRaise(true);
-    ToolButton1->setGeometry(8, 14, 137, 22);
-    ToolButton1->setFont(ArialFont(11));
-    ToolButton1->installEventFilter(this);
-    connect(ToolButton1, &QToolButton::clicked, this, &TForm4::ToolButton1Click);
-
-    ToolButton2 = new QToolButton(this);
-    ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
-    ToolButton2->setText(QStringLiteral("Informacja o programie"));
-    ToolButton2->setAutoRaise(true);
-    ToolButton2->setGeometry(150, 14, 147, 22);
-    ToolButton2->setFont(ArialFont(11));
-    ToolButton2->installEventFilter(this);
-    connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
+    // The two flat page buttons that stand for the hidden tabs.
+    auto pageButton = [this](const char* name, const QString& text, QRect r, void (TForm4::*click)()) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setText(text);
+        button->setAutoRaise(true);
+        button->setGeometry(r);
+        button->setFont(ArialFont(11));
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this, click);
+        return button;
+    };
+    ToolButton1 =
+        pageButton("ToolButton1", QStringLiteral("Wygląd programu"), {8, 14, 137, 22}, &TForm4::ToolButton1Click);
+    ToolButton2 = pageButton("ToolButton2", QStringLiteral("Informacja o programie"), {150, 14, 147, 22},
+                             &TForm4::ToolButton2Click);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));

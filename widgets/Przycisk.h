@@ -48,3 +48,29 @@ private:
     // when they change it.
     bool m_mouseInside = false;
 };
+
+// An action that runs inside its button's click handler: while it runs, the
+// flag is set and the button inactive, so a click that reaches the dialog
+// meanwhile (from a nested event loop) starts nothing. Both come back when
+// the guard goes, on every path.
+class TRunningAction {
+public:
+    TRunningAction(bool& running, TPrzycisk& button)
+        : m_running(running),
+          m_button(button)
+    {
+        m_running = true;
+        m_button.SetAktywny(false);
+    }
+    ~TRunningAction()
+    {
+        m_running = false;
+        m_button.SetAktywny(true);
+    }
+    TRunningAction(const TRunningAction&) = delete;
+    TRunningAction& operator=(const TRunningAction&) = delete;
+
+private:
+    bool& m_running;
+    TPrzycisk& m_button;
+};
