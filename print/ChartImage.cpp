@@ -5,9 +5,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 
 namespace {
@@ -95,27 +93,4 @@ QByteArray ChartPng(int e, ChartMode mode, const ChartInputs& inputs, int dpi)
     if (!image.save(&buffer, "PNG"))
         return {};
     return png;
-}
-
-QByteArray PdfInMemory(const QPageLayout& layout, const QString& title,
-                       const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw)
-{
-    QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PageResolution);
-        writer.setPageLayout(layout);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Zefirak"));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        const bool drawn = draw(painter, writer);
-        if (!painter.end() || !drawn)
-            return {};
-    }
-    // The writer puts the end-of-file marker last, when the job ended well.
-    return pdf.trimmed().endsWith("%%EOF") ? pdf : QByteArray();
 }

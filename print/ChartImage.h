@@ -1,7 +1,6 @@
 // The wall chart as files for other programs: a vector picture (SVG) and a
-// greyscale bitmap (PNG) of the same drawing the printer gets, and a PDF
-// made in memory. Each is made whole in memory, so the caller writes it
-// whole or not at all.
+// greyscale bitmap (PNG) of the same drawing the printer gets. Each is made
+// whole in memory, so the caller writes it whole or not at all.
 #pragma once
 
 #include "print/Chart.h"
@@ -9,12 +8,6 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
-
-#include <functional>
-
-class QPageLayout;
-class QPagedPaintDevice;
-class QPainter;
 
 // The kinds of file the chart is saved as, told by the name's ending (any
 // case); a name without one is a PDF, as the chart command wrote before it
@@ -39,9 +32,3 @@ QByteArray ChartSvg(int e, ChartMode mode, const ChartInputs& inputs);
 
 // The PNG: 8-bit grey on white, its dpi stored in the file.
 QByteArray ChartPng(int e, ChartMode mode, const ChartInputs& inputs, int dpi = DefaultPngDpi);
-
-// A 600-dpi PDF of the pages draw paints on layout's paper; draw starts new
-// pages on the device itself and gives false when it failed. Empty when the
-// PDF could not be made.
-QByteArray PdfInMemory(const QPageLayout& layout, const QString& title,
-                       const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw);

@@ -1,8 +1,10 @@
 #include "print/PrintJob.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QStorageInfo>
 
@@ -108,3 +110,20 @@ bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QStri
 }
 
 void UsePageResolution(QPrinter& printer) { printer.setResolution(PageResolution); }
+
+QByteArray PdfInMemory(const QString& title, const QString& creator, const std::function<bool(QPdfWriter&)>& print)
+{
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PageResolution);
+        writer.setTitle(title);
+        writer.setCreator(creator);
+        if (!print(writer))
+            return {};
+    }
+    // The writer puts the end-of-file marker last, when the job ended well.
+    return pdf.trimmed().endsWith("%%EOF") ? pdf : QByteArray();
+}

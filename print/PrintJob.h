@@ -6,8 +6,12 @@
 
 #include "widgets/Look.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QPdfWriter;
 class QPrinter;
 
 // Why the job could not begin on printer. lead opens the text ("Nie udało
@@ -25,3 +29,9 @@ bool JobPrintedWhole(QPrinter& printer, bool pagesDrawn, bool ended, const QStri
 // gives a scale one size on paper, the same from the dialog and zfktool.
 constexpr int PageResolution = 600;
 void UsePageResolution(QPrinter& printer);
+
+// A 600-dpi PDF made in memory: print sets the writer's paper and paints on
+// it. Empty when print gave false or the writer did not finish the file.
+// Qt's PDF writer reports no failed write, so the caller writes the bytes
+// itself, every write checked.
+QByteArray PdfInMemory(const QString& title, const QString& creator, const std::function<bool(QPdfWriter&)>& print);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSignalBlocker>
@@ -523,8 +524,14 @@ QByteArray TForm2::ChartFileBytes(ChartFileKind kind)
     RefreshPosterGrids();
     QPageLayout layout = platform::Printers().Printer().pageLayout();
     layout.setOrientation(QPageLayout::Landscape);
-    return PdfInMemory(layout, QStringLiteral("Zefirak"), [&](QPainter& canvas, QPagedPaintDevice& device) {
-        return DrawChartPages(canvas, device, e, inputs);
+    const QString name = QStringLiteral("Zefirak");
+    return PdfInMemory(name, name, [&](QPdfWriter& writer) {
+        writer.setPageLayout(layout);
+        QPainter canvas;
+        if (!canvas.begin(&writer))
+            return false;
+        const bool drawn = DrawChartPages(canvas, writer, e, inputs);
+        return canvas.end() && drawn;
     });
 }
 

@@ -6,7 +6,6 @@
 #include "tools/zfktool/OutputFile.h"
 #include "tools/zfktool/Subcommands.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -79,25 +78,19 @@ int WriteMade(const std::string& path, bool latin, const std::function<bool(QByt
 
 int PrintPdf(const PdfJob& job, const std::function<bool(QPdfWriter&)>& print)
 {
-    // Made in memory: Qt's PDF writer does not report a failed write, so
-    // written straight to a file a full disk would leave it cut short with
-    // no error. OutputFile checks every write.
     return WriteMade(job.out, job.latin, [&](QByteArray& pdf) {
-        {
-            QBuffer buffer(&pdf);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter writer(&buffer);
-            writer.setResolution(PageResolution);
+        bool printed = false;
+        pdf = PdfInMemory(job.title, QStringLiteral("zfktool"), [&](QPdfWriter& writer) {
             writer.setPageSize(job.paper);
             writer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
             if (job.noMargins)
                 writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            writer.setTitle(job.title);
-            writer.setCreator(QStringLiteral("zfktool"));
-            if (!print(writer))
-                return false;
-        }
-        // The writer puts the end-of-file marker last, when the job ended well.
-        return pdf.trimmed().endsWith("%%EOF") || Fail(job.command, "the PDF for " + job.out + " was not finished");
+            printed = print(writer);
+            return printed;
+        });
+        // A failed print has said why itself.
+        if (pdf.isEmpty() && printed)
+            Fail(job.command, "the PDF for " + job.out + " was not finished");
+        return !pdf.isEmpty();
     });
 }
