@@ -8,16 +8,12 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-namespace {
-
-void SetDpi(QImage& image, int dpi)
+void SetImageDpi(QImage& image, int dpi)
 {
     const int dpm = qRound(dpi / 0.0254);
     image.setDotsPerMeterX(dpm);
     image.setDotsPerMeterY(dpm);
 }
-
-} // namespace
 
 ChartFileKind ChartFileKindOf(const QString& path)
 {
@@ -77,7 +73,7 @@ QByteArray ChartPng(int e, ChartMode mode, const ChartInputs& inputs, int dpi)
         return {}; // too large to hold
     // Drawn in the 600-dpi page's pixels through a scaled painter: the fonts
     // take the page's sizes, and the layout stays the printed one.
-    SetDpi(image, PageResolution);
+    SetImageDpi(image, PageResolution);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -86,7 +82,7 @@ QByteArray ChartPng(int e, ChartMode mode, const ChartInputs& inputs, int dpi)
         painter.scale(factor, factor);
         DrawChart(painter, e, mode, inputs);
     }
-    SetDpi(image, dpi);
+    SetImageDpi(image, dpi);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

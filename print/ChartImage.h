@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+class QImage;
+
 // The kinds of file the chart is saved as, told by the name's ending (any
 // case); a name without one is a PDF, as the chart command wrote before it
 // knew other kinds (to /dev/stdout, say).
@@ -25,6 +27,10 @@ QSize ChartDrawingExtent(int e, ChartMode mode);
 QSize ChartPngSize(int e, ChartMode mode, int dpi);
 
 constexpr int DefaultPngDpi = 150;
+
+// Tells image it has dpi pixels to the inch: point sizes drawn on it convert
+// at that resolution, and a PNG saved from it records it.
+void SetImageDpi(QImage& image, int dpi);
 
 // The SVG: its size the drawing's in millimetres, its view box the
 // drawing's 600-dpi pixels, its texts <text> elements, on white.

@@ -387,9 +387,7 @@ void TForm2::RedrawPreview()
 {
     QImage canvas(PBox->size(), QImage::Format_RGB32);
     // Point sizes convert at the screen's resolution, as on the box itself.
-    const int dpm = qRound(PBox->logicalDpiX() / 0.0254);
-    canvas.setDotsPerMeterX(dpm);
-    canvas.setDotsPerMeterY(dpm);
+    SetImageDpi(canvas, PBox->logicalDpiX());
     canvas.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&canvas);
