@@ -57,7 +57,10 @@ print_to() {
     window "Drukowanie"
     xdotool windowfocus --sync "$w"
     xdotool key alt+n End alt+p ctrl+a
-    xdotool type --delay 20 "$1"
-    xdotool key Return
+    # Pasted whole, not typed: on a busy machine the name field's completer
+    # may open its list on a folder met while typing, and the list takes
+    # the Return meant for the dialog.
+    printf %s "$1" | xclip -selection clipboard
+    xdotool key ctrl+v Return
     until_true "tail -c 8 '$1' 2>/dev/null | grep -q EOF" "no complete PDF at $1"
 }
